@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace sarvo {
+
+inline constexpr int kLanguageCount = 7;
+inline constexpr int kLanguageLines = 94;
+inline constexpr int kLanguageBlock = 95;
+
+// The code page of each language block of Lang.txt: Russian 1251, Polish 1250, the others 1252.
+const char* languageCodePage(int index);
+// The tag of each language in the help file names: "Rus", "Eng", "Nem", "Fr", "Isp", "Itl", "Pol".
+QString languageTag(int index);
+
+// The 94 texts of the current language, language lines 1 to 94.
+class LanguageStrings {
+public:
+    // Loads block `index` of "Lang.txt" in `directory`. Without a file nothing changes. A line
+    // ends at CR or CR LF (a lone LF does not end it) and Ctrl-Z ends the file; lines the file
+    // lacks become empty. A file that exists but cannot be read throws StoreError.
+    void load(const QString& directory, int index);
+
+    // Language line n (1 to 94); an empty text outside that range.
+    const QString& line(int n) const;
+    // The copy of line 5 kept for the port menu item and its button.
+    const QString& portCaption() const { return portCopy_; }
+
+    void setLine(int n, const QString& text);
+
+private:
+    std::array<QString, kLanguageLines + 1> lines_;
+    QString portCopy_;
+};
+
+// The program's one set of language strings.
+LanguageStrings& languageStrings();
+// Shorthand for language line n of the program's strings.
+inline const QString& L(int n) { return languageStrings().line(n); }
+
+// 0 (Russian) where the system is set up for Russian, 1 (English) otherwise.
+std::uint8_t defaultLanguageIndex(const QLocale& locale = QLocale::system());
+
+} // namespace sarvo

@@ -1,0 +1,112 @@
+#include "store/record_file.h"
+
+#include "store/platform.h"
+#include "store/store_error.h"
+
+#include <cerrno>
+
+namespace sarvo {
+
+RecordFile::RecordFile(const std::filesystem::path& path, int recordSize, Mode mode)
+    : recordSize_(recordSize) {
+    int error = 0;
+    file_ = platform::openFile(path, mode == Mode::ReadOnly ? platform::Access::ReadOnly
+                                                            : platform::Access::OpenOrCreate,
+                               error);
+    if (!file_) {
+        if (mode == Mode::ReadOnly && error == ENOENT)
+            return;
+        throw errorFromSystem(error);
+    }
+    // Sequential scans read large blocks at a time.
+    std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
+}
+
+RecordFile::~RecordFile() {
+    if (file_)
+        std::fclose(file_);
+}
+
+void RecordFile::close() {
+    if (!file_)
+        return;
+    std::FILE* f = file_;
+    file_ = nullptr;
+    if (std::fclose(f) != 0)
+        throw errorFromSystem(errno);
+}
+
+long long RecordFile::length() {
+    if (!file_)
+        return 0;
+    if (writing_ && std::fflush(file_) != 0)
+        throw errorFromSystem(errno);
+    int error = 0;
+    long long size = platform::fileSize(file_, error);
+    if (size < 0)
+        throw errorFromSystem(error);
+    return size;
+}
+
+long long RecordFile::count() { return length() / recordSize_; }
+
+long long RecordFile::partialBytes() { return length() % recordSize_; }
+
+void RecordFile::prepareRead() {
+    if (writing_) {
+        // The C library needs a positioning call between writing and reading.
+        if (std::fflush(file_) != 0)
+            throw errorFromSystem(errno);
+        writing_ = false;
+    }
+}
+
+void RecordFile::seek(long long k) {
+    if (!file_)
+        return;
+    if (int error = platform::seekFile(file_, k * recordSize_))
+        throw errorFromSystem(error);
+}
+
+bool RecordFile::readNext(char* buffer) {
+    if (!file_)
+        return false;
+    prepareRead();
+    size_t got = std::fread(buffer, 1, static_cast<size_t>(recordSize_), file_);
+    if (got == static_cast<size_t>(recordSize_))
+        return true;
+    if (std::ferror(file_))
+        throw errorFromSystem(errno ? errno : EIO);
+    return false;
+}
+
+void RecordFile::read(long long k, char* buffer) {
+    if (!file_)
+        throw readBeyondEnd();
+    seek(k);
+    prepareRead();
+    if (!readNext(buffer))
+        throw readBeyondEnd();
+}
+
+void RecordFile::write(long long k, const char* buffer) {
+    if (!file_)
+        throw errorFromSystem(EACCES);
+    seek(k);
+    writing_ = true;
+    if (std::fwrite(buffer, 1, static_cast<size_t>(recordSize_), file_) !=
+        static_cast<size_t>(recordSize_))
+        throw errorFromSystem(errno ? errno : EIO);
+}
+
+void RecordFile::append(const char* buffer) { write(count(), buffer); }
+
+void RecordFile::sync() {
+    if (!file_)
+        return;
+    if (int error = platform::syncFile(file_))
+        throw errorFromSystem(error);
+    writing_ = false;
+}
+
+} // namespace sarvo

@@ -1,0 +1,314 @@
+#include "store/store.h"
+
+#include "store/platform.h"
+#include "store/record_file.h"
+#include "store/store_error.h"
+
+#include <QtEndian>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace sarvo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using UserBytes = std::array<char, kUserRecordSize>;
+using HistoryBytes = std::array<char, kHistoryRecordSize>;
+
+} // namespace
+
+Store::Store(fs::path baseDir, bool readOnly) : base_(std::move(baseDir)), readOnly_(readOnly) {}
+
+fs::path Store::settingsPath() const { return base_ / "Sarvo.ini"; }
+fs::path Store::dataDir() const { return base_ / "DB"; }
+fs::path Store::userPath() const { return dataDir() / "DataUsers.usr"; }
+fs::path Store::historyPath() const { return dataDir() / "DataHist.hst"; }
+
+
+void Store::ensureDataDir() {
+    if (readOnly_)
+        return;
+    std::error_code ec;
+    if (fs::is_directory(dataDir(), ec))
+        return;
+    if (int error = platform::makePrivateDirectory(dataDir()); error && error != EEXIST)
+        throw errorFromSystem(error);
+}
+
+long long Store::userCount() {
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    return file.count();
+}
+
+UserRecord Store::readUser(long long index) {
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    UserBytes bytes;
+    file.read(index, bytes.data());
+    file.close();
+    return UserRecord::fromBytes(bytes.data());
+}
+
+void Store::writeUser(long long index, const UserRecord& user) {
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    file.write(index, bytes.data());
+    file.sync();
+    file.close();
+}
+
+bool Store::updateUser(long long index, std::int32_t userNo,
+                       const std::function<void(UserRecord&)>& change) {
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    if (index < 0 || index >= file.count())
+        return false;
+    UserBytes bytes;
+    file.read(index, bytes.data());
+    UserRecord user = UserRecord::fromBytes(bytes.data());
+    if (user.UserNo != userNo)
+        return false;
+    change(user);
+    user.toBytes(bytes.data());
+    file.write(index, bytes.data());
+    file.sync();
+    file.close();
+    return true;
+}
+
+void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit) {
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    UserBytes bytes;
+    for (long long k = 0; file.readNext(bytes.data()); ++k)
+        if (!visit(k, UserRecord::fromBytes(bytes.data())))
+            break;
+    file.close();
+}
+
+std::vector<UserRecord> Store::readUsers() {
+    std::vector<UserRecord> users;
+    forEachUser([&](long long, const UserRecord& u) {
+        users.push_back(u);
+        return true;
+    });
+    return users;
+}
+
+std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    UserBytes bytes;
+    while (file.readNext(bytes.data())) {
+        // Only the two fields compared are decoded.
+        std::int64_t id;
+        std::int32_t userNo;
+        std::memcpy(&id, bytes.data() + 96, sizeof id);
+        std::memcpy(&userNo, bytes.data() + 84, sizeof userNo);
+        if (qFromLittleEndian(id) == identifier)
+            return qFromLittleEndian(userNo);
+    }
+    file.close();
+    return 0;
+}
+
+long long Store::findUserIndex(std::int32_t userNo) {
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    UserBytes bytes;
+    for (long long k = 0; file.readNext(bytes.data()); ++k) {
+        std::int32_t no;
+        std::memcpy(&no, bytes.data() + 84, sizeof no);
+        if (qFromLittleEndian(no) == userNo)
+            return k;
+    }
+    file.close();
+    return -1;
+}
+
+std::int32_t Store::appendPerson(const QString& last, const QString& first, const QString& middle,
+                                 const QString& department) {
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    const long long count = file.count();
+    UserRecord user;
+    user.setTexts(last, first, middle, department);
+    user.UserNo = static_cast<std::int32_t>(count + 1);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    file.write(count, bytes.data());
+    file.sync();
+    file.close();
+    return user.UserNo;
+}
+
+bool goesBefore(const QByteArray& b, const QByteArray& a) {
+    for (int i = 0; i < 3; ++i) {
+        if (i >= a.size() || i >= b.size())
+            return false;
+        const auto cb = static_cast<unsigned char>(b[i]);
+        const auto ca = static_cast<unsigned char>(a[i]);
+        if (cb != ca)
+            return cb < ca;
+    }
+    return false;
+}
+
+bool Store::sortByName() {
+    // The passes of the bubble sort run over the last names held in memory; the records
+    // themselves are copied once, in their new order, into a file that replaces the old one.
+    std::vector<QByteArray> names;
+    {
+        RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+        UserBytes bytes;
+        while (file.readNext(bytes.data()))
+            names.push_back(getShortString(bytes.data(), kNameCapacity).left(3));
+        file.close();
+    }
+    std::vector<long long> order(names.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<long long>(i);
+    bool changed = false;
+    bool exchanged = !order.empty();
+    while (exchanged) {
+        exchanged = false;
+        for (size_t i = 0; i + 1 < order.size(); ++i) {
+            if (goesBefore(names[order[i + 1]], names[order[i]])) {
+                std::swap(order[i], order[i + 1]);
+                exchanged = true;
+                changed = true;
+            }
+        }
+    }
+    if (!changed)
+        return false;
+
+    const fs::path target = userPath();
+    fs::path temporary = target;
+    temporary += ".tmp";
+    {
+        RecordFile source(target, kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+        int error = 0;
+        std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(
+            platform::openFile(temporary, platform::Access::CreateTruncate, error), &std::fclose);
+        if (!out)
+            throw errorFromSystem(error);
+        UserBytes bytes;
+        for (long long index : order) {
+            source.read(index, bytes.data());
+            if (std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size()) {
+                int e = errno ? errno : EIO;
+                out.reset();
+                std::error_code ec;
+                fs::remove(temporary, ec);
+                throw errorFromSystem(e);
+            }
+        }
+        if (int e = platform::syncFile(out.get())) {
+            out.reset();
+            std::error_code ec;
+            fs::remove(temporary, ec);
+            throw errorFromSystem(e);
+        }
+        std::FILE* raw = out.release();
+        if (std::fclose(raw) != 0)
+            throw errorFromSystem(errno);
+        source.close();
+    }
+    if (int error = platform::replaceFile(temporary, target)) {
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        throw errorFromSystem(error);
+    }
+    return true;
+}
+
+long long Store::historyCount() {
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    return file.count();
+}
+
+void Store::appendHistory(const HistoryRecord& record) {
+    RecordFile file(historyPath(), kHistoryRecordSize, RecordFile::Mode::OpenOrCreate);
+    HistoryBytes bytes;
+    record.toBytes(bytes.data());
+    file.append(bytes.data());
+    file.sync();
+    file.close();
+}
+
+void Store::forEachHistory(const std::function<bool(long long, const HistoryRecord&)>& visit) {
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    HistoryBytes bytes;
+    for (long long k = 0; file.readNext(bytes.data()); ++k)
+        if (!visit(k, HistoryRecord::fromBytes(bytes.data())))
+            break;
+    file.close();
+}
+
+std::optional<SettingsRecord> Store::readSettings() {
+    int error = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        platform::openFile(settingsPath(), platform::Access::ReadOnly, error), &std::fclose);
+    if (!file) {
+        if (error == ENOENT)
+            return std::nullopt;
+        throw errorFromSystem(error);
+    }
+    QByteArray bytes(kSettingsRecordSize + 1 + kPortExtensionCapacity, '\0');
+    size_t got = std::fread(bytes.data(), 1, static_cast<size_t>(bytes.size()), file.get());
+    if (std::ferror(file.get()))
+        throw errorFromSystem(errno ? errno : EIO);
+    if (got < static_cast<size_t>(kSettingsRecordSize))
+        throw readBeyondEnd();
+    bytes.truncate(static_cast<qsizetype>(got));
+    return SettingsRecord::fromFileBytes(bytes);
+}
+
+SettingsRecord Store::loadSettings(std::uint8_t defaultLangIndex) {
+    if (auto existing = readSettings())
+        return *existing;
+    SettingsRecord settings = SettingsRecord::defaults(defaultLangIndex);
+    if (!readOnly_)
+        saveSettings(settings);
+    return settings;
+}
+
+void Store::replaceContent(const fs::path& target, const QByteArray& bytes) {
+    fs::path temporary = target;
+    temporary += ".tmp";
+    int error = 0;
+    std::FILE* out = platform::openFile(temporary, platform::Access::CreateTruncate, error);
+    if (!out)
+        throw errorFromSystem(error);
+    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
+        static_cast<size_t>(bytes.size()))
+        error = errno ? errno : EIO;
+    if (!error)
+        error = platform::syncFile(out);
+    if (std::fclose(out) != 0 && !error)
+        error = errno;
+    if (!error)
+        error = platform::replaceFile(temporary, target);
+    if (error) {
+        std::error_code ec;
+        fs::remove(temporary, ec);
+        throw errorFromSystem(error);
+    }
+}
+
+void Store::saveSettings(const SettingsRecord& settings) {
+    replaceContent(settingsPath(), settings.toFileBytes());
+}
+
+bool Store::saveLanguageChoice(std::uint8_t langIndex, SettingsRecord& settings) {
+    std::optional<SettingsRecord> stored = readSettings();
+    if (!stored)
+        return false;
+    settings = *stored;
+    settings.LangIndex = langIndex;
+    saveSettings(settings);
+    return true;
+}
+
+} // namespace sarvo

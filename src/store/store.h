@@ -1,0 +1,88 @@
+#pragma once
+
+#include "store/record_file.h"
+#include "store/records.h"
+
+#include <QString>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace sarvo {
+
+// The data files under one base directory: "Sarvo.ini", "DB/DataUsers.usr" and
+// "DB/DataHist.hst". Every operation opens its file, does its work and closes it again; a
+// failure throws StoreError after closing what the operation had opened. Records written are
+// flushed to the disk before an operation returns; a file whose content is replaced is written
+// to a temporary file that then takes the old file's place.
+class Store {
+public:
+    // A read-only store never creates or changes a file; a missing file counts as empty.
+    explicit Store(std::filesystem::path baseDir, bool readOnly = false);
+
+    const std::filesystem::path& baseDir() const { return base_; }
+    std::filesystem::path settingsPath() const;
+    std::filesystem::path dataDir() const;
+    std::filesystem::path userPath() const;
+    std::filesystem::path historyPath() const;
+    bool readOnly() const { return readOnly_; }
+
+    void ensureDataDir();
+
+    // Persons.
+    long long userCount();
+    UserRecord readUser(long long index);
+    // Rewrites record `index` in place.
+    void writeUser(long long index, const UserRecord& user);
+    // Reads record `index` again, and when it still belongs to `userNo` applies `change` to it
+    // and writes it back; false (and nothing written) when the record holds someone else now.
+    bool updateUser(long long index, std::int32_t userNo,
+                    const std::function<void(UserRecord&)>& change);
+    // Calls `visit` for each person in file order until it returns false.
+    void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit);
+    std::vector<UserRecord> readUsers();
+    // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.
+    std::int32_t findUserByIdentifier(std::int64_t identifier);
+    // The record index of the person with `userNo`, or -1.
+    long long findUserIndex(std::int32_t userNo);
+    // Appends a person (UserNo = number of records + 1) and returns the new UserNo. The file is
+    // not reordered: call sortByName afterwards.
+    std::int32_t appendPerson(const QString& last, const QString& first, const QString& middle,
+                              const QString& department);
+    // Puts the user file into name order (the bubble sort on the first three characters of the
+    // last name). Returns true when the order changed and the file was rewritten.
+    bool sortByName();
+
+    // Readings.
+    long long historyCount();
+    void appendHistory(const HistoryRecord& record);
+    void forEachHistory(const std::function<bool(long long index, const HistoryRecord&)>& visit);
+
+    // Settings. loadSettings creates the file with the defaults when it is missing.
+    SettingsRecord loadSettings(std::uint8_t defaultLangIndex);
+    // The settings file as it is, or nothing when there is none. A file shorter than the record
+    // gives "Read beyond end of file".
+    std::optional<SettingsRecord> readSettings();
+    void saveSettings(const SettingsRecord& settings);
+    // Stores the language in the settings file when the file exists; `settings` is the record
+    // held in memory and is updated from the file. False when there was no file to write.
+    bool saveLanguageChoice(std::uint8_t langIndex, SettingsRecord& settings);
+
+private:
+    RecordFile::Mode readMode() const {
+        return readOnly_ ? RecordFile::Mode::ReadOnly : RecordFile::Mode::OpenOrCreate;
+    }
+    void replaceContent(const std::filesystem::path& target, const QByteArray& bytes);
+
+    std::filesystem::path base_;
+    bool readOnly_;
+};
+
+// True when B goes before A in the name order: at the first of the first three character
+// positions where the names differ, B has the lower byte; a position past the end of either name
+// stops the comparison without an exchange.
+bool goesBefore(const QByteArray& b, const QByteArray& a);
+
+} // namespace sarvo

@@ -1,0 +1,40 @@
+#include "store/store_error.h"
+
+#include <cerrno>
+
+namespace sarvo {
+
+StoreError::StoreError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+
+QString failureText(int systemError) {
+    switch (systemError) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("File not found");
+    case EINVAL:
+    case ENAMETOOLONG:
+    case EISDIR:
+        return QStringLiteral("Invalid filename");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("Too many open files");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("File access denied");
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+    case EFBIG:
+        return QStringLiteral("Disk full");
+    default:
+        return QStringLiteral("I/O error %1").arg(systemError);
+    }
+}
+
+StoreError errorFromSystem(int systemError) { return StoreError(failureText(systemError)); }
+
+StoreError readBeyondEnd() { return StoreError(QStringLiteral("Read beyond end of file")); }
+
+} // namespace sarvo

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace sarvo {
+
+// A failed file operation. The text is what the officer sees: one of "File not found",
+// "Invalid filename", "Too many open files", "File access denied", "Read beyond end of file",
+// "Disk full" or "I/O error %d".
+class StoreError : public std::runtime_error {
+public:
+    explicit StoreError(const QString& text);
+    QString text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+// The failure text for a system error code (errno).
+QString failureText(int systemError);
+StoreError errorFromSystem(int systemError);
+StoreError readBeyondEnd();
+
+} // namespace sarvo
