@@ -1,0 +1,37 @@
+#include "store/store.h"
+#include "tool/commands.h"
+#include "tool/listing.h"
+#include "views/text_forms.h"
+
+namespace sarvo::tool {
+namespace {
+
+int runPersons(const QStringList& arguments) {
+    Args args(arguments, {QStringLiteral("--dir")}, {QStringLiteral("--csv")});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    const bool csv = args.has(QStringLiteral("--csv"));
+    Store store(args.dir().toStdString(), true);
+    Listing listing({QStringLiteral("record"), QStringLiteral("user_no"),
+                     QStringLiteral("last_name"), QStringLiteral("first_name"),
+                     QStringLiteral("middle_name"), QStringLiteral("department"),
+                     QStringLiteral("dosimeter_id"), QStringLiteral("ed")},
+                    csv);
+    store.forEachUser([&](long long index, const UserRecord& user) {
+        const QString id = identifierDisplayText(user.DosimeterId);
+        listing.add({QString::number(index), QString::number(user.UserNo), user.lastName(),
+                     user.firstName(), user.middleName(), user.department(), id,
+                     formatNumber(user.ED)},
+                    {QString::number(index), QString::number(user.UserNo), user.lastName(),
+                     user.firstName(), user.middleName(), user.department(), id,
+                     csvNumber(user.ED)});
+        return true;
+    });
+    listing.print();
+    return 0;
+}
+
+const Registration registration("persons", "persons [--dir DIR] [--csv]", &runPersons);
+
+} // namespace
+} // namespace sarvo::tool
