@@ -30,9 +30,8 @@ void LanguageStrings::load(const QString& directory, int index) {
     if (!file.exists())
         return;
     if (!file.open(QIODevice::ReadOnly))
-        throw StoreError(file.error() == QFileDevice::PermissionsError
-                             ? failureText(EACCES)
-                             : failureText(EIO));
+        throw StoreError(file.error() == QFileDevice::PermissionsError ? failureText(EACCES)
+                                                                       : failureText(EIO));
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw errorFromSystem(EIO);

@@ -39,7 +39,9 @@ private:
 // The program's one set of language strings.
 LanguageStrings& languageStrings();
 // Shorthand for language line n of the program's strings.
-inline const QString& L(int n) { return languageStrings().line(n); }
+inline const QString& L(int n) {
+    return languageStrings().line(n);
+}
 
 // 0 (Russian) where the system is set up for Russian, 1 (English) otherwise.
 std::uint8_t defaultLanguageIndex(const QLocale& locale = QLocale::system());

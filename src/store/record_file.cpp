@@ -10,9 +10,9 @@ namespace sarvo {
 RecordFile::RecordFile(const std::filesystem::path& path, int recordSize, Mode mode)
     : recordSize_(recordSize) {
     int error = 0;
-    file_ = platform::openFile(path, mode == Mode::ReadOnly ? platform::Access::ReadOnly
-                                                            : platform::Access::OpenOrCreate,
-                               error);
+    file_ = platform::openFile(
+        path, mode == Mode::ReadOnly ? platform::Access::ReadOnly : platform::Access::OpenOrCreate,
+        error);
     if (!file_) {
         if (mode == Mode::ReadOnly && error == ENOENT)
             return;
@@ -48,9 +48,13 @@ long long RecordFile::length() {
     return size;
 }
 
-long long RecordFile::count() { return length() / recordSize_; }
+long long RecordFile::count() {
+    return length() / recordSize_;
+}
 
-long long RecordFile::partialBytes() { return length() % recordSize_; }
+long long RecordFile::partialBytes() {
+    return length() % recordSize_;
+}
 
 void RecordFile::prepareRead() {
     if (writing_) {
@@ -99,7 +103,9 @@ void RecordFile::write(long long k, const char* buffer) {
         throw errorFromSystem(errno ? errno : EIO);
 }
 
-void RecordFile::append(const char* buffer) { write(count(), buffer); }
+void RecordFile::append(const char* buffer) {
+    write(count(), buffer);
+}
 
 void RecordFile::sync() {
     if (!file_)

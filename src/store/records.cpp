@@ -1,7 +1,7 @@
 #include "store/records.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -10,9 +10,13 @@ namespace sarvo {
 
 namespace {
 
-template <typename T> void putLittle(char* at, T value) { qToLittleEndian(value, at); }
+template <typename T> void putLittle(char* at, T value) {
+    qToLittleEndian(value, at);
+}
 
-template <typename T> T getLittle(const char* at) { return qFromLittleEndian<T>(at); }
+template <typename T> T getLittle(const char* at) {
+    return qFromLittleEndian<T>(at);
+}
 
 void putDouble(char* at, double value) {
     std::uint64_t bits;
@@ -27,26 +31,33 @@ double getDouble(const char* at) {
     return value;
 }
 
-QByteArray cut(const QByteArray& bytes, int capacity) { return bytes.left(capacity); }
+QByteArray cut(const QByteArray& bytes, int capacity) {
+    return bytes.left(capacity);
+}
 
 } // namespace
 
 QByteArray toCp1251(const QString& text) {
-    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Default);
+    // The code page's 256 characters, looked up in reverse; anything else becomes "?".
+    static const QHash<char16_t, char> table = [] {
+        QHash<char16_t, char> map;
+        QStringDecoder decoder("windows-1251");
+        for (int b = 255; b >= 0; --b) {
+            const char byte = static_cast<char>(b);
+            QString decoded = decoder.decode(QByteArray(1, byte));
+            if (decoded.size() == 1 && decoded.at(0) != QChar::ReplacementCharacter)
+                map.insert(decoded.at(0).unicode(), byte);
+        }
+        return map;
+    }();
     QByteArray out;
     out.reserve(text.size());
-    // Encode character by character so that anything the code page lacks becomes "?".
     for (qsizetype i = 0; i < text.size(); ++i) {
-        qsizetype len = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        QStringView piece = QStringView(text).mid(i, len);
-        QByteArray encoded = encoder.encode(piece);
-        if (encoder.hasError() || encoded.size() != 1) {
-            encoder.resetState();
-            out.append('?');
-        } else {
-            out.append(encoded);
-        }
-        i += len - 1;
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        auto it = table.find(c.unicode());
+        out.append(it == table.end() ? '?' : *it);
     }
     return out;
 }
@@ -124,7 +135,9 @@ void HistoryRecord::toBytes(char* b) const {
     putLittle(b + 40, DosimeterId);
 }
 
-QByteArray defaultVersionText() { return toCp1251(QStringLiteral("KaSarvo версия 1.0")); }
+QByteArray defaultVersionText() {
+    return toCp1251(QStringLiteral("KaSarvo версия 1.0"));
+}
 
 SettingsRecord SettingsRecord::defaults(std::uint8_t langIndex) {
     SettingsRecord s;

@@ -24,11 +24,18 @@ using HistoryBytes = std::array<char, kHistoryRecordSize>;
 
 Store::Store(fs::path baseDir, bool readOnly) : base_(std::move(baseDir)), readOnly_(readOnly) {}
 
-fs::path Store::settingsPath() const { return base_ / "Sarvo.ini"; }
-fs::path Store::dataDir() const { return base_ / "DB"; }
-fs::path Store::userPath() const { return dataDir() / "DataUsers.usr"; }
-fs::path Store::historyPath() const { return dataDir() / "DataHist.hst"; }
-
+fs::path Store::settingsPath() const {
+    return base_ / "Sarvo.ini";
+}
+fs::path Store::dataDir() const {
+    return base_ / "DB";
+}
+fs::path Store::userPath() const {
+    return dataDir() / "DataUsers.usr";
+}
+fs::path Store::historyPath() const {
+    return dataDir() / "DataHist.hst";
+}
 
 void Store::ensureDataDir() {
     if (readOnly_)

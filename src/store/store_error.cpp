@@ -33,8 +33,12 @@ QString failureText(int systemError) {
     }
 }
 
-StoreError errorFromSystem(int systemError) { return StoreError(failureText(systemError)); }
+StoreError errorFromSystem(int systemError) {
+    return StoreError(failureText(systemError));
+}
 
-StoreError readBeyondEnd() { return StoreError(QStringLiteral("Read beyond end of file")); }
+StoreError readBeyondEnd() {
+    return StoreError(QStringLiteral("Read beyond end of file"));
+}
 
 } // namespace sarvo

@@ -46,6 +46,8 @@ void Listing::print() const {
     out().flush();
 }
 
-QString csvNumber(double value) { return formatNumber(value, QLatin1Char('.')); }
+QString csvNumber(double value) {
+    return formatNumber(value, QLatin1Char('.'));
+}
 
 } // namespace sarvo::tool

@@ -72,9 +72,13 @@ namespace {
 const QDate kEpoch(1899, 12, 30);
 }
 
-QDate dateFromDays(double days) { return kEpoch.addDays(static_cast<qint64>(std::floor(days))); }
+QDate dateFromDays(double days) {
+    return kEpoch.addDays(static_cast<qint64>(std::floor(days)));
+}
 
-double daysFromDate(const QDate& date) { return static_cast<double>(kEpoch.daysTo(date)); }
+double daysFromDate(const QDate& date) {
+    return static_cast<double>(kEpoch.daysTo(date));
+}
 
 QTime timeFromFraction(double fraction) {
     double dayPart = fraction - std::floor(fraction);
@@ -124,15 +128,21 @@ const ValueFormats& ValueFormats::system() {
     return formats;
 }
 
-QString ValueFormats::date(const QDate& date) const { return locale_.toString(date, datePattern_); }
+QString ValueFormats::date(const QDate& date) const {
+    return locale_.toString(date, datePattern_);
+}
 
-QString ValueFormats::date(double days) const { return date(dateFromDays(days)); }
+QString ValueFormats::date(double days) const {
+    return date(dateFromDays(days));
+}
 
 QString ValueFormats::time(const QTime& time) const {
     return locale_.toString(time, timePattern_);
 }
 
-QString ValueFormats::time(double fraction) const { return time(timeFromFraction(fraction)); }
+QString ValueFormats::time(double fraction) const {
+    return time(timeFromFraction(fraction));
+}
 
 QString nameCell(const UserRecord& user) {
     return QLatin1Char(' ') + user.lastName() + QLatin1Char(' ') + user.firstName() +
