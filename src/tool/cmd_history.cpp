@@ -31,8 +31,8 @@ int runHistory(const QStringList& arguments) {
                              timeFromFraction(h.HistTime).toString(QStringLiteral("HH:mm:ss")),
                              csvNumber(h.Dose), csvNumber(h.DoseSum), no, id});
         else
-            listing.add({formats.date(h.HistDate), formats.time(h.HistTime),
-                         formatNumber(h.Dose), formatNumber(h.DoseSum), no, id},
+            listing.add({formats.date(h.HistDate), formats.time(h.HistTime), formatNumber(h.Dose),
+                         formatNumber(h.DoseSum), no, id},
                         {});
         return true;
     });
@@ -41,7 +41,7 @@ int runHistory(const QStringList& arguments) {
 }
 
 const Registration registration("history", "history --person USERNO [--dir DIR] [--csv]",
-                                 &runHistory);
+                                &runHistory);
 
 } // namespace
 } // namespace sarvo::tool

@@ -19,12 +19,11 @@ int runPersons(const QStringList& arguments) {
                     csv);
     store.forEachUser([&](long long index, const UserRecord& user) {
         const QString id = identifierDisplayText(user.DosimeterId);
-        listing.add({QString::number(index), QString::number(user.UserNo), user.lastName(),
-                     user.firstName(), user.middleName(), user.department(), id,
-                     formatNumber(user.ED)},
-                    {QString::number(index), QString::number(user.UserNo), user.lastName(),
-                     user.firstName(), user.middleName(), user.department(), id,
-                     csvNumber(user.ED)});
+        listing.add(
+            {QString::number(index), QString::number(user.UserNo), user.lastName(),
+             user.firstName(), user.middleName(), user.department(), id, formatNumber(user.ED)},
+            {QString::number(index), QString::number(user.UserNo), user.lastName(),
+             user.firstName(), user.middleName(), user.department(), id, csvNumber(user.ED)});
         return true;
     });
     listing.print();

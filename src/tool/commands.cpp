@@ -82,7 +82,9 @@ long long Args::integer(const QString& name) const {
     return number;
 }
 
-QString Args::dir() const { return value(QStringLiteral("--dir"), QDir::currentPath()); }
+QString Args::dir() const {
+    return value(QStringLiteral("--dir"), QDir::currentPath());
+}
 
 QString csvField(const QString& text) {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
@@ -110,8 +112,8 @@ int run(const QStringList& arguments) {
         return code;
     } catch (const UsageError& e) {
         out().flush();
-        err() << "sarvo-tool: " << e.what() << "\n" << "usage: sarvo-tool " << it->second.usage
-              << "\n";
+        err() << "sarvo-tool: " << e.what() << "\n"
+              << "usage: sarvo-tool " << it->second.usage << "\n";
         err().flush();
         return 2;
     } catch (const StoreError& e) {
