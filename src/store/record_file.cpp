@@ -3,7 +3,9 @@
 #include "store/platform.h"
 #include "store/store_error.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace sarvo {
 
@@ -18,8 +20,6 @@ RecordFile::RecordFile(const std::filesystem::path& path, int recordSize, Mode m
             return;
         throw errorFromSystem(error);
     }
-    // Sequential scans read large blocks at a time.
-    std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);
 }
 
 RecordFile::~RecordFile() {
@@ -68,27 +68,63 @@ void RecordFile::prepareRead() {
 void RecordFile::seek(long long k) {
     if (!file_)
         return;
+    discardBlock();
     if (int error = platform::seekFile(file_, k * recordSize_))
         throw errorFromSystem(error);
 }
 
-bool RecordFile::readNext(char* buffer) {
+const char* RecordFile::next() {
     if (!file_)
+        return nullptr;
+    const size_t size = static_cast<size_t>(recordSize_);
+    if (blockEnd_ - blockPos_ < size) {
+        prepareRead();
+        if (block_.empty())
+            block_.resize(size * std::max<size_t>(1, (size_t{1} << 16) / size));
+        // Keep the start of a record cut by the end of the last block.
+        const size_t left = blockEnd_ - blockPos_;
+        std::memmove(block_.data(), block_.data() + blockPos_, left);
+        blockPos_ = 0;
+        blockEnd_ = left;
+        while (blockEnd_ < size) {
+            size_t got = std::fread(block_.data() + blockEnd_, 1, block_.size() - blockEnd_, file_);
+            if (got == 0) {
+                if (std::ferror(file_))
+                    throw errorFromSystem(errno ? errno : EIO);
+                return nullptr;
+            }
+            blockEnd_ += got;
+        }
+    }
+    const char* record = block_.data() + blockPos_;
+    blockPos_ += size;
+    return record;
+}
+
+const char* RecordFile::nextBlock(size_t& records) {
+    const char* first = next();
+    if (!first) {
+        records = 0;
+        return nullptr;
+    }
+    const size_t size = static_cast<size_t>(recordSize_);
+    records = 1 + (blockEnd_ - blockPos_) / size;
+    blockPos_ += (records - 1) * size;
+    return first;
+}
+
+bool RecordFile::readNext(char* buffer) {
+    const char* record = next();
+    if (!record)
         return false;
-    prepareRead();
-    size_t got = std::fread(buffer, 1, static_cast<size_t>(recordSize_), file_);
-    if (got == static_cast<size_t>(recordSize_))
-        return true;
-    if (std::ferror(file_))
-        throw errorFromSystem(errno ? errno : EIO);
-    return false;
+    std::memcpy(buffer, record, static_cast<size_t>(recordSize_));
+    return true;
 }
 
 void RecordFile::read(long long k, char* buffer) {
     if (!file_)
         throw readBeyondEnd();
     seek(k);
-    prepareRead();
     if (!readNext(buffer))
         throw readBeyondEnd();
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 namespace sarvo {
 
@@ -31,6 +32,12 @@ public:
     void seek(long long k);
     // Reads the next whole record; false at the end (a partial record is never read).
     bool readNext(char* buffer);
+    // The next whole record in the file's read buffer, valid until the next call; nullptr at the
+    // end. Reading goes by large blocks, so a scan costs little more than reading the bytes.
+    const char* next();
+    // All whole records that the read buffer holds from here on (at least one), with their
+    // number in `records`; nullptr at the end.
+    const char* nextBlock(size_t& records);
 
     void read(long long k, char* buffer);
     void write(long long k, const char* buffer);
@@ -44,9 +51,14 @@ private:
     long long length();
     void prepareRead();
 
+    void discardBlock() { blockPos_ = blockEnd_ = 0; }
+
     std::FILE* file_ = nullptr;
     int recordSize_;
     bool writing_ = false;
+    std::vector<char> block_;
+    size_t blockPos_ = 0;
+    size_t blockEnd_ = 0;
 };
 
 } // namespace sarvo

@@ -87,7 +87,7 @@ void UserRecord::setTexts(const QString& last, const QString& first, const QStri
     Dep = cut(toCp1251(department), kNameCapacity);
 }
 
-UserRecord UserRecord::fromBytes(const char* b) {
+UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
     UserRecord r;
     r.LN = getShortString(b + 0, kNameCapacity);
     r.FN = getShortString(b + 21, kNameCapacity);
@@ -96,8 +96,9 @@ UserRecord UserRecord::fromBytes(const char* b) {
     r.UserNo = getLittle<std::int32_t>(b + 84);
     r.ED = getDouble(b + 88);
     r.DosimeterId = getLittle<std::int64_t>(b + 96);
-    for (int k = 0; k < kMedLineCount; ++k)
-        r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
+    if (medLines)
+        for (int k = 0; k < kMedLineCount; ++k)
+            r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
     return r;
 }
 

@@ -45,7 +45,8 @@ struct UserRecord {
     QString middleName() const { return fromCp1251(MN); }
     QString department() const { return fromCp1251(Dep); }
 
-    static UserRecord fromBytes(const char* bytes);
+    // Without `medLines` the 100 dose-rate lines are left empty (listings need no more).
+    static UserRecord fromBytes(const char* bytes, bool medLines = true);
     void toBytes(char* bytes) const;
     friend bool operator==(const UserRecord&, const UserRecord&) = default;
 };

@@ -5,6 +5,7 @@
 #include "store/store_error.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -87,11 +88,12 @@ bool Store::updateUser(long long index, std::int32_t userNo,
     return true;
 }
 
-void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit) {
+void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit,
+                        bool medLines) {
     RecordFile file(userPath(), kUserRecordSize, readMode());
-    UserBytes bytes;
-    for (long long k = 0; file.readNext(bytes.data()); ++k)
-        if (!visit(k, UserRecord::fromBytes(bytes.data())))
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, UserRecord::fromBytes(bytes, medLines)))
             break;
     file.close();
 }
@@ -107,13 +109,12 @@ std::vector<UserRecord> Store::readUsers() {
 
 std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
     RecordFile file(userPath(), kUserRecordSize, readMode());
-    UserBytes bytes;
-    while (file.readNext(bytes.data())) {
+    while (const char* bytes = file.next()) {
         // Only the two fields compared are decoded.
         std::int64_t id;
         std::int32_t userNo;
-        std::memcpy(&id, bytes.data() + 96, sizeof id);
-        std::memcpy(&userNo, bytes.data() + 84, sizeof userNo);
+        std::memcpy(&id, bytes + 96, sizeof id);
+        std::memcpy(&userNo, bytes + 84, sizeof userNo);
         if (qFromLittleEndian(id) == identifier)
             return qFromLittleEndian(userNo);
     }
@@ -123,10 +124,10 @@ std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
 
 long long Store::findUserIndex(std::int32_t userNo) {
     RecordFile file(userPath(), kUserRecordSize, readMode());
-    UserBytes bytes;
-    for (long long k = 0; file.readNext(bytes.data()); ++k) {
+    long long k = 0;
+    for (; const char* bytes = file.next(); ++k) {
         std::int32_t no;
-        std::memcpy(&no, bytes.data() + 84, sizeof no);
+        std::memcpy(&no, bytes + 84, sizeof no);
         if (qFromLittleEndian(no) == userNo)
             return k;
     }
@@ -149,43 +150,60 @@ std::int32_t Store::appendPerson(const QString& last, const QString& first, cons
     return user.UserNo;
 }
 
-bool goesBefore(const QByteArray& b, const QByteArray& a) {
+namespace {
+
+// The part of a last name that the name order looks at: up to three bytes and how many.
+struct NameKey {
+    unsigned char length;
+    unsigned char c[3];
+};
+
+NameKey nameKey(const char* lengthAndText) {
+    NameKey key{
+        static_cast<unsigned char>(std::min<int>(static_cast<unsigned char>(lengthAndText[0]), 3)),
+        {0, 0, 0}};
+    for (int i = 0; i < key.length; ++i)
+        key.c[i] = static_cast<unsigned char>(lengthAndText[1 + i]);
+    return key;
+}
+
+inline bool goesBefore(const NameKey& b, const NameKey& a) {
     for (int i = 0; i < 3; ++i) {
-        if (i >= a.size() || i >= b.size())
+        if (i >= a.length || i >= b.length)
             return false;
-        const auto cb = static_cast<unsigned char>(b[i]);
-        const auto ca = static_cast<unsigned char>(a[i]);
-        if (cb != ca)
-            return cb < ca;
+        if (b.c[i] != a.c[i])
+            return b.c[i] < a.c[i];
     }
     return false;
 }
 
+} // namespace
+
 bool Store::sortByName() {
     // The passes of the bubble sort run over the last names held in memory; the records
     // themselves are copied once, in their new order, into a file that replaces the old one.
-    std::vector<QByteArray> names;
+    struct Entry {
+        NameKey key;
+        std::int32_t index;
+    };
+    std::vector<Entry> order;
     {
         RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
-        UserBytes bytes;
-        while (file.readNext(bytes.data()))
-            names.push_back(getShortString(bytes.data(), kNameCapacity).left(3));
+        while (const char* bytes = file.next())
+            order.push_back({nameKey(bytes), static_cast<std::int32_t>(order.size())});
         file.close();
     }
-    std::vector<long long> order(names.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = static_cast<long long>(i);
     bool changed = false;
     bool exchanged = !order.empty();
     while (exchanged) {
         exchanged = false;
         for (size_t i = 0; i + 1 < order.size(); ++i) {
-            if (goesBefore(names[order[i + 1]], names[order[i]])) {
+            if (goesBefore(order[i + 1].key, order[i].key)) {
                 std::swap(order[i], order[i + 1]);
                 exchanged = true;
-                changed = true;
             }
         }
+        changed = changed || exchanged;
     }
     if (!changed)
         return false;
@@ -201,8 +219,8 @@ bool Store::sortByName() {
         if (!out)
             throw errorFromSystem(error);
         UserBytes bytes;
-        for (long long index : order) {
-            source.read(index, bytes.data());
+        for (const Entry& entry : order) {
+            source.read(entry.index, bytes.data());
             if (std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size()) {
                 int e = errno ? errno : EIO;
                 out.reset();
@@ -246,10 +264,29 @@ void Store::appendHistory(const HistoryRecord& record) {
 
 void Store::forEachHistory(const std::function<bool(long long, const HistoryRecord&)>& visit) {
     RecordFile file(historyPath(), kHistoryRecordSize, readMode());
-    HistoryBytes bytes;
-    for (long long k = 0; file.readNext(bytes.data()); ++k)
-        if (!visit(k, HistoryRecord::fromBytes(bytes.data())))
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, HistoryRecord::fromBytes(bytes)))
             break;
+    file.close();
+}
+
+void Store::forEachHistoryOf(std::int32_t userNo,
+                             const std::function<bool(long long, const HistoryRecord&)>& visit) {
+    if (userNo == 0)
+        return;
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    const std::int32_t wanted = qToLittleEndian(userNo);
+    long long k = 0;
+    size_t records = 0;
+    while (const char* block = file.nextBlock(records)) {
+        for (size_t i = 0; i < records; ++i, ++k) {
+            const char* bytes = block + i * kHistoryRecordSize;
+            if (std::memcmp(bytes + 32, &wanted, sizeof wanted) == 0 &&
+                !visit(k, HistoryRecord::fromBytes(bytes)))
+                return;
+        }
+    }
     file.close();
 }
 

@@ -40,8 +40,10 @@ public:
     // and writes it back; false (and nothing written) when the record holds someone else now.
     bool updateUser(long long index, std::int32_t userNo,
                     const std::function<void(UserRecord&)>& change);
-    // Calls `visit` for each person in file order until it returns false.
-    void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit);
+    // Calls `visit` for each person in file order until it returns false. Without `medLines`
+    // the dose-rate lines of the records handed over are empty.
+    void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit,
+                     bool medLines = true);
     std::vector<UserRecord> readUsers();
     // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.
     std::int32_t findUserByIdentifier(std::int64_t identifier);
@@ -59,6 +61,9 @@ public:
     long long historyCount();
     void appendHistory(const HistoryRecord& record);
     void forEachHistory(const std::function<bool(long long index, const HistoryRecord&)>& visit);
+    // The same for the readings of one person (UserNo not 0); others are passed over unread.
+    void forEachHistoryOf(std::int32_t userNo,
+                          const std::function<bool(long long index, const HistoryRecord&)>& visit);
 
     // Settings. loadSettings creates the file with the defaults when it is missing.
     SettingsRecord loadSettings(std::uint8_t defaultLangIndex);
@@ -79,10 +84,5 @@ private:
     std::filesystem::path base_;
     bool readOnly_;
 };
-
-// True when B goes before A in the name order: at the first of the first three character
-// positions where the names differ, B has the lower byte; a position past the end of either name
-// stops the comparison without an exchange.
-bool goesBefore(const QByteArray& b, const QByteArray& a);
 
 } // namespace sarvo

@@ -21,21 +21,20 @@ int runHistory(const QStringList& arguments) {
                      QStringLiteral("dose_sum"), QStringLiteral("user_no"),
                      QStringLiteral("dosimeter_id")},
                     csv);
-    store.forEachHistory([&](long long, const HistoryRecord& h) {
-        if (h.UserNo == 0 || h.UserNo != person)
+    store.forEachHistoryOf(
+        static_cast<std::int32_t>(person), [&](long long, const HistoryRecord& h) {
+            const QString id = identifierDisplayText(h.DosimeterId);
+            const QString no = QString::number(h.UserNo);
+            if (csv)
+                listing.add({}, {dateFromDays(h.HistDate).toString(QStringLiteral("yyyy-MM-dd")),
+                                 timeFromFraction(h.HistTime).toString(QStringLiteral("HH:mm:ss")),
+                                 csvNumber(h.Dose), csvNumber(h.DoseSum), no, id});
+            else
+                listing.add({formats.date(h.HistDate), formats.time(h.HistTime),
+                             formatNumber(h.Dose), formatNumber(h.DoseSum), no, id},
+                            {});
             return true;
-        const QString id = identifierDisplayText(h.DosimeterId);
-        const QString no = QString::number(h.UserNo);
-        if (csv)
-            listing.add({}, {dateFromDays(h.HistDate).toString(QStringLiteral("yyyy-MM-dd")),
-                             timeFromFraction(h.HistTime).toString(QStringLiteral("HH:mm:ss")),
-                             csvNumber(h.Dose), csvNumber(h.DoseSum), no, id});
-        else
-            listing.add({formats.date(h.HistDate), formats.time(h.HistTime), formatNumber(h.Dose),
-                         formatNumber(h.DoseSum), no, id},
-                        {});
-        return true;
-    });
+        });
     listing.print();
     return 0;
 }

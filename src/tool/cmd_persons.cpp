@@ -17,15 +17,17 @@ int runPersons(const QStringList& arguments) {
                      QStringLiteral("middle_name"), QStringLiteral("department"),
                      QStringLiteral("dosimeter_id"), QStringLiteral("ed")},
                     csv);
-    store.forEachUser([&](long long index, const UserRecord& user) {
-        const QString id = identifierDisplayText(user.DosimeterId);
-        listing.add(
-            {QString::number(index), QString::number(user.UserNo), user.lastName(),
-             user.firstName(), user.middleName(), user.department(), id, formatNumber(user.ED)},
-            {QString::number(index), QString::number(user.UserNo), user.lastName(),
-             user.firstName(), user.middleName(), user.department(), id, csvNumber(user.ED)});
-        return true;
-    });
+    store.forEachUser(
+        [&](long long index, const UserRecord& user) {
+            const QString id = identifierDisplayText(user.DosimeterId);
+            listing.add(
+                {QString::number(index), QString::number(user.UserNo), user.lastName(),
+                 user.firstName(), user.middleName(), user.department(), id, formatNumber(user.ED)},
+                {QString::number(index), QString::number(user.UserNo), user.lastName(),
+                 user.firstName(), user.middleName(), user.department(), id, csvNumber(user.ED)});
+            return true;
+        },
+        false);
     listing.print();
     return 0;
 }
