@@ -1,0 +1,29 @@
+#include "views/history_cells.h"
+
+#include "shell/language.h"
+#include "views/text_forms.h"
+
+namespace sarvo {
+
+HistoryCells historyHeaderCells(const LanguageStrings& lang) {
+    const QString blank = QStringLiteral(" ");
+    return {blank + lang.line(59), blank + lang.line(60), lang.line(61), lang.line(62),
+            blank + lang.line(28)};
+}
+
+HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& formats) {
+    const QString unit = QStringLiteral(" mSv");
+    return {formats.date(record.HistDate), formats.time(record.HistTime),
+            formatNumber(record.Dose) + unit, formatNumber(record.DoseSum) + unit,
+            identifierHasLetters(record.DosimeterId) ? QString()
+                                                     : identifierDisplayText(record.DosimeterId)};
+}
+
+QString identifierCellFailure(const HistoryRecord& record) {
+    if (!identifierHasLetters(record.DosimeterId))
+        return QString();
+    return QStringLiteral("'%1' is not a valid integer value")
+        .arg(identifierHex16(record.DosimeterId));
+}
+
+} // namespace sarvo
