@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs everything the program, its tests and its tools need on Debian 12.
+# Safe to run again: packages already installed are left as they are.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
+    googletest libgtest-dev libbenchmark-dev
+    # running the program and its tests without hardware or a display
+    socat xvfb xauth fonts-dejavu-core imagemagick
+    # printing: a PDF printer queue, and reading PDF text back
+    cups cups-bsd printer-driver-cups-pdf poppler-utils
+    # the decoder's fuzz target
+    clang
+)
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+echo "install-deps: all packages present"
