@@ -2,6 +2,7 @@
 #include "store/store_error.h"
 
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -107,4 +108,29 @@ TEST(DefaultLanguage, RussianSystemsGetRussian) {
     EXPECT_EQ(defaultLanguageIndex(QLocale::c()), 1);
     EXPECT_EQ(languageTag(0), "Rus");
     EXPECT_EQ(languageTag(6), "Pol");
+}
+
+TEST(ShippedLanguageFile, EveryBlockHasItsTexts) {
+    QFile file(SARVO_SOURCE_DIR "/Lang.txt");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("\r\n"), 665);
+    EXPECT_EQ(bytes.count('\r'), 665);
+    EXPECT_EQ(bytes.count('\n'), 665);
+    QSet<QString> titles;
+    for (int index = 0; index < kLanguageCount; ++index) {
+        LanguageStrings s;
+        s.load(SARVO_SOURCE_DIR, index);
+        for (int n : {1, 5, 19, 20, 22, 27, 28, 33, 45, 59, 73, 75, 76, 92, 93, 94})
+            EXPECT_FALSE(s.line(n).trimmed().isEmpty()) << index << " line " << n;
+        EXPECT_FALSE(s.line(1).contains(QChar::ReplacementCharacter));
+        titles.insert(s.line(1));
+    }
+    EXPECT_EQ(titles.size(), kLanguageCount);
+    LanguageStrings ru;
+    ru.load(SARVO_SOURCE_DIR, 0);
+    EXPECT_EQ(ru.line(7), QStringLiteral("2000 г."));
+    EXPECT_EQ(ru.line(8), QStringLiteral("Система сбора и обработки"));
+    EXPECT_EQ(ru.line(9), QStringLiteral("информации прибора Ka Drel"));
+    EXPECT_EQ(ru.line(10), QStringLiteral("версия 1.0"));
 }
