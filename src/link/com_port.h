@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace sarvo {
+
+// A failure of the serial layer: the layer's own text and the system's error code.
+class PortError : public std::runtime_error {
+public:
+    PortError(const QString& text, int code);
+    QString text() const { return text_; }
+    int code() const { return code_; }
+
+private:
+    QString text_;
+    int code_;
+};
+
+// The adapter's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,
+// DTR and RTS raised while open. Everything runs on the user-interface thread. The
+// characters-received event is raised one at a time: bytes that arrive while its handler runs
+// (a message box keeps the event loop going) wait in the port and raise the next event only
+// after the handler has returned.
+class ComPort : public QObject {
+    Q_OBJECT
+public:
+    explicit ComPort(QObject* parent = nullptr);
+
+    QString portName() const { return name_; }
+    // Takes effect at the next opening; an open port given another name is closed and opened
+    // again on the new name at once (PortError when that fails, the port then closed).
+    void setPortName(const QString& name);
+    // Opens the named port with the fixed settings; an open port stays as it is.
+    void open();
+    bool isOpen() const { return port_.isOpen(); }
+    // Marks the port closed after a failure.
+    void close();
+    // Discards what waits in the receive and the transmit queue.
+    void purge();
+    // Sets RTS first, then DTR. False when the port has no modem-control lines (a
+    // pseudo-terminal, some USB adapters); PortError on any other failure.
+    bool setLines(bool rts, bool dtr);
+    // The line sequence the adapter needs after each opening: RTS/DTR low/low, high/high,
+    // high/low, high/high, 100 ms each (400 ms in all, the caller waits). A port without
+    // modem-control lines is used without it.
+    void pulseAdapterLines();
+    // The bytes waiting, at most n.
+    QByteArray read(qint64 n);
+
+    // The serial ports present on the workstation.
+    static QStringList availablePortNames();
+
+signals:
+    // Characters received: `count` bytes are waiting.
+    void rxChar(qint64 count);
+    // The open port reported a read or resource error (the adapter went away); the port has
+    // been closed.
+    void portLost();
+
+private:
+    void deliver();
+    void onError(QSerialPort::SerialPortError error);
+    [[noreturn]] void fail(const QString& what);
+
+    QSerialPort port_;
+    QString name_;
+    bool inHandler_ = false;
+    bool pending_ = false;
+};
+
+} // namespace sarvo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <functional>
+
+class QTimer;
+
+namespace sarvo {
+
+// TimerWauth waits this long for the rest of a frame after its first piece.
+inline constexpr int kAnswerWaitMs = 10000;
+
+// The answer-wait timer as DosimeterLink sees it. Its owner calls DosimeterLink::TimerWauthTimer()
+// when the timer expires.
+class WaitTimer {
+public:
+    virtual ~WaitTimer() = default;
+    virtual void start() = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+};
+
+// TimerWauth on a QTimer of the window: single shot, 10000 ms. The window connects the QTimer's
+// timeout() to its TimerWauthTimer slot, which calls DosimeterLink::TimerWauthTimer().
+class QtWaitTimer : public WaitTimer {
+public:
+    explicit QtWaitTimer(QTimer& timer);
+    void start() override;
+    void stop() override;
+    bool isActive() const override;
+
+private:
+    QTimer& timer_;
+};
+
+// A timer whose time moves only when advance() is called: for tests and tools that must not wait.
+class ManualWaitTimer : public WaitTimer {
+public:
+    explicit ManualWaitTimer(int intervalMs = kAnswerWaitMs) : interval_(intervalMs) {}
+    void start() override;
+    void stop() override { active_ = false; }
+    bool isActive() const override { return active_; }
+
+    // Lets `ms` pass. When a running timer reaches its interval it stops and onTimeout runs once.
+    void advance(int ms);
+    int starts() const { return starts_; }
+    int timeouts() const { return timeouts_; }
+
+    std::function<void()> onTimeout;
+
+private:
+    int interval_;
+    int remaining_ = 0;
+    bool active_ = false;
+    int starts_ = 0;
+    int timeouts_ = 0;
+};
+
+} // namespace sarvo
