@@ -1,0 +1,22 @@
+#include "shell/help_file.h"
+
+#include "shell/language.h"
+
+#include <QFileInfo>
+
+namespace sarvo {
+
+QString helpFilePath(const QString& baseDir, int langIndex) {
+    if (langIndex < 0 || langIndex >= kLanguageCount)
+        return QString();
+    const QString folder = baseDir + QStringLiteral("/Help/");
+    const auto page = [&](int index) {
+        return folder + QStringLiteral("Sarvo_") + languageTag(index) + QStringLiteral(".html");
+    };
+    const QString own = page(langIndex);
+    if (langIndex <= 1 || QFileInfo::exists(own))
+        return own;
+    return page(1);
+}
+
+} // namespace sarvo

@@ -1,0 +1,152 @@
+#include "views/user_list_grid.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+namespace sarvo {
+
+namespace {
+
+// Draws a cell as usual, a horizontal grid line under it, and the green frame around the
+// marked name cell.
+class UserCellDelegate : public QStyledItemDelegate {
+public:
+    explicit UserCellDelegate(UserListGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::Mid));
+        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        if (index.column() == 0 && index.row() == grid_->highlightedRow()) {
+            // The pen runs inside the cell so that the neighbours do not paint over it.
+            const int half = UserListGrid::kMarkWidth / 2;
+            const QRect r = option.rect.adjusted(half, half, -half, -half);
+            painter->setPen(QPen(UserListGrid::markColour(), UserListGrid::kMarkWidth,
+                                 Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            const QPoint corners[5] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(),
+                                       r.topLeft()};
+            painter->drawPolyline(corners, 5);
+        }
+        painter->restore();
+    }
+
+private:
+    UserListGrid* grid_;
+};
+
+} // namespace
+
+UserListGrid::UserListGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
+    setObjectName(QStringLiteral("StringGridUser"));
+    setItemDelegate(new UserCellDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setBold(true);
+    font.setPixelSize(19);
+    setFont(font);
+    horizontalHeader()->setFont(font);
+    const int rowHeight = QFontMetrics(font).height() + 6;
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+
+    QPalette colours = palette();
+    const QColor tooltip = QToolTip::palette().color(QPalette::ToolTipBase);
+    colours.setColor(QPalette::Base, tooltip);
+    colours.setColor(QPalette::AlternateBase, tooltip);
+    colours.setColor(QPalette::Text, QToolTip::palette().color(QPalette::ToolTipText));
+    setPalette(colours);
+
+    setHorizontalHeaderItem(0, new QTableWidgetItem);
+    setHorizontalHeaderItem(1, new QTableWidgetItem);
+}
+
+int UserListGrid::selectedRow() const {
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    int top = -1;
+    for (const QModelIndex& index : rows)
+        if (top < 0 || index.row() < top)
+            top = index.row();
+    return top;
+}
+
+void UserListGrid::selectRow(int row) {
+    if (row < 0 || row >= rowCount())
+        return;
+    setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QString UserListGrid::nameCell(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
+    return cell ? cell->text() : QString();
+}
+
+QString UserListGrid::identifierCell(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 1) : nullptr;
+    return cell ? cell->text() : QString();
+}
+
+void UserListGrid::setCells(int row, const QString& name, const QString& identifier) {
+    setItem(row, 0, new QTableWidgetItem(name));
+    setItem(row, 1, new QTableWidgetItem(identifier));
+}
+
+void UserListGrid::setHighlight(int row) {
+    highlight_ = row;
+    if (row >= 0)
+        scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    viewport()->update();
+}
+
+void UserListGrid::clearHighlight() {
+    highlight_ = -1;
+    viewport()->update();
+}
+
+void UserListGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+        event->accept();
+        emit keyDown(event->key());
+        return;
+    default:
+        QTableWidget::keyPressEvent(event);
+    }
+}
+
+void UserListGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    emit clickedInList();
+    emit mouseUp();
+}
+
+void UserListGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    emit doubleClickedInList();
+}
+
+} // namespace sarvo

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QTableWidget>
+
+namespace sarvo {
+
+// The list of persons: two columns (name cell, identifier), the header row as the table's
+// header, whole-row selection, horizontal grid lines only, no editing. Rows hold the persons
+// in the user file's order (table row k is record k) and end with 29 empty rows. While the
+// highlight mark is set, the name cell of the marked record carries a green frame 4 pixels
+// wide.
+class UserListGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit UserListGrid(QWidget* parent = nullptr);
+
+    // The first selected row (the top one of a range), -1 when none.
+    int selectedRow() const;
+    void selectRow(int row);
+    // The name cell of a row; empty for a row without a person or outside the list.
+    QString nameCell(int row) const;
+    QString identifierCell(int row) const;
+    void setCells(int row, const QString& name, const QString& identifier);
+
+    // The highlight mark: the record index of the last-read person, or -1 when off.
+    int highlightedRow() const { return highlight_; }
+    void setHighlight(int row);
+    void clearHighlight();
+
+    static QColor markColour() { return QColor(0, 128, 0); }
+    static constexpr int kMarkWidth = 4;
+
+signals:
+    // Enter, F2, F3 or F4 pressed in the list.
+    void keyDown(int key);
+    // A mouse click anywhere in the list, then the release of the button.
+    void clickedInList();
+    void mouseUp();
+    void doubleClickedInList();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int highlight_ = -1;
+};
+
+} // namespace sarvo
