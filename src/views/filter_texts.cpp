@@ -216,4 +216,19 @@ FilterConfirmation confirmFilter(HistFilter& filter, const FilterEditTexts& text
     return result;
 }
 
+FilterConfirmation filterFromTexts(HistFilter& filter, const FilterEditTexts& texts,
+                                   const FilterTexts& forms) {
+    filter.DateOn = !texts.dateFrom.isNull() || !texts.dateTo.isNull();
+    filter.TimeOn = !texts.timeFrom.isNull() || !texts.timeTo.isNull();
+    auto given = [](const QString& text, const QString& empty) {
+        return text.isNull() ? empty : text;
+    };
+    const QString noDate = FilterTexts::emptyDateText();
+    const QString noTime = FilterTexts::emptyTimeText();
+    return confirmFilter(filter,
+                         {given(texts.dateFrom, noDate), given(texts.dateTo, noDate),
+                          given(texts.timeFrom, noTime), given(texts.timeTo, noTime)},
+                         forms);
+}
+
 } // namespace sarvo

@@ -103,4 +103,11 @@ struct FilterConfirmation {
 FilterConfirmation confirmFilter(HistFilter& filter, const FilterEditTexts& texts,
                                  const FilterTexts& forms);
 
+// The filter for bounds given as texts from elsewhere than the dialog (the command line of
+// sarvo-tool): a range is switched on when at least one of its two texts is given (not null), a
+// text not given counts as the empty form (no bound), and the bounds are then read as by
+// confirmFilter, whose result tells whether they could be read.
+FilterConfirmation filterFromTexts(HistFilter& filter, const FilterEditTexts& texts,
+                                   const FilterTexts& forms);
+
 } // namespace sarvo

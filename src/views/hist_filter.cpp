@@ -28,7 +28,9 @@ bool isShown(const HistoryRecord& record, std::int32_t userNo, const HistFilter&
 
 void forEachShownReading(Store& store, std::int32_t userNo, const HistFilter& filter,
                          const std::function<bool(const HistoryRecord&)>& visit) {
-    store.forEachHistory([&](long long, const HistoryRecord& record) {
+    if (userNo == 0)
+        return;
+    store.forEachHistoryOf(userNo, [&](long long, const HistoryRecord& record) {
         return !isShown(record, userNo, filter) || visit(record);
     });
 }

@@ -86,10 +86,12 @@ QByteArray historyExportText(const LanguageStrings& lang, const QString& personN
 void exportPersons(Store& store, const std::filesystem::path& file, const LanguageStrings& lang) {
     TextFile out(file);
     out.write(personsExportHeader(lang));
-    store.forEachUser([&](long long, const UserRecord& person) {
-        out.write(personExportLine(person));
-        return true;
-    });
+    store.forEachUser(
+        [&](long long, const UserRecord& person) {
+            out.write(personExportLine(person));
+            return true;
+        },
+        false);
     out.close();
 }
 
