@@ -1,0 +1,89 @@
+#include "views/chart_points.h"
+#include "views/history_cells.h"
+#include "views/text_forms.h"
+
+#include <gtest/gtest.h>
+
+using namespace sarvo;
+
+namespace {
+
+const ValueFormats kRussian(QLocale(QStringLiteral("ru_RU")));
+
+HistoryRecord reading(int d, int h, int m, int s, double doseSum) {
+    HistoryRecord r;
+    r.HistDate = daysFromDate(QDate(2026, 12, d));
+    r.HistTime = fractionFromTime(QTime(h, m, s));
+    r.DoseSum = doseSum;
+    r.UserNo = 1;
+    return r;
+}
+
+std::vector<ChartPoint> withDoses(std::initializer_list<double> doses) {
+    std::vector<ChartPoint> points;
+    for (double y : doses)
+        points.push_back({0.0, y, QString()});
+    return points;
+}
+
+} // namespace
+
+TEST(ChartPoints, DoseAxisRangeHasFivePercentOfTheSmallestValue) {
+    struct {
+        std::initializer_list<double> doses;
+        double min, max;
+    } cases[] = {
+        {{}, 0.0, 0.0}, {{2.0}, 1.9, 2.1}, {{0.0, 1.0, 3.0}, 0.0, 3.0}, {{12.0, 10.0}, 9.5, 12.5}};
+    for (const auto& c : cases) {
+        const AxisRange range = doseAxisRange(withDoses(c.doses));
+        EXPECT_DOUBLE_EQ(range.min, c.min);
+        EXPECT_DOUBLE_EQ(range.max, c.max);
+    }
+}
+
+TEST(ChartPoints, LogarithmicAxisStartsAtTheSmallestPositiveDose) {
+    const auto points = withDoses({0.0, 1.0, 3.0});
+    EXPECT_EQ(logDoseAxisRange(points, doseAxisRange(points)), (AxisRange{1.0, 3.0}));
+    const auto zeros = withDoses({0.0, 0.0});
+    EXPECT_FALSE(logDoseAxisRange(zeros, doseAxisRange(zeros)).has_value());
+    const auto positive = withDoses({10.0, 12.0});
+    EXPECT_EQ(logDoseAxisRange(positive, doseAxisRange(positive)), doseAxisRange(positive));
+}
+
+TEST(ChartPoints, FirstPointOfADayCarriesTheDate) {
+    const std::vector<HistoryRecord> shown{reading(5, 9, 0, 0, 1), reading(5, 14, 30, 15, 2),
+                                           reading(5, 16, 2, 40, 3), reading(6, 8, 15, 0, 4),
+                                           reading(6, 9, 0, 5, 5)};
+    const auto points = chartPoints(shown, kRussian);
+    QStringList labels;
+    for (const ChartPoint& p : points)
+        labels << p.label;
+    EXPECT_EQ(labels, (QStringList{"05.12.2026/09:00:00", "14:30:15", "16:02:40",
+                                   "06.12.2026/08:15:00", "09:00:05"}));
+    EXPECT_DOUBLE_EQ(points[1].x, shown[1].HistDate + shown[1].HistTime);
+    EXPECT_EQ(points[4].y, 5.0);
+}
+
+TEST(ChartPoints, PointsAreKeptInTimeOrderWithTheirLabels) {
+    // A reading stored after a later one (the clock was set back) still gets its label by file
+    // order, and its point goes in its place on the time axis.
+    const auto points = chartPoints({reading(5, 10, 0, 0, 1), reading(5, 9, 0, 0, 2)}, kRussian);
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(points[0].label, QStringLiteral("09:00:00"));
+    EXPECT_EQ(points[1].label, QStringLiteral("05.12.2026/10:00:00"));
+}
+
+TEST(HistoryCells, CellsOfARecordRow) {
+    HistoryRecord r = reading(5, 14, 30, 15, 12);
+    r.Dose = 0.5;
+    r.DosimeterId = 0x12;
+    EXPECT_EQ(historyCells(r, kRussian),
+              (HistoryCells{"05.12.2026", "14:30:15", "0,5 mSv", "12 mSv", "12"}));
+    EXPECT_TRUE(identifierCellFailure(r).isEmpty());
+    r.DosimeterId = 0;
+    EXPECT_EQ(historyCells(r, kRussian)[4], QStringLiteral("0"));
+    r.DosimeterId = 0x1A;
+    EXPECT_TRUE(historyCells(r, kRussian)[4].isEmpty());
+    EXPECT_EQ(identifierCellFailure(r),
+              QStringLiteral("'000000000000001A' is not a valid integer value"));
+}
