@@ -1,13 +1,17 @@
 #include "store/store.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
+#include "views/filter_texts.h"
 #include "views/text_forms.h"
 
 namespace sarvo::tool {
 namespace {
 
 int runHistory(const QStringList& arguments) {
-    Args args(arguments, {QStringLiteral("--dir"), QStringLiteral("--person")},
+    Args args(arguments,
+              {QStringLiteral("--dir"), QStringLiteral("--person"), QStringLiteral("--date-from"),
+               QStringLiteral("--date-to"), QStringLiteral("--time-from"),
+               QStringLiteral("--time-to")},
               {QStringLiteral("--csv")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
@@ -15,14 +19,23 @@ int runHistory(const QStringList& arguments) {
     if (person <= 0 || person > 0x7fffffff)
         throw UsageError(QStringLiteral("--person takes a person number from 1 on"));
     const bool csv = args.has(QStringLiteral("--csv"));
+    // The readings shown are those of the history table under the same filter.
+    HistFilter filter;
+    const FilterConfirmation bounds = filterFromTexts(
+        filter,
+        {args.value(QStringLiteral("--date-from")), args.value(QStringLiteral("--date-to")),
+         args.value(QStringLiteral("--time-from")), args.value(QStringLiteral("--time-to"))},
+        FilterTexts::system());
+    if (!bounds.accepted())
+        throw UsageError(bounds.message);
     const ValueFormats& formats = ValueFormats::system();
     Store store(args.dir().toStdString(), true);
     Listing listing({QStringLiteral("date"), QStringLiteral("time"), QStringLiteral("dose"),
                      QStringLiteral("dose_sum"), QStringLiteral("user_no"),
                      QStringLiteral("dosimeter_id")},
                     csv);
-    store.forEachHistoryOf(
-        static_cast<std::int32_t>(person), [&](long long, const HistoryRecord& h) {
+    forEachShownReading(
+        store, static_cast<std::int32_t>(person), filter, [&](const HistoryRecord& h) {
             const QString id = identifierDisplayText(h.DosimeterId);
             const QString no = QString::number(h.UserNo);
             if (csv)
@@ -39,8 +52,11 @@ int runHistory(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration("history", "history --person USERNO [--dir DIR] [--csv]",
-                                &runHistory);
+const Registration
+    registration("history",
+                 "history --person USERNO [--date-from DD.MM.YY] [--date-to DD.MM.YY] "
+                 "[--time-from HH:MM] [--time-to HH:MM] [--dir DIR] [--csv]",
+                 &runHistory);
 
 } // namespace
 } // namespace sarvo::tool
