@@ -1,0 +1,115 @@
+#include "link/registration.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace sarvo;
+
+TEST(RegistrationTextTest, DecimalDigitsReadAsHexadecimal) {
+    struct Case {
+        const char* text;
+        std::optional<std::int64_t> value;
+    } cases[] = {
+        {"1234", 0x1234},
+        {"0", 0},
+        {"0000", 0},
+        {"7", 7},
+        {"0000000001234567", 0x1234567},
+        {"9999999999999999", static_cast<std::int64_t>(0x9999999999999999ULL)},
+        {"1000000000000000", 0x1000000000000000},
+        {"", std::nullopt},
+        {"ab", std::nullopt},
+        {"AB", std::nullopt},
+        {"G", std::nullopt},
+        {" 12", std::nullopt},
+        {"12 ", std::nullopt},
+        {"-1", std::nullopt},
+        {"+1", std::nullopt},
+        {"$12", std::nullopt},
+        {"0x12", std::nullopt},
+        {"12345678901234567", std::nullopt},
+        {"١٢", std::nullopt}, // digits of another script
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(registrationValue(QString::fromUtf8(c.text)), c.value) << c.text;
+}
+
+TEST(RegistrationTextTest, OkTakesAtMost16Characters) {
+    EXPECT_TRUE(registrationTextFits(""));
+    EXPECT_TRUE(registrationTextFits(QString(16, '1')));
+    EXPECT_FALSE(registrationTextFits(QString(17, '1')));
+}
+
+TEST(RegistrationTextTest, QuestionOnlyWhenBothAreNonZero) {
+    EXPECT_FALSE(replacementNeedsQuestion(0, 0x1234));
+    EXPECT_FALSE(replacementNeedsQuestion(0x1234, 0));
+    EXPECT_FALSE(replacementNeedsQuestion(0, 0));
+    EXPECT_TRUE(replacementNeedsQuestion(0x1234, 0x5678));
+    EXPECT_TRUE(replacementNeedsQuestion(0x1234, 0x1234));
+}
+
+namespace {
+
+class RegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        store.ensureDataDir();
+        store.appendPerson("Ivanov", "Ivan", "", "");
+        store.appendPerson("Petrov", "Petr", "", "");
+    }
+    std::int64_t idOf(long long index) { return store.readUser(index).DosimeterId; }
+
+    QTemporaryDir dir;
+    Store store{dir.path().toStdString()};
+};
+
+} // namespace
+
+TEST_F(RegistrationTest, UniquenessIncludesTheHolder) {
+    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::Accepted);
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
+    EXPECT_EQ(idOf(0), 0x1234);
+    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::AlreadyRegistered);
+    // 0 is never refused: any number of persons hold no dosimeter.
+    EXPECT_EQ(checkRegistration(store, 0), RegistrationCheck::Accepted);
+}
+
+TEST_F(RegistrationTest, ReplaceOnlyWhenAskedFor) {
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x5678, false));
+    EXPECT_EQ(idOf(0), 0x1234);
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x5678, true));
+    EXPECT_EQ(idOf(0), 0x5678);
+}
+
+TEST_F(RegistrationTest, ZeroRemovesAndFreesTheIdentifier) {
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0, false));
+    EXPECT_EQ(idOf(0), 0);
+    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::Accepted);
+    ASSERT_TRUE(storeRegistration(store, 1, 2, 0x1234, false));
+    EXPECT_EQ(idOf(1), 0x1234);
+}
+
+TEST_F(RegistrationTest, AllSixtyFourBitsAreStored) {
+    const std::int64_t value = *registrationValue("9876543210987654");
+    ASSERT_TRUE(storeRegistration(store, 1, 2, value, false));
+    EXPECT_EQ(idOf(1), static_cast<std::int64_t>(0x9876543210987654ULL));
+    EXPECT_EQ(store.findUserByIdentifier(value), 2);
+}
+
+TEST_F(RegistrationTest, KeepsAReadingAndRefusesAnotherPersonsRecord) {
+    UserRecord read = store.readUser(0);
+    read.ED = 4.5;
+    read.MED[0] = "0 05.12 10:00 1,5";
+    store.writeUser(0, read);
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
+    const UserRecord after = store.readUser(0);
+    EXPECT_EQ(after.ED, 4.5);
+    EXPECT_EQ(after.MED[0], "0 05.12 10:00 1,5");
+
+    EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
+    EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
+    EXPECT_EQ(idOf(1), 0);
+}
