@@ -1,0 +1,48 @@
+#include "store/person_ops.h"
+#include "store/store.h"
+#include "tool/commands.h"
+#include "tool/person_lookup.h"
+#include "tool/refusal.h"
+
+namespace sarvo::tool {
+namespace {
+
+int runChangePerson(const QStringList& arguments) {
+    Args args(arguments,
+              {QStringLiteral("--person"), QStringLiteral("--last"), QStringLiteral("--first"),
+               QStringLiteral("--middle"), QStringLiteral("--dep"), QStringLiteral("--dir")},
+              {});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    const PersonLookup person = lookUpPerson(args);
+    if (!person.found())
+        return person.notFound();
+
+    Store store(args.dir().toStdString());
+    PersonTexts texts = PersonTexts::of(store.readUser(person.index));
+    // Only the texts given change; the others stay as stored.
+    auto take = [&args](const char* option, QString& text) {
+        if (args.has(QLatin1String(option)))
+            text = args.value(QLatin1String(option));
+    };
+    take("--last", texts.last);
+    take("--first", texts.first);
+    take("--middle", texts.middle);
+    take("--dep", texts.department);
+    if (!personTextsComplete(texts))
+        return refuse(args.dir(), kLineNamesMissing, namesMissingText());
+    if (!changePerson(store, person.index, person.userNo, texts)) {
+        err() << personMovedText() << "\n";
+        err().flush();
+        return 1;
+    }
+    return 0;
+}
+
+const Registration registration("change-person",
+                                "change-person --person USERNO [--last LN] [--first FN] "
+                                "[--middle MN] [--dep DEP] [--dir DIR]",
+                                &runChangePerson);
+
+} // namespace
+} // namespace sarvo::tool

@@ -1,0 +1,50 @@
+#include "link/registration.h"
+#include "store/person_ops.h"
+#include "store/store.h"
+#include "tool/commands.h"
+#include "tool/person_lookup.h"
+#include "tool/refusal.h"
+
+namespace sarvo::tool {
+namespace {
+
+int runRegister(const QStringList& arguments) {
+    Args args(arguments,
+              {QStringLiteral("--person"), QStringLiteral("--id"), QStringLiteral("--dir")},
+              {QStringLiteral("--replace")});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    const QString text = args.required(QStringLiteral("--id"));
+    const bool replace = args.has(QStringLiteral("--replace"));
+    const PersonLookup person = lookUpPerson(args);
+    if (!person.found())
+        return person.notFound();
+
+    auto refusal = [&args](int line) {
+        return refuse(args.dir(), line, registrationEnglishText(line));
+    };
+    if (!registrationTextFits(text))
+        return refusal(kLineIdTooLong);
+    const std::optional<std::int64_t> value = registrationValue(text);
+    if (!value)
+        return refusal(kLineIdNotNumber);
+    Store store(args.dir().toStdString());
+    if (checkRegistration(store, *value) == RegistrationCheck::AlreadyRegistered)
+        return refusal(kLineIdRegistered);
+    // Without --replace the answer to the replacement question is No.
+    if (replacementNeedsQuestion(store.readUser(person.index).DosimeterId, *value) && !replace)
+        return refusal(kLineReplaceId);
+    if (!storeRegistration(store, person.index, person.userNo, *value, replace)) {
+        err() << personMovedText() << "\n";
+        err().flush();
+        return 1;
+    }
+    return 0;
+}
+
+const Registration registration("register",
+                                "register --person USERNO --id DIGITS [--replace] [--dir DIR]",
+                                &runRegister);
+
+} // namespace
+} // namespace sarvo::tool

@@ -1,0 +1,29 @@
+#include "tool/refusal.h"
+
+#include "shell/language.h"
+#include "store/store.h"
+#include "store/store_error.h"
+#include "tool/commands.h"
+
+#include <QDir>
+
+namespace sarvo::tool {
+
+int refuse(const QString& baseDir, int line, const QString& english) {
+    QString text;
+    try {
+        Store store(baseDir.toStdString(), true);
+        const std::optional<SettingsRecord> settings = store.readSettings();
+        LanguageStrings strings;
+        strings.load(QDir::currentPath(), settings ? settings->LangIndex : defaultLanguageIndex());
+        text = strings.line(line);
+    } catch (const StoreError&) {
+        // An unreadable settings or language file: the English text says it as well.
+    }
+    out().flush();
+    err() << (text.isEmpty() ? english : text) << "\n";
+    err().flush();
+    return 1;
+}
+
+} // namespace sarvo::tool
