@@ -283,15 +283,5 @@ TEST_F(Intake, ClearEd) {
     EXPECT_EQ(officer.boxes, QStringList({"question: line 78"}));
 }
 
-TEST_F(Intake, ActivationEmptiesTheBufferAndClearsTheHighlight) {
-    read(reading());
-    ASSERT_TRUE(link.highlight().on);
-    link.receive(QByteArray(10, char(0xC0)));
-    link.activate();
-    EXPECT_FALSE(link.highlight().on);
-    EXPECT_EQ(link.decoder().receiveCount(), 0);
-    EXPECT_TRUE(timer.isActive()); // the timer keeps running
-}
-
 } // namespace
 } // namespace sarvo
