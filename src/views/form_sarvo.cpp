@@ -1,12 +1,16 @@
 #include "views/form_sarvo.h"
 
 #include "link/com_port.h"
+#include "link/form_reg.h"
 #include "link/form_sel_port.h"
+#include "link/registration.h"
 #include "shell/form_abou.h"
 #include "shell/help_file.h"
 #include "shell/language.h"
 #include "shell/message_boxes.h"
 #include "shell/pictogram.h"
+#include "store/form_new_user.h"
+#include "store/person_ops.h"
 #include "store/store_error.h"
 #include "views/form_med.h"
 #include "views/hist_filter.h"
@@ -79,6 +83,8 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
     FormMED = new TFormMED(this);
     FormAbou = new TFormAbou(this);
+    FormNewUser = new TFormNewUser(this);
+    FormReg = new TFormReg(this);
 }
 
 TFormSarvo::~TFormSarvo() = default;
@@ -629,17 +635,107 @@ void TFormSarvo::switchFilterOff() {
 }
 
 // Commands whose dialogs and reports are not part of the window itself: the text export, the
-// filter dialog, printing, the person dialog, registration and the chart's scale.
+// filter dialog, printing and the chart's scale.
 void TFormSarvo::mnu_SaveAsTextClick() {}
 void TFormSarvo::mnu_FilterClick() {}
 void TFormSarvo::mnu_PrintClick() {}
-void TFormSarvo::mnu_NewUserClick() {}
-void TFormSarvo::mnu_InfoUserClick() {}
-void TFormSarvo::mnu_ChangUserClick() {}
-void TFormSarvo::mnu_regClick() {}
-void TFormSarvo::mnu_SavMEDClick() {}
 void TFormSarvo::pmnu_LinClick() {}
 void TFormSarvo::pmnu_LogClick() {}
+
+// ---------------------------------------------------------------------------------------------
+// Persons and registration
+
+void TFormSarvo::mnu_NewUserClick() {
+    FormNewUser->setMode(TFormNewUser::NewPerson);
+    if (FormNewUser->exec() != QDialog::Accepted)
+        return;
+    try {
+        addPerson(store_, FormNewUser->texts());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return;
+    }
+    FillUserList();
+}
+
+void TFormSarvo::mnu_InfoUserClick() {
+    if (!selectedRowHoldsPerson())
+        return;
+    UserRecord user;
+    try {
+        user = store_.readUser(selectedRow());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return;
+    }
+    FormNewUser->setMode(TFormNewUser::ShowPerson, PersonTexts::of(user));
+    FormNewUser->exec();
+}
+
+void TFormSarvo::mnu_ChangUserClick() {
+    if (!selectedRowHoldsPerson())
+        return;
+    // The person as read now; a reading taken in while the dialog is open is kept, because
+    // only the four texts are written back, into the record as it is then.
+    UserRecord kept;
+    try {
+        kept = store_.readUser(selectedRow());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return;
+    }
+    FormNewUser->setMode(TFormNewUser::ChangePerson, PersonTexts::of(kept));
+    if (FormNewUser->exec() != QDialog::Accepted)
+        return;
+    try {
+        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts()))
+            errorBox(personMovedText(), this);
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return;
+    }
+    FillUserList();
+}
+
+void TFormSarvo::mnu_regClick() {
+    if (!selectedRowHoldsPerson())
+        return;
+    if (FormReg->exec() != QDialog::Accepted)
+        return;
+    const std::optional<std::int64_t> value = registrationValue(FormReg->text());
+    if (!value) {
+        errorBox(L(kLineIdNotNumber), this);
+        return;
+    }
+    try {
+        if (checkRegistration(store_, *value) == RegistrationCheck::AlreadyRegistered) {
+            errorBox(L(kLineIdRegistered), this);
+            return;
+        }
+        const long long index = selectedRow();
+        const UserRecord user = store_.readUser(index);
+        const bool replace = replacementNeedsQuestion(user.DosimeterId, *value) &&
+                             warningQuestion(L(kLineReplaceId), this);
+        if (!storeRegistration(store_, index, user.UserNo, *value, replace))
+            errorBox(personMovedText(), this);
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return;
+    }
+    FillUserList();
+}
+
+void TFormSarvo::mnu_SavMEDClick() {
+    if (!selectedRowHoldsPerson())
+        return;
+    if (!warningQuestion(L(kLineClearDoseRates), this))
+        return;
+    try {
+        clearDoseRateLines(store_, selectedRow());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+    }
+}
 
 // ---------------------------------------------------------------------------------------------
 // Language menu

@@ -29,6 +29,8 @@ namespace sarvo {
 
 class ComPort;
 class TFormAbou;
+class TFormNewUser;
+class TFormReg;
 class TFormMED;
 class TFormSelPort;
 class UserListGrid;
@@ -145,6 +147,8 @@ public:
     TFormSelPort* FormSelPort;
     TFormMED* FormMED;
     TFormAbou* FormAbou;
+    TFormNewUser* FormNewUser;
+    TFormReg* FormReg;
 
 public slots:
     void mnu_SaveAsTextClick();
