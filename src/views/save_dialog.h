@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QFileDialog>
+#include <QString>
+#include <QStringList>
+
+namespace sarvo {
+
+// The save-file dialog of the text reports. Its filter is given as pairs of a description and a
+// pattern separated by "|" ("Text files (*.txt)|*.txt|Any files (*.*)|*.*") and offered as the
+// dialog's name filters; the default extension ("*.txt") is added to a name typed without one.
+// An existing file of the chosen name is replaced without a question.
+class SaveDialog : public QFileDialog {
+    Q_OBJECT
+public:
+    SaveDialog(const QString& filter, const QString& defaultExtension, QWidget* parent = nullptr);
+
+    // Shows the dialog modally: the chosen file, or an empty text when the officer cancels.
+    QString execute();
+
+    // The name filters of a "|"-separated filter: each description with its patterns in
+    // brackets. The pattern "*.*", which stands for any file, becomes "*", so that names
+    // without an extension are listed too.
+    static QStringList nameFiltersOf(const QString& filter);
+};
+
+} // namespace sarvo
