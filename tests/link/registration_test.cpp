@@ -48,68 +48,32 @@ TEST(RegistrationTextTest, QuestionOnlyWhenBothAreNonZero) {
     EXPECT_TRUE(replacementNeedsQuestion(0x1234, 0x1234));
 }
 
-namespace {
-
-class RegistrationTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store.ensureDataDir();
-        store.appendPerson("Ivanov", "Ivan", "", "");
-        store.appendPerson("Petrov", "Petr", "", "");
-    }
-    std::int64_t idOf(long long index) { return store.readUser(index).DosimeterId; }
-
+TEST(RegistrationTest, WriteBackKeepsAReadingAndNeedsTheSamePerson) {
     QTemporaryDir dir;
-    Store store{dir.path().toStdString()};
-};
-
-} // namespace
-
-TEST_F(RegistrationTest, UniquenessIncludesTheHolder) {
-    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::Accepted);
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
-    EXPECT_EQ(idOf(0), 0x1234);
-    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::AlreadyRegistered);
-    // 0 is never refused: any number of persons hold no dosimeter.
-    EXPECT_EQ(checkRegistration(store, 0), RegistrationCheck::Accepted);
-}
-
-TEST_F(RegistrationTest, ReplaceOnlyWhenAskedFor) {
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x5678, false));
-    EXPECT_EQ(idOf(0), 0x1234);
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x5678, true));
-    EXPECT_EQ(idOf(0), 0x5678);
-}
-
-TEST_F(RegistrationTest, ZeroRemovesAndFreesTheIdentifier) {
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0, false));
-    EXPECT_EQ(idOf(0), 0);
-    EXPECT_EQ(checkRegistration(store, 0x1234), RegistrationCheck::Accepted);
-    ASSERT_TRUE(storeRegistration(store, 1, 2, 0x1234, false));
-    EXPECT_EQ(idOf(1), 0x1234);
-}
-
-TEST_F(RegistrationTest, AllSixtyFourBitsAreStored) {
-    const std::int64_t value = *registrationValue("9876543210987654");
-    ASSERT_TRUE(storeRegistration(store, 1, 2, value, false));
-    EXPECT_EQ(idOf(1), static_cast<std::int64_t>(0x9876543210987654ULL));
-    EXPECT_EQ(store.findUserByIdentifier(value), 2);
-}
-
-TEST_F(RegistrationTest, KeepsAReadingAndRefusesAnotherPersonsRecord) {
+    Store store(dir.path().toStdString());
+    store.ensureDataDir();
+    store.appendPerson("Ivanov", "Ivan", "", "");
+    store.appendPerson("Petrov", "Petr", "", "");
     UserRecord read = store.readUser(0);
     read.ED = 4.5;
     read.MED[0] = "0 05.12 10:00 1,5";
     store.writeUser(0, read);
-    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x1234, false));
-    const UserRecord after = store.readUser(0);
+
+    const std::int64_t value = *registrationValue("9876543210987654");
+    ASSERT_TRUE(storeRegistration(store, 0, 1, value, false));
+    UserRecord after = store.readUser(0);
+    EXPECT_EQ(after.DosimeterId, static_cast<std::int64_t>(0x9876543210987654ULL));
     EXPECT_EQ(after.ED, 4.5);
     EXPECT_EQ(after.MED[0], "0 05.12 10:00 1,5");
+    EXPECT_EQ(checkRegistration(store, value), RegistrationCheck::AlreadyRegistered);
+    EXPECT_EQ(checkRegistration(store, 0), RegistrationCheck::Accepted);
+    // Without the Yes the identifier stays; 0 removes it without one.
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0x5678, false));
+    EXPECT_EQ(store.readUser(0).DosimeterId, value);
+    ASSERT_TRUE(storeRegistration(store, 0, 1, 0, false));
+    EXPECT_EQ(store.readUser(0).DosimeterId, 0);
 
     EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
     EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
-    EXPECT_EQ(idOf(1), 0);
+    EXPECT_EQ(store.readUser(1).DosimeterId, 0);
 }

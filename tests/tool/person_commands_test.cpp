@@ -80,7 +80,7 @@ TEST_F(PersonCommandsTest, AddPutsTheFileIntoNameOrder) {
               (std::vector<int>{2, 3, 1}));
 }
 
-TEST_F(PersonCommandsTest, ChangeReplacesOnlyTheTextsGiven) {
+TEST_F(PersonCommandsTest, ChangeReplacesOnlyTheTextsGivenAndNeedsBothNames) {
     run({"add-person", "--last", "Borisov", "--first", "B"});
     run({"add-person", "--last", "Zaitsev", "--first", "Zakhar", "--middle", "M", "--dep", "D"});
     UserRecord z = store.readUser(1);
@@ -100,62 +100,53 @@ TEST_F(PersonCommandsTest, ChangeReplacesOnlyTheTextsGiven) {
     EXPECT_EQ(top.DosimeterId, 0x77);
     EXPECT_EQ(top.ED, 1.5);
     EXPECT_EQ(top.MED[5], "5 line");
-}
 
-TEST_F(PersonCommandsTest, MissingNamesAreRefusedWithLine33) {
-    run({"add-person", "--last", "Ivanov", "--first", "I"});
+    // A missing name is refused with line 33 and changes nothing; blanks count as a name.
     const QByteArray before = userFile();
-    Result r = run({"add-person", "--last", "", "--first", "I"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "Enter the last name and the first name.");
-    r = run({"change-person", "--person", "1", "--first", ""});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "Enter the last name and the first name.");
+    for (const QStringList& args : {QStringList{"add-person", "--last", "", "--first", "I"},
+                                    QStringList{"change-person", "--person", "2", "--first", ""}}) {
+        r = run(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err, "Enter the last name and the first name.");
+    }
     EXPECT_EQ(userFile(), before);
-    // Blanks count as a name.
     EXPECT_EQ(run({"add-person", "--last", " ", "--first", " "}).code, 0);
 }
 
-TEST_F(PersonCommandsTest, RegistrationRules) {
+TEST_F(PersonCommandsTest, RegistrationRulesAndRefusals) {
     run({"add-person", "--last", "Ivanov", "--first", "I"});
     run({"add-person", "--last", "Petrov", "--first", "P"});
     EXPECT_EQ(run({"register", "--person", "1", "--id", "1234"}).code, 0);
     EXPECT_EQ(idOf(1), 0x1234);
+    const QByteArray registered = userFile();
 
+    const QString notNumber = "The dosimeter ID is not a valid number.";
     const QString taken = "This dosimeter is already registered to a person.";
-    for (const char* person : {"2", "1"}) {
-        Result r = run({"register", "--person", person, "--id", "1234"});
-        EXPECT_EQ(r.code, 1);
-        EXPECT_EQ(r.err, taken);
+    const QString replace = "This person already has a dosimeter. Replace it?";
+    const std::tuple<const char*, QString, QString> refused[] = {
+        {"2", "1234", taken},
+        {"1", "1234", taken},
+        {"1", "5678", replace},
+        {"1", "ab", notNumber},
+        {"1", "G", notNumber},
+        {"1", " 12", notNumber},
+        {"1", "", notNumber},
+        {"1", "-1", notNumber},
+        {"1", "12345678901234567", "The dosimeter ID must not be longer than 16 characters."},
+    };
+    for (const auto& [person, id, message] : refused) {
+        Result r = run({"register", "--person", person, "--id", id});
+        EXPECT_EQ(r.code, 1) << id.toStdString();
+        EXPECT_EQ(r.err, message) << id.toStdString();
     }
-    Result r = run({"register", "--person", "1", "--id", "5678"});
-    EXPECT_EQ(r.code, 1);
-    EXPECT_EQ(r.err, "This person already has a dosimeter. Replace it?");
-    EXPECT_EQ(idOf(1), 0x1234);
+    EXPECT_EQ(userFile(), registered);
+
     EXPECT_EQ(run({"register", "--person", "1", "--id", "5678", "--replace"}).code, 0);
     EXPECT_EQ(idOf(1), 0x5678);
     EXPECT_EQ(run({"register", "--person", "1", "--id", "0"}).code, 0);
     EXPECT_EQ(idOf(1), 0);
     EXPECT_EQ(run({"register", "--person", "2", "--id", "5678"}).code, 0);
     EXPECT_EQ(idOf(2), 0x5678);
-    EXPECT_EQ(store.readUser(0).LN, "Ivanov"); // registration does not reorder
-}
-
-TEST_F(PersonCommandsTest, IdentifierTextsRefused) {
-    run({"add-person", "--last", "Ivanov", "--first", "I"});
-    const QByteArray before = userFile();
-    const QString notNumber = "The dosimeter ID is not a valid number.";
-    const QString tooLong = "The dosimeter ID must not be longer than 16 characters.";
-    const std::pair<QString, QString> cases[] = {
-        {"ab", notNumber}, {"G", notNumber},  {" 12", notNumber},
-        {"", notNumber},   {"-1", notNumber}, {"12345678901234567", tooLong},
-    };
-    for (const auto& [text, message] : cases) {
-        Result r = run({"register", "--person", "1", "--id", text});
-        EXPECT_EQ(r.code, 1) << text.toStdString();
-        EXPECT_EQ(r.err, message) << text.toStdString();
-    }
-    EXPECT_EQ(userFile(), before);
 }
 
 TEST_F(PersonCommandsTest, RefusalInTheLanguageOfTheSettings) {

@@ -236,31 +236,6 @@ TEST_F(PersonDialogTest, ReadingTakenInWhileTheChangeDialogIsOpenIsKept) {
     EXPECT_EQ(user.DosimeterId, 0x1234);
 }
 
-TEST_F(PersonDialogTest, ChangeOfARecordNowHoldingSomeoneElseWritesNothing) {
-    addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString());
-    addPerson(QStringLiteral("Petrov"), QStringLiteral("Petr"), QString());
-    activate();
-    grid->selectRow(0);
-    ModalScript script;
-    script.add([this](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        Store s = store();
-        const UserRecord first = s.readUser(0);
-        s.writeUser(0, s.readUser(1));
-        s.writeUser(1, first);
-        d->EditFN->setText(QStringLiteral("Oleg"));
-        d->btnOk->click();
-    });
-    script.answer(QMessageBox::Ok);
-    main->mnu_ChangUserClick();
-    ASSERT_TRUE(script.done());
-    ASSERT_EQ(script.boxTexts().size(), 1);
-    const std::vector<UserRecord> users = store().readUsers();
-    EXPECT_EQ(users[0].FN, "Petr");
-    EXPECT_EQ(users[1].FN, "Ivan");
-}
-
 TEST_F(PersonDialogTest, ShowIsReadOnlyAndWritesNothing) {
     addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QStringLiteral("Ivanovich"));
     activate();
