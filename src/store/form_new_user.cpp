@@ -36,6 +36,7 @@ QFrame* panel(QWidget* parent, int top, int height) {
     frame->setGeometry(0, top, TFormNewUser::kClientWidth, height);
     frame->setAutoFillBackground(true);
     fillWith(frame, QPalette::Window, TFormNewUser::panelColour());
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     return frame;
 }
 
