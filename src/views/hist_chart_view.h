@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QChartView>
+
+namespace sarvo {
+
+class HistChart;
+
+// The view of the history chart in the main window. The pointer is a pointing hand over the
+// dose axis line (its pixel column) and over the time axis line (its pixel row), an arrow
+// anywhere else. A click on an axis does nothing; there is no zoom or scroll gesture.
+class HistChartView : public QChartView {
+    Q_OBJECT
+public:
+    HistChartView(HistChart* chart, QWidget* parent = nullptr);
+
+    HistChart* histChart() const { return chart_; }
+
+public slots:
+    // Sets the pointer shape for the mouse at (x, y) in the view's pixels.
+    void ChartHistMouseMove(int x, int y);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    HistChart* chart_;
+};
+
+} // namespace sarvo
