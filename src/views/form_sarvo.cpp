@@ -12,8 +12,15 @@
 #include "store/form_new_user.h"
 #include "store/person_ops.h"
 #include "store/store_error.h"
+#include "views/chart_points.h"
+#include "views/form_filter.h"
 #include "views/form_med.h"
+#include "views/hist_chart.h"
+#include "views/hist_chart_view.h"
 #include "views/hist_filter.h"
+#include "views/hist_table_model.h"
+#include "views/hist_table_view.h"
+#include "views/history_cells.h"
 #include "views/text_forms.h"
 #include "views/user_list_grid.h"
 
@@ -85,6 +92,10 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
     FormAbou = new TFormAbou(this);
     FormNewUser = new TFormNewUser(this);
     FormReg = new TFormReg(this);
+    FormFilter = new TFormFilter(this);
+    connect(FormFilter, &TFormFilter::filterMarkSet, this,
+            [this](bool on) { StatusPanels[2]->setText(on ? L(58) : QString()); });
+    connect(FormFilter, &TFormFilter::filterConfirmed, this, &TFormSarvo::rebuildHistView);
 }
 
 TFormSarvo::~TFormSarvo() = default;
@@ -234,27 +245,17 @@ void TFormSarvo::createViews() {
     connect(StringGridUser, &UserListGrid::mouseUp, this, &TFormSarvo::StringGridUserMouseUp);
 
     // The history table: its header here; its rows are built for the selected person.
-    StringGridHist = new QTableView(client);
-    StringGridHist->setObjectName(QStringLiteral("StringGridHist"));
-    histModel_ = new QStandardItemModel(0, 5, StringGridHist);
-    StringGridHist->setModel(histModel_);
-    StringGridHist->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGridHist->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGridHist->verticalHeader()->hide();
-    StringGridHist->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    auto* histTable = new HistTableView(client);
+    StringGridHist = histTable;
+    histModel_ = histTable->histModel();
     StringGridHist->installEventFilter(this);
     StringGridHist->hide();
     layout->addWidget(StringGridHist);
 
     // The history chart with its popup menu.
-    ChartHistChart = new QChart;
-    ChartHistChart->legend()->hide();
-    SeriesHist = new QLineSeries(ChartHistChart);
-    ChartHistChart->addSeries(SeriesHist);
-    ChartHist = new QChartView(ChartHistChart, client);
-    ChartHist->setObjectName(QStringLiteral("ChartHist"));
-    ChartHist->setRenderHint(QPainter::Antialiasing);
-    ChartHist->setFocusPolicy(Qt::StrongFocus);
+    ChartHistChart = new HistChart(HistChart::Look::Screen);
+    SeriesHist = ChartHistChart->series();
+    ChartHist = new HistChartView(ChartHistChart, client);
     ChartHist->setContextMenuPolicy(Qt::CustomContextMenu);
     ChartHist->hide();
     layout->addWidget(ChartHist);
@@ -380,6 +381,8 @@ void TFormSarvo::LayoutWindow() {
     StatusPanels[2]->setFixedWidth(200);
     StatusPanels[1]->setFixedWidth(qMax(0, StatusBarOsn->width() - 300 - 200 - 10));
 
+    // The table is hidden: it is stretched over the client area before its width is taken.
+    StringGridHist->resize(centralWidget()->size());
     const int w = (StringGridHist->width() - 25) / 5;
     StringGridHist->setColumnWidth(0, w - 10);
     StringGridHist->setColumnWidth(1, w - 10);
@@ -388,7 +391,7 @@ void TFormSarvo::LayoutWindow() {
     StringGridHist->setColumnWidth(4, w + 20);
     StringGridHist->hide();
 
-    SeriesHist->clear();
+    ChartHistChart->setPoints({});
     ChartHist->hide();
 }
 
@@ -450,8 +453,7 @@ void TFormSarvo::ApplyCaptions() {
         TrayIconSarvo->show();
     }
 
-    histModel_->setHorizontalHeaderLabels({QLatin1Char(' ') + L(59), QLatin1Char(' ') + L(60),
-                                           L(61), L(62), QLatin1Char(' ') + L(28)});
+    histModel_->setHeaderCells(historyHeaderCells(languageStrings()));
 
     // The application title is the main window's title (the task bar shows it).
 
@@ -623,11 +625,72 @@ bool TFormSarvo::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The history table's rows for the selected person: built by the history table.
-void TFormSarvo::FillHistGrid() {}
+// The history table of the selected person under the filter: the readings shown, in the order
+// they arrived, then 29 empty rows. A reading whose identifier has no display text ends the
+// table (its identifier cell stays empty); so does a file error, after the rows before it.
+void TFormSarvo::FillHistGrid() {
+    histModel_->clearRows();
+    std::vector<HistoryRecord> rows;
+    QString failure;
+    try {
+        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
+        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
+            rows.push_back(record);
+            failure = identifierCellFailure(record);
+            return failure.isEmpty();
+        });
+    } catch (const StoreError& error) {
+        failure = error.text();
+    }
+    histModel_->setRows(std::move(rows));
+    if (!failure.isEmpty())
+        errorBox(failure, this);
+}
 
-// The chart's points for the selected person: built by the history chart.
-void TFormSarvo::FillHistChart() {}
+// The chart of the selected person under the filter: one point per reading shown and the dose
+// axis range around them. After a file error the points read so far stay and the dose axis
+// keeps its range.
+void TFormSarvo::FillHistChart() {
+    ChartHistChart->setPoints({});
+    std::vector<HistoryRecord> shown;
+    QString failure;
+    try {
+        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
+        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
+            shown.push_back(record);
+            return true;
+        });
+    } catch (const StoreError& error) {
+        failure = error.text();
+    }
+    const std::vector<ChartPoint> points = chartPoints(shown, ValueFormats::system());
+    ChartHistChart->setPoints(points);
+    if (!failure.isEmpty()) {
+        errorBox(failure, this);
+        return;
+    }
+    ChartHistChart->setDoseRange(doseAxisRange(points));
+}
+
+// After OK in the filter dialog: the history view on screen is built again.
+void TFormSarvo::rebuildHistView() {
+    if (!StringGridHist->isHidden())
+        FillHistGrid();
+    if (!ChartHist->isHidden())
+        FillHistChart();
+}
+
+void TFormSarvo::mnu_FilterClick() {
+    FormFilter->exec();
+}
+
+void TFormSarvo::pmnu_LinClick() {
+    ChartHistChart->setLogScale(false);
+}
+
+void TFormSarvo::pmnu_LogClick() {
+    ChartHistChart->setLogScale(true);
+}
 
 void TFormSarvo::switchFilterOff() {
     histFilter().DateOn = false;
@@ -637,10 +700,7 @@ void TFormSarvo::switchFilterOff() {
 // Commands whose dialogs and reports are not part of the window itself: the text export, the
 // filter dialog, printing and the chart's scale.
 void TFormSarvo::mnu_SaveAsTextClick() {}
-void TFormSarvo::mnu_FilterClick() {}
 void TFormSarvo::mnu_PrintClick() {}
-void TFormSarvo::pmnu_LinClick() {}
-void TFormSarvo::pmnu_LogClick() {}
 
 // ---------------------------------------------------------------------------------------------
 // Persons and registration

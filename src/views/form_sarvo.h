@@ -5,6 +5,7 @@
 #include "shell/box_officer.h"
 #include "store/records.h"
 #include "store/store.h"
+#include "views/hist_chart.h"
 
 #include <QMainWindow>
 #include <array>
@@ -28,7 +29,9 @@ class QToolBar;
 namespace sarvo {
 
 class ComPort;
+class HistTableModel;
 class TFormAbou;
+class TFormFilter;
 class TFormNewUser;
 class TFormReg;
 class TFormMED;
@@ -127,7 +130,7 @@ public:
     UserListGrid* StringGridUser;
     QTableView* StringGridHist;
     QChartView* ChartHist;
-    QChart* ChartHistChart;
+    HistChart* ChartHistChart;
     QLineSeries* SeriesHist;
     QMenu* pm_Chart;
     QMenu* pmnu_XAxis;
@@ -149,6 +152,7 @@ public:
     TFormAbou* FormAbou;
     TFormNewUser* FormNewUser;
     TFormReg* FormReg;
+    TFormFilter* FormFilter;
 
 public slots:
     void mnu_SaveAsTextClick();
@@ -214,6 +218,7 @@ private:
     // Hooks of the history views, the filter and the person commands.
     void FillHistGrid();
     void FillHistChart();
+    void rebuildHistView();
     void switchFilterOff();
 
     // LinkHost
@@ -232,7 +237,7 @@ private:
     bool activationDue_ = false; // the next activation of the window runs FormActivate
     bool activatedOnce_ = false;
     QAction* checkedLanguage_ = nullptr;
-    QStandardItemModel* histModel_;
+    HistTableModel* histModel_;
     std::function<void(const QString&)> helpOpener_;
 
     BoxOfficer officer_;
