@@ -15,12 +15,15 @@
 #include "views/chart_points.h"
 #include "views/form_filter.h"
 #include "views/form_med.h"
+#include "views/form_print.h"
 #include "views/hist_chart.h"
 #include "views/hist_chart_view.h"
 #include "views/hist_filter.h"
 #include "views/hist_table_model.h"
 #include "views/hist_table_view.h"
 #include "views/history_cells.h"
+#include "views/main_reports.h"
+#include "views/save_dialog.h"
 #include "views/text_forms.h"
 #include "views/user_list_grid.h"
 
@@ -88,6 +91,10 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
 
     // The dialogs, in the order the program creates its windows.
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
+    SaveDialogSarvo = new SaveDialog(QStringLiteral("Text files (*.txt)|*.txt|Any files (*.*)|*.*"),
+                                     QStringLiteral("*.txt"), this);
+    SaveDialogSarvo->setDirectory(QDir::rootPath());
+    FormPrint = new TFormPrint(this);
     FormMED = new TFormMED(this);
     FormAbou = new TFormAbou(this);
     FormNewUser = new TFormNewUser(this);
@@ -697,10 +704,17 @@ void TFormSarvo::switchFilterOff() {
     histFilter().TimeOn = false;
 }
 
-// Commands whose dialogs and reports are not part of the window itself: the text export, the
-// filter dialog, printing and the chart's scale.
-void TFormSarvo::mnu_SaveAsTextClick() {}
-void TFormSarvo::mnu_PrintClick() {}
+// ---------------------------------------------------------------------------------------------
+// Text export and printing
+
+void TFormSarvo::mnu_SaveAsTextClick() {
+    saveShownAsText(*this, *SaveDialogSarvo);
+}
+
+void TFormSarvo::mnu_PrintClick() {
+    if (preparePrint(*this, *FormPrint))
+        FormPrint->exec();
+}
 
 // ---------------------------------------------------------------------------------------------
 // Persons and registration

@@ -30,7 +30,9 @@ namespace sarvo {
 
 class ComPort;
 class HistTableModel;
+class SaveDialog;
 class TFormAbou;
+class TFormPrint;
 class TFormFilter;
 class TFormNewUser;
 class TFormReg;
@@ -150,6 +152,8 @@ public:
     TFormSelPort* FormSelPort;
     TFormMED* FormMED;
     TFormAbou* FormAbou;
+    TFormPrint* FormPrint;
+    SaveDialog* SaveDialogSarvo;
     TFormNewUser* FormNewUser;
     TFormReg* FormReg;
     TFormFilter* FormFilter;

@@ -1,0 +1,105 @@
+#include "views/main_reports.h"
+
+#include "shell/language.h"
+#include "shell/message_boxes.h"
+#include "store/store_error.h"
+#include "views/chart_points.h"
+#include "views/form_print.h"
+#include "views/form_sarvo.h"
+#include "views/hist_chart.h"
+#include "views/hist_filter.h"
+#include "views/print_listings.h"
+#include "views/save_dialog.h"
+#include "views/text_export.h"
+#include "views/text_forms.h"
+#include "views/user_list_grid.h"
+
+#include <QAbstractItemModel>
+#include <QTableView>
+
+namespace sarvo {
+
+namespace {
+
+std::vector<PersonListRow> personRows(const UserListGrid& grid) {
+    std::vector<PersonListRow> rows;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        rows.push_back({grid.nameCell(row), grid.identifierCell(row)});
+    return rows;
+}
+
+QString cellText(const QAbstractItemModel& model, int row, int column) {
+    return model.data(model.index(row, column)).toString();
+}
+
+HistoryCells historyHeader(const QAbstractItemModel& model) {
+    HistoryCells header;
+    for (int column = 0; column < 5; ++column)
+        header[column] = model.headerData(column, Qt::Horizontal).toString();
+    return header;
+}
+
+std::vector<HistoryCells> historyRows(const QAbstractItemModel& model) {
+    std::vector<HistoryCells> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        HistoryCells cells;
+        for (int column = 0; column < 5; ++column)
+            cells[column] = cellText(model, row, column);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
+} // namespace
+
+void saveShownAsText(TFormSarvo& main, SaveDialog& dialog) {
+    const int view = main.viewState();
+    if (view == TFormSarvo::ViewHistChart)
+        return;
+    const QString file = dialog.execute();
+    if (file.isEmpty())
+        return;
+    try {
+        if (view == TFormSarvo::ViewUserList)
+            exportPersons(main.store(), file.toStdString(), languageStrings());
+        else
+            exportHistory(main.store(), main.selectedRow(), main.panelText(0), histFilter(),
+                          ValueFormats::system(), file.toStdString(), languageStrings());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), &main);
+    }
+}
+
+bool preparePrint(TFormSarvo& main, TFormPrint& window) {
+    switch (main.viewState()) {
+    case TFormSarvo::ViewUserList:
+        window.setListing(personsListing(languageStrings(), personRows(*main.StringGridUser)));
+        return true;
+    case TFormSarvo::ViewHistGrid: {
+        const QAbstractItemModel& model = *main.StringGridHist->model();
+        window.setListing(historyListing(languageStrings(), main.panelText(0), historyHeader(model),
+                                         historyRows(model)));
+        return true;
+    }
+    default:
+        break;
+    }
+
+    // The chart: the points as the screen chart builds them, for the first selected row.
+    std::vector<ChartPoint> points;
+    try {
+        const UserRecord person = main.store().readUser(main.selectedRow());
+        points = chartPoints(shownReadings(main.store(), person.UserNo, histFilter()),
+                             ValueFormats::system());
+    } catch (const StoreError& error) {
+        errorBox(error.text(), &main);
+        return false;
+    }
+    // The screen chart's ranges: the dose axis as its last rebuild computed it (also while the
+    // screen draws it logarithmic), the time axis as shown.
+    window.setChart(printChartTitle(languageStrings(), main.panelText(0)), points,
+                    main.ChartHistChart->timeRange(), main.ChartHistChart->doseRange());
+    return true;
+}
+
+} // namespace sarvo
