@@ -2,6 +2,9 @@
 
 #include "shell/language.h"
 #include "shell/message_boxes.h"
+#include "store/store_error.h"
+#include "views/form_print.h"
+#include "views/save_dialog.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -47,6 +50,9 @@ TFormMED::TFormMED(QWidget* parent) : QDialog(parent) {
         StringGridMED->setColumnWidth(column, 97);
         StringGridMED->setHorizontalHeaderItem(column, new QTableWidgetItem);
     }
+
+    SaveDialogMED = new SaveDialog(QStringLiteral("Text file (*.txt)|*.txt|Any file (*.*)|*.*"),
+                                   QStringLiteral("*.txt"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -102,19 +108,47 @@ void TFormMED::FormActivate() {
         move(screen->availableGeometry().center() - rect().center());
 }
 
+std::vector<DoseRateLogRow> TFormMED::logRows() const {
+    std::vector<DoseRateLogRow> rows;
+    for (int row = 1; row <= kRows; ++row)
+        rows.push_back({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3)});
+    return rows;
+}
+
 void TFormMED::mnu_MEDSaveAsClick() {
-    // Saving the lines as a text file comes with the text reports.
+    saveLog();
+}
+
+TFormMED::SaveResult TFormMED::saveLog() {
+    const QString file = SaveDialogMED->execute();
+    if (file.isEmpty())
+        return SaveResult::Cancelled;
+    try {
+        saveDoseRateLog(file.toStdString(),
+                        doseRateLogExportText(languageStrings(), person_, logRows()));
+    } catch (const StoreError& error) {
+        // The log is still unsaved, and the window stays open.
+        errorBox(error.text(), this);
+        return SaveResult::Failed;
+    }
+    unsaved_ = false;
+    return SaveResult::Saved;
 }
 
 void TFormMED::mnu_MEDPrintClick() {
-    // Printing the lines comes with the printing of reports.
+    if (!printWindow_)
+        printWindow_ = new TFormPrint(this);
+    printWindow_->setListing(doseRateLogPrintLines(languageStrings(), person_, logRows()));
+    printWindow_->exec();
 }
 
 void TFormMED::mnu_MEDExitClick() {
     if (unsaved_) {
         switch (infoQuestion(L(81), this)) {
         case QMessageBox::Yes:
-            mnu_MEDSaveAsClick();
+            // Cancelling the file dialog still closes the window; a failed save does not.
+            if (saveLog() == SaveResult::Failed)
+                return;
             break;
         case QMessageBox::No:
             break;

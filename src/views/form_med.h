@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/records.h"
+#include "views/dose_rate_log.h"
+
 #include <QDialog>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -8,6 +12,9 @@ class QMenuBar;
 class QTableWidget;
 
 namespace sarvo {
+
+class SaveDialog;
+class TFormPrint;
 
 // The dose-rate log window: the lines of a reading that are new since the person's previous
 // reading. It shows only what the reading intake puts into its grid, is shown modally, and is
@@ -28,6 +35,13 @@ public:
     // At least one line: row 1, column 1 is not empty.
     bool hasLines() const;
     bool unsaved() const { return unsaved_; }
+    // The person of the reading (the shared in-memory User record), named by the title line of
+    // the saved and printed log.
+    void setPerson(const UserRecord& person) { person_ = person; }
+    // The print window that prints the log; without one the window makes its own.
+    void setPrintWindow(TFormPrint* window) { printWindow_ = window; }
+    // The grid's rows 1 to 100; a row without a number holds no entry.
+    std::vector<DoseRateLogRow> logRows() const;
 
     QMenuBar* menuBar;
     QMenu* mnu_MEDFile;
@@ -35,6 +49,7 @@ public:
     QAction* mnu_MEDPrint;
     QAction* mnu_MEDExit;
     QTableWidget* StringGridMED;
+    SaveDialog* SaveDialogMED;
 
 public slots:
     void mnu_MEDSaveAsClick();
@@ -47,10 +62,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    enum class SaveResult { Saved, Cancelled, Failed };
+
     void FormActivate();
+    // Asks for a file and writes the log into it; a failure is shown to the officer.
+    SaveResult saveLog();
 
     bool unsaved_ = true;
     bool closing_ = false;
+    UserRecord person_;
+    TFormPrint* printWindow_ = nullptr;
 };
 
 } // namespace sarvo

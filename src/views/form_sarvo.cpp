@@ -96,6 +96,7 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
     SaveDialogSarvo->setDirectory(QDir::rootPath());
     FormPrint = new TFormPrint(this);
     FormMED = new TFormMED(this);
+    FormMED->setPrintWindow(FormPrint);
     FormAbou = new TFormAbou(this);
     FormNewUser = new TFormNewUser(this);
     FormReg = new TFormReg(this);
@@ -918,7 +919,8 @@ void TFormSarvo::setDoseRateLog(const std::vector<DoseRateRow>& rows) {
         FormMED->setLine(row++, QString::number(line.k), line.date, line.time, line.rate);
 }
 
-void TFormSarvo::showDoseRateLog(const UserRecord&) {
+void TFormSarvo::showDoseRateLog(const UserRecord& person) {
+    FormMED->setPerson(person);
     FormMED->exec();
 }
 
