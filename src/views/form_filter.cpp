@@ -49,18 +49,32 @@ QFrame* makePanel(QWidget* parent, const char* name) {
     panel->setAutoFillBackground(true);
     QPalette colours = panel->palette();
     colours.setColor(QPalette::Window, TFormFilter::panelColour());
-    colours.setColor(QPalette::WindowText, Qt::white);
-    colours.setColor(QPalette::Text, Qt::white);
-    colours.setColor(QPalette::ButtonText, Qt::white);
     panel->setPalette(colours);
     return panel;
+}
+
+// White bold text on the group colour.
+void whiteBold(QWidget* widget) {
+    widget->setFont(boldFont(widget->font()));
+    QPalette colours = widget->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, Qt::white);
+    widget->setPalette(colours);
 }
 
 QLabel* makeLabel(QFrame* panel, const char* name) {
     auto* label = new QLabel(panel);
     label->setObjectName(QLatin1String(name));
-    label->setFont(boldFont(label->font()));
+    whiteBold(label);
     return label;
+}
+
+QCheckBox* makeCheckBox(QFrame* panel, const char* name) {
+    auto* box = new QCheckBox(panel);
+    box->setObjectName(QLatin1String(name));
+    whiteBold(box);
+    box->move(8, kCheckTop);
+    return box;
 }
 
 MaskEdit* makeEdit(QFrame* panel, const char* name, const char* mask, const QString& empty,
@@ -102,10 +116,7 @@ TFormFilter::TFormFilter(QWidget* parent) : QDialog(parent) {
     // Created in the order of the focus chain.
     LbNameDate = makeLabel(PanelDate, "LbNameDate");
     LbNameDate->move(8, kHeadingTop);
-    CBDate = new QCheckBox(PanelDate);
-    CBDate->setObjectName(QStringLiteral("CBDate"));
-    CBDate->setFont(boldFont(CBDate->font()));
-    CBDate->move(8, kCheckTop);
+    CBDate = makeCheckBox(PanelDate, "CBDate");
     LbDateFrom = makeLabel(PanelDate, "LbDateFrom");
     MEDateFrom = makeEdit(PanelDate, "MEDateFrom", kDateMask, FilterTexts::emptyDateText(), 0, 8);
     LbDateTo = makeLabel(PanelDate, "LbDateTo");
@@ -114,10 +125,7 @@ TFormFilter::TFormFilter(QWidget* parent) : QDialog(parent) {
 
     LbNameTime = makeLabel(PanelTime, "LbNameTime");
     LbNameTime->move(8, kHeadingTop);
-    CBTime = new QCheckBox(PanelTime);
-    CBTime->setObjectName(QStringLiteral("CBTime"));
-    CBTime->setFont(boldFont(CBTime->font()));
-    CBTime->move(8, kCheckTop);
+    CBTime = makeCheckBox(PanelTime, "CBTime");
     LbTimeFrom = makeLabel(PanelTime, "LbTimeFrom");
     METimeFrom = makeEdit(PanelTime, "METimeFrom", kTimeMask, FilterTexts::emptyTimeText(), 0, 5);
     LbTimeTo = makeLabel(PanelTime, "LbTimeTo");

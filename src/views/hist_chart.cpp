@@ -19,6 +19,22 @@ constexpr double kTickLength = 4.0;
 constexpr double kLabelGap = 2.0;
 constexpr int kMargin = 10;
 
+// 1, 2 or 5 times a power of ten, the smallest of them not below `rough`.
+double niceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= rough * (1.0 - 1e-9))
+            return factor * power;
+    return 10.0 * power;
+}
+
+// The decimals a label needs to show a step (or value) of this size.
+int decimalsFor(double value) {
+    if (!(value > 0.0))
+        return 0;
+    return std::clamp(static_cast<int>(-std::floor(std::log10(value) + 1e-9)), 0, 12);
+}
+
 QFont arial(int pixels, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
@@ -72,7 +88,8 @@ private:
 
 HistChart::HistChart(Look look, QGraphicsItem* parent)
     : QChart(parent), look_(look), text_(look == Look::Screen ? Qt::white : Qt::black),
-      labelFont_(arial(11, false)), series_(new QLineSeries(this)), timeAxis_(new QValueAxis(this)),
+      labelFont_(arial(11, false)), series_(new QLineSeries(this)),
+      logSeries_(new QLineSeries(this)), timeAxis_(new QValueAxis(this)),
       linearAxis_(new QValueAxis(this)), logAxis_(new QLogValueAxis(this)),
       labels_(new PointLabelItem(this)) {
     const bool screen = look == Look::Screen;
@@ -95,10 +112,13 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
     setLocale(numbers);
     setLocalizeNumbers(true);
 
-    series_->setPen(QPen(screen ? QColor(0, 255, 0) : QColor(Qt::black), 1));
-    series_->setPointsVisible(false);
-    series_->setPointLabelsVisible(false);
-    addSeries(series_);
+    // One line over each dose axis; the one of the scale not drawn is hidden with its axis.
+    for (QLineSeries* line : {series_, logSeries_}) {
+        line->setPen(QPen(screen ? QColor(0, 255, 0) : QColor(Qt::black), 1));
+        line->setPointsVisible(false);
+        line->setPointLabelsVisible(false);
+        addSeries(line);
+    }
 
     // The time axis shows no numbers of its own: its texts are the point labels.
     timeAxis_->setLabelsVisible(false);
@@ -109,6 +129,7 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
     timeAxis_->setRange(0.0, 1.0);
     addAxis(timeAxis_, Qt::AlignBottom);
     series_->attachAxis(timeAxis_);
+    logSeries_->attachAxis(timeAxis_);
 
     for (QAbstractAxis* axis :
          {static_cast<QAbstractAxis*>(linearAxis_), static_cast<QAbstractAxis*>(logAxis_)}) {
@@ -118,16 +139,16 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
         axis->setGridLineColor(grid);
         axis->setMinorGridLineVisible(false);
     }
-    linearAxis_->setLabelFormat(QStringLiteral("%g"));
-    linearAxis_->setTickCount(11);
-    logAxis_->setLabelFormat(QStringLiteral("%g"));
     logAxis_->setBase(10.0);
     logAxis_->setMinorTickCount(0);
+    logAxis_->setRange(1.0, 10.0);
     addAxis(linearAxis_, Qt::AlignLeft);
     series_->attachAxis(linearAxis_);
-    linearAxis_->setRange(0.0, 0.0);
-    // Kept while detached, so that switching the scale never loses an axis.
-    logAxis_->setParent(this);
+    addAxis(logAxis_, Qt::AlignLeft);
+    logSeries_->attachAxis(logAxis_);
+    logAxis_->setVisible(false);
+    logSeries_->setVisible(false);
+    setDoseRange({});
 
     connect(this, &QChart::plotAreaChanged, this, [this] {
         static_cast<PointLabelItem*>(labels_)->geometryChanging();
@@ -141,7 +162,14 @@ HistChart::~HistChart() = default;
 
 void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     points_ = points;
-    fillSeries(drawnLogarithmic());
+    QList<QPointF> xy;
+    xy.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint& p : points)
+        xy.append(QPointF(p.x, p.y));
+    series_->replace(xy);
+    logSeriesDue_ = true;
+    if (drawnLogarithmic())
+        fillLogSeries();
 
     // The time axis spans the points (a single point gets half a day on either side).
     if (points.empty()) {
@@ -184,8 +212,12 @@ QAbstractAxis* HistChart::doseAxis() const {
                               : static_cast<QAbstractAxis*>(linearAxis_);
 }
 
+QLineSeries* HistChart::drawnSeries() const {
+    return drawnLogarithmic() ? logSeries_ : series_;
+}
+
 bool HistChart::drawnLogarithmic() const {
-    return series_->attachedAxes().contains(logAxis_);
+    return logAxis_->isVisible();
 }
 
 AxisRange HistChart::drawnDoseRange() const {
@@ -195,50 +227,55 @@ AxisRange HistChart::drawnDoseRange() const {
 }
 
 void HistChart::applyDoseAxis() {
-    std::optional<AxisRange> range = doseRange_;
+    setLinearRange(doseRange_);
+    std::optional<AxisRange> range;
     if (log_) {
         range = logDoseAxisRange(points_, doseRange_);
         // A single dose (or doses that end where they start) still needs room on a log axis.
         if (range && range->max <= range->min)
             range->max = range->min * 1.1;
     }
-    const bool logarithmic = log_ && range.has_value();
-    if (!range)
-        range = doseRange_;
-
-    QAbstractAxis* wanted = logarithmic ? static_cast<QAbstractAxis*>(logAxis_)
-                                        : static_cast<QAbstractAxis*>(linearAxis_);
-    QAbstractAxis* other = logarithmic ? static_cast<QAbstractAxis*>(linearAxis_)
-                                       : static_cast<QAbstractAxis*>(logAxis_);
-    if (series_->attachedAxes().contains(other)) {
-        series_->detachAxis(other);
-        removeAxis(other);
-        other->setParent(this);
-    }
-    // Between the two axes the line gets the points the new scale can draw.
-    if (logarithmic != seriesLogarithmic_)
-        fillSeries(logarithmic);
-    // Both ends at once: the axis never holds a minimum above its maximum.
+    const bool logarithmic = range.has_value();
     if (logarithmic) {
+        if (logSeriesDue_)
+            fillLogSeries();
+        // Both ends at once: the axis never holds a minimum above its maximum.
         logAxis_->setRange(range->min, range->max);
-    } else {
-        linearAxis_->setRange(range->min, range->max);
+        logAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(
+            decimalsFor(std::pow(10.0, std::ceil(std::log10(range->min) - 1e-9)))));
     }
-    if (!series_->attachedAxes().contains(wanted)) {
-        addAxis(wanted, Qt::AlignLeft);
-        series_->attachAxis(wanted);
+    linearAxis_->setVisible(!logarithmic);
+    series_->setVisible(!logarithmic);
+    logAxis_->setVisible(logarithmic);
+    logSeries_->setVisible(logarithmic);
+}
+
+void HistChart::setLinearRange(const AxisRange& range) {
+    linearAxis_->setRange(range.min, range.max);
+    // Ticks at round values inside the fixed range, about ten of them.
+    const double span = range.max - range.min;
+    if (span > 0.0) {
+        const double step = niceStep(span / 10.0);
+        linearAxis_->setTickType(QValueAxis::TicksDynamic);
+        linearAxis_->setTickAnchor(std::floor(range.min / step) * step);
+        linearAxis_->setTickInterval(step);
+        linearAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
+    } else {
+        linearAxis_->setTickType(QValueAxis::TicksFixed);
+        linearAxis_->setTickCount(2);
+        linearAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(range.max)));
     }
 }
 
-void HistChart::fillSeries(bool logarithmic) {
-    // A logarithmic axis has no place for a dose of 0: such points are left out of the line.
+void HistChart::fillLogSeries() {
+    // A logarithmic axis has no place for a dose of 0: such points are left out of its line.
     QList<QPointF> xy;
     xy.reserve(static_cast<qsizetype>(points_.size()));
     for (const ChartPoint& p : points_)
-        if (!logarithmic || p.y > 0.0)
+        if (p.y > 0.0)
             xy.append(QPointF(p.x, p.y));
-    series_->replace(xy);
-    seriesLogarithmic_ = logarithmic;
+    logSeries_->replace(xy);
+    logSeriesDue_ = false;
 }
 
 double HistChart::labelTop() const {

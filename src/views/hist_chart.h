@@ -28,7 +28,10 @@ public:
     explicit HistChart(Look look = Look::Screen, QGraphicsItem* parent = nullptr);
     ~HistChart() override;
 
+    // The line over the linear dose axis, through all points.
     QLineSeries* series() const { return series_; }
+    // The line drawn now: over the logarithmic axis it leaves out the doses of 0.
+    QLineSeries* drawnSeries() const;
     Look look() const { return look_; }
 
     // Replaces the points (ascending X, as chartPoints gives them) and lets the time axis span
@@ -68,13 +71,15 @@ public:
 
 private:
     void applyDoseAxis();
-    void fillSeries(bool logarithmic);
+    void setLinearRange(const AxisRange& range);
+    void fillLogSeries();
     void updateLabelSpace();
 
     Look look_;
     QColor text_;
     QFont labelFont_;
     QLineSeries* series_;
+    QLineSeries* logSeries_;
     QValueAxis* timeAxis_;
     QValueAxis* linearAxis_;
     QLogValueAxis* logAxis_;
@@ -82,7 +87,7 @@ private:
     std::vector<ChartPoint> points_;
     AxisRange doseRange_;
     bool log_ = false;
-    bool seriesLogarithmic_ = false;
+    bool logSeriesDue_ = false;
 };
 
 } // namespace sarvo
