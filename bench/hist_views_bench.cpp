@@ -126,7 +126,10 @@ void print(const char* what, const Figures& f, double target) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless told otherwise (for example "offscreen:configfile=screen.json" for a
+    // bigger screen).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QTemporaryDir temporary;
