@@ -296,7 +296,7 @@ TEST_F(HistViewsTest, EscapeRestoresTheTextAndLeavingAHalfDateIsRefused) {
     EXPECT_EQ(boxes, QStringList{MaskEdit::invalidInputMessage()});
 }
 
-TEST_F(HistViewsTest, NightTimeRangePassesNothingAndReopeningReadsTheSameBounds) {
+TEST_F(HistViewsTest, NightTimeRangePassesNothing) {
     const int row = personWith(QStringLiteral("Ivanov"),
                                {{kDec5, QTime(23, 0), 1.0}, {kDec6, QTime(5, 0), 2.0}});
     activate();
@@ -310,15 +310,34 @@ TEST_F(HistViewsTest, NightTimeRangePassesNothingAndReopeningReadsTheSameBounds)
         dialog->BtnOk->click();
     });
     EXPECT_TRUE(main->ChartHistChart->points().empty());
-    const HistFilter confirmed = histFilter();
+}
 
-    // Opening again shows the bounds; OK without typing keeps them.
-    QString from;
-    runFilter([&](TFormFilter* dialog) {
-        from = dialog->METimeFrom->editText();
+TEST_F(HistViewsTest, DateRangeThenReopeningAndOkKeepTheBounds) {
+    const int row = personWith(QStringLiteral("Ivanov"), {{QDate(2026, 11, 30), QTime(9, 0), 1.0},
+                                                          {QDate(2026, 12, 1), QTime(9, 0), 2.0},
+                                                          {kDec5, QTime(9, 0), 3.0},
+                                                          {kDec6, QTime(9, 0), 4.0}});
+    activate();
+    grid->selectRow(row);
+    main->mnu_HistGridClick();
+    runFilter([](TFormFilter* dialog) {
+        dialog->CBDate->click();
+        type(dialog->MEDateFrom, "011226");
+        type(dialog->MEDateTo, "051226");
         dialog->BtnOk->click();
     });
-    EXPECT_EQ(from, QStringLiteral("22:00"));
+    ASSERT_EQ(table()->gridRowCount(), 32);
+    EXPECT_EQ(table()->cell(0, 0), QStringLiteral("01.12.2026"));
+    EXPECT_EQ(table()->cell(1, 0), QStringLiteral("05.12.2026"));
+    const HistFilter confirmed = histFilter();
+
+    // The edits show the bounds again; OK without typing reads the same bounds.
+    QStringList texts;
+    runFilter([&](TFormFilter* dialog) {
+        texts << dialog->MEDateFrom->editText() << dialog->MEDateTo->editText();
+        dialog->BtnOk->click();
+    });
+    EXPECT_EQ(texts, (QStringList{"01.12.26", "05.12.26"}));
     EXPECT_EQ(histFilter(), confirmed);
 }
 
