@@ -3,11 +3,26 @@
 #include "shell/language.h"
 #include "shell/pictogram.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace sarvo {
+
+namespace {
+
+// A text longer than its label is set in a smaller font, down to 8 pixels.
+void fitToWidth(QLabel* label) {
+    QFont font = label->font();
+    font.setPixelSize(label->property("designPixelSize").toInt());
+    while (font.pixelSize() > 8 &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - 4)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
+} // namespace
 
 QString TFormAbou::webAddress() {
     return QStringLiteral("https://sarvo.example.org");
@@ -43,6 +58,7 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
         font.setPixelSize(pixelSize);
         font.setBold(bold);
         label->setFont(font);
+        label->setProperty("designPixelSize", pixelSize);
         label->setGeometry(place);
         label->setAlignment(Qt::AlignCenter);
         return label;
@@ -92,8 +108,10 @@ void TFormAbou::FormShow() {
     GIFImageAbou->startAnimation();
     setWindowTitle(L(90));
     BtnOk->setText(L(19));
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         LabelAbou[i]->setText(L(6 + i));
+        fitToWidth(LabelAbou[i]);
+    }
 }
 
 void TFormAbou::BtnOkClick() {
