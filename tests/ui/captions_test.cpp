@@ -7,9 +7,9 @@
 
 #include <QActionGroup>
 #include <QChart>
-#include <QPushButton>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QStandardItemModel>
 #include <QTableView>
 

@@ -73,10 +73,23 @@ TEST_F(PortTest, ChoiceInTheFirstStartDialogOpensThePortAndIsSaved) {
     EXPECT_EQ(ini.mid(28, name.size()), name);
 }
 
-TEST_F(PortTest, StoredPortOpensAtStartAndClosesTheSplash) {
+TEST_F(PortTest, PortStoredBySarvoToolOpensAtStartAndClosesTheSplash) {
     VirtualCable cable(dir());
     ASSERT_TRUE(cable.ready());
-    writeSettings(cable.endB(), 1);
+    // What the run script does: the settings file made with the program's end of the cable.
+    QProcess tool;
+    tool.start(QStringLiteral(SARVO_TOOL_PATH),
+               {QStringLiteral("settings"), QStringLiteral("--dir"), dir(),
+                QStringLiteral("--port"), cable.endB(), QStringLiteral("--lang"),
+                QStringLiteral("6")});
+    ASSERT_TRUE(tool.waitForFinished());
+    ASSERT_EQ(tool.exitCode(), 0);
+    EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardOutput()),
+              QStringLiteral("port %1\nlanguage 6\n").arg(cable.endB()));
+    const QByteArray ini = fileBytes(QStringLiteral("Sarvo.ini"));
+    ASSERT_GT(ini.size(), 27);
+    EXPECT_EQ(ini.at(5), 6);
+
     SarvoApp app(sideBySide());
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return !app.splash()->isVisible(); }));

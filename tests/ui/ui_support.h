@@ -4,6 +4,7 @@
 #include "views/user_list_grid.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,9 @@
 #include <ostream>
 
 // Test failures show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace sarvo::test {
 
@@ -54,7 +57,9 @@ private:
     QTimer timer_;
     std::deque<Step> steps_;
     std::vector<ModalSeen> seen_;
-    QWidget* handled_ = nullptr;
+    // The window answered last. A guarded pointer: a box that is gone may leave its place in
+    // memory to the next one.
+    QPointer<QWidget> handled_;
     int running_ = 0;
 };
 
