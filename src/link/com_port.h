@@ -48,6 +48,8 @@ public:
     // high/low, high/high, 100 ms each (400 ms in all, the caller waits). A port without
     // modem-control lines is used without it.
     void pulseAdapterLines();
+    // The number of bytes received and not yet read.
+    qint64 bytesWaiting() const { return port_.isOpen() ? port_.bytesAvailable() : 0; }
     // The bytes waiting, at most n.
     QByteArray read(qint64 n);
 
