@@ -11,6 +11,7 @@
 #include "views/form_sarvo.h"
 #include "views/user_list_grid.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -89,6 +90,33 @@ TEST_F(StartupTest, StoredPortThatCannotBeOpenedShowsLine22AndKeepsTheSplash) {
     EXPECT_EQ(app.mainWindow()->StringGridUser->rowCount(), 30);
     EXPECT_EQ(app.splash()->LabelZast[0]->text(), QStringLiteral("1/6"));
     EXPECT_EQ(app.splash()->LabelZast[4]->text(), QStringLiteral("1/10"));
+}
+
+TEST_F(StartupTest, OnlyAReturnFromTheSplashWindowActivatesTheMainWindowAgain) {
+    writeTestLangFile();
+    writeSettings(path(QStringLiteral("no-such-port")), 1);
+    ModalScript script;
+    script.answer(QMessageBox::Ok);
+    script.answer(QMessageBox::Ok);
+    SarvoApp app(sideBySide());
+    ASSERT_TRUE(app.start());
+    const auto answered = [&](std::size_t boxes) {
+        return script.seen().size() == boxes && !QApplication::activeModalWidget();
+    };
+    ASSERT_TRUE(waitUntil([&] { return answered(1); }));
+
+    // The focus back from a dialog or another program: no activation.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(app.mainWindow(), &activate);
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(script.seen().size(), 1u);
+
+    // The focus back from the splash window: the activation runs again and tries the port.
+    emit app.splash()->activated();
+    QApplication::sendEvent(app.mainWindow(), &activate);
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    EXPECT_EQ(script.boxTexts(), QStringList(2, QStringLiteral("1/22")));
+    EXPECT_TRUE(app.splash()->isVisible());
 }
 
 TEST_F(StartupTest, ShortSettingsFileEndsStartUpWithItsFailureText) {
