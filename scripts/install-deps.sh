@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
     googletest libgtest-dev libbenchmark-dev
     # running the program and its tests without hardware or a display
-    socat xvfb xauth fonts-dejavu-core imagemagick
+    socat xvfb xauth fonts-dejavu-core imagemagick python3
     # printing: a PDF printer queue, and reading PDF text back
     cups cups-bsd printer-driver-cups-pdf poppler-utils
     # the decoder's fuzz target
