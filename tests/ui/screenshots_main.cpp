@@ -1,7 +1,8 @@
 // Takes the README's screenshots: the program runs in a prepared working directory on a display
 // (Xvfb), a reading arrives over the virtual serial cable, the message boxes are answered, and
-// the screen is saved at three moments: the About box, the dose-rate log window, and the main
-// window with the person marked. The splash window is saved as drawn.
+// the screen is saved at five moments: the About box, the dose-rate log window, the main window
+// with the person marked, and that person's history table and chart. The splash window is saved
+// as drawn.
 //
 //   sarvo_screenshots WORKDIR DOSIMETER-END ID OUT-PREFIX
 //
@@ -78,7 +79,18 @@ int main(int argc, char** argv) {
                         QStringLiteral("2.10,14.03,13:05")});
     };
 
-    enum class Stage { PortOpen, About, AboutClose, Reading, Log, LogClose, Marked, Done };
+    enum class Stage {
+        PortOpen,
+        About,
+        AboutClose,
+        Reading,
+        Log,
+        LogClose,
+        Marked,
+        Table,
+        Chart,
+        Done
+    };
     Stage stage = Stage::PortOpen;
     int exitCode = 1;
     QElapsedTimer settle; // lets a window paint before the screen is saved
@@ -149,8 +161,27 @@ int main(int argc, char** argv) {
             break;
         case Stage::Marked:
             if (!QApplication::activeModalWidget() && main->StringGridUser->highlightedRow() >= 0 &&
-                settled())
-                finish(shoot(prefix + QStringLiteral("-main.png")) ? 0 : 1);
+                settled()) {
+                if (!shoot(prefix + QStringLiteral("-main.png")))
+                    return finish(1);
+                // The history of the person read, as a table.
+                stage = Stage::Table;
+                main->StringGridUser->selectRow(main->StringGridUser->highlightedRow());
+                main->mnu_HistGridClick();
+            }
+            break;
+        case Stage::Table:
+            if (settled()) {
+                if (!shoot(prefix + QStringLiteral("-table.png")))
+                    return finish(1);
+                stage = Stage::Chart;
+                main->mnu_HistGridClick();
+                main->mnu_HistChartClick();
+            }
+            break;
+        case Stage::Chart:
+            if (settled())
+                finish(shoot(prefix + QStringLiteral("-chart.png")) ? 0 : 1);
             break;
         case Stage::Done:
             break;
