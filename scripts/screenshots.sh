@@ -13,7 +13,7 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target sarvo_screenshots sarvo-tool
 tool=$build/src/tool/sarvo-tool
-shooter=$build/tests/ui/sarvo_screenshots
+shooter=$build/tools/sarvo_screenshots
 
 work=$(mktemp -d)
 socat_pid=
