@@ -1,9 +1,9 @@
 #include "views/user_list_grid.h"
 
-#include <QHeaderView>
+#include "views/text_grid.h"
+
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <QToolTip>
 
 namespace sarvo {
@@ -12,17 +12,15 @@ namespace {
 
 // Draws a cell as usual, a horizontal grid line under it, and the green frame around the
 // marked name cell.
-class UserCellDelegate : public QStyledItemDelegate {
+class UserCellDelegate : public RowLineDelegate {
 public:
-    explicit UserCellDelegate(UserListGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    explicit UserCellDelegate(UserListGrid* grid) : RowLineDelegate(grid), grid_(grid) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
-        QStyledItemDelegate::paint(painter, option, index);
-        painter->save();
-        painter->setPen(option.palette.color(QPalette::Mid));
-        painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
+        RowLineDelegate::paint(painter, option, index);
         if (index.column() == 0 && index.row() == grid_->highlightedRow()) {
+            painter->save();
             // The pen runs inside the cell so that the neighbours do not paint over it.
             const int half = UserListGrid::kMarkWidth / 2;
             const QRect r = option.rect.adjusted(half, half, -half, -half);
@@ -31,8 +29,8 @@ public:
             const QPoint corners[5] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(),
                                        r.topLeft()};
             painter->drawPolyline(corners, 5);
+            painter->restore();
         }
-        painter->restore();
     }
 
 private:
@@ -44,37 +42,8 @@ private:
 UserListGrid::UserListGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
     setObjectName(QStringLiteral("StringGridUser"));
     setItemDelegate(new UserCellDelegate(this));
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setShowGrid(false);
-    setWordWrap(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setTabKeyNavigation(false);
-    verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setSectionsClickable(false);
-
-    QFont font(QStringLiteral("Courier New"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setBold(true);
-    font.setPixelSize(19);
-    setFont(font);
-    horizontalHeader()->setFont(font);
-    const int rowHeight = QFontMetrics(font).height() + 6;
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-
-    QPalette colours = palette();
-    const QColor tooltip = QToolTip::palette().color(QPalette::ToolTipBase);
-    colours.setColor(QPalette::Base, tooltip);
-    colours.setColor(QPalette::AlternateBase, tooltip);
-    colours.setColor(QPalette::Text, QToolTip::palette().color(QPalette::ToolTipText));
-    setPalette(colours);
+    styleTextGrid(this, QStringLiteral("Courier New"), 19,
+                  QToolTip::palette().color(QPalette::ToolTipText));
 
     setHorizontalHeaderItem(0, new QTableWidgetItem);
     setHorizontalHeaderItem(1, new QTableWidgetItem);
