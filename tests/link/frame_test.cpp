@@ -11,111 +11,85 @@
 namespace sarvo {
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(static_cast<char>(v));
-    return out;
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text); // blanks between the bytes are skipped
 }
 
 // The 72-byte example frame: identifier 0x1234, ED 1.234 mSv, no entries, FCS 02 F3.
 QByteArray frame72() {
-    QByteArray f(11, char(0xC0));
-    f += bytes({0xFF, 0x13, 0x70, 0x70, 0x01, 0x00, 0x82, 0x00, 0x34});
-    f += QByteArray(25, '\0');
-    f += bytes({0, 0, 0, 0, 0, 0, 0x12, 0x34});
-    f += bytes({0, 0, 0, 0, 0, 0x12, 0x34, 0x00});
-    f += QByteArray(8, '\0');
-    f += bytes({0x02, 0xF3, 0xC1});
-    return f;
+    return QByteArray(11, char(0xC0)) + hex("FF 13 70 70 01 00 82 00 34") + QByteArray(25, '\0') +
+           hex("00 00 00 00 00 00 12 34  00 00 00 00 00 12 34 00") + QByteArray(8, '\0') +
+           hex("02 F3 C1");
 }
 
 // The 80-byte example frame: the same with one entry 00 00 12 05 03 14 09 30, FCS 14 6C.
 QByteArray frame80() {
     QByteArray f = frame72();
     f[19] = 0x3C;
-    f.insert(69, bytes({0x00, 0x00, 0x12, 0x05, 0x03, 0x14, 0x09, 0x30}));
-    f[77] = 0x14;
-    f[78] = 0x6C;
-    return f;
+    f.insert(69, hex("00 00 12 05 03 14 09 30"));
+    return f.replace(77, 2, hex("14 6C"));
 }
 
 // Sets the length field of an unescaped frame to its size - 20 and puts the right FCS in.
 QByteArray reseal(QByteArray f) {
-    f[18] = static_cast<char>((f.size() - 20) >> 8);
-    f[19] = static_cast<char>((f.size() - 20) & 0xFF);
+    qToBigEndian<quint16>(quint16(f.size() - 20), f.data() + 18);
     const std::uint16_t fcs =
         ComputeFcs16(reinterpret_cast<const std::uint8_t*>(f.constData()) + 11,
                      static_cast<std::uint16_t>(f.size() - 14)) ^
         0xFFFF;
-    f[f.size() - 3] = static_cast<char>(fcs & 0xFF);
-    f[f.size() - 2] = static_cast<char>(fcs >> 8);
+    qToLittleEndian<quint16>(fcs, f.data() + f.size() - 3);
     return f;
-}
-
-// Feeds `wire` in pieces of `pieceSize` bytes; returns the first verdict that is not Waiting.
-FrameVerdict feed(FrameDecoder& decoder, const QByteArray& wire, int pieceSize) {
-    FrameVerdict verdict;
-    for (qsizetype at = 0; at < wire.size(); at += pieceSize) {
-        verdict = decoder.receive(wire.mid(at, pieceSize));
-        if (!verdict.waiting())
-            return verdict;
-    }
-    return verdict;
 }
 
 TEST(Fcs16, TableAndCheckValue) {
     BuildFcs16Table();
-    EXPECT_EQ(Fcs16Table[0], 0x0000);
     EXPECT_EQ(Fcs16Table[1], 0x1189);
     EXPECT_EQ(Fcs16Table[128], 0x8408);
     EXPECT_EQ(Fcs16Table[255], 0x0F78);
-    const QByteArray digits("123456789");
-    EXPECT_EQ(ComputeFcs16(reinterpret_cast<const std::uint8_t*>(digits.constData()), 9) ^ 0xFFFF,
-              0x906E);
-    EXPECT_EQ(ComputeFcs16(nullptr, 0), 0xFFFF);
+    EXPECT_EQ(ComputeFcs16(reinterpret_cast<const std::uint8_t*>("123456789"), 9) ^ 0xFFFF, 0x906E);
 }
 
-TEST(FrameDecoder, ExampleFramesInOnePieceAndByteByByte) {
+TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
     for (int pieceSize : {1000, 1, 7}) {
         SCOPED_TRACE(pieceSize);
-        FrameDecoder d;
-        ASSERT_TRUE(feed(d, frame72(), pieceSize).good());
-        EXPECT_EQ(d.receiveCount(), 72);
-        EXPECT_EQ(d.reading().identifier, 0x1234);
-        EXPECT_EQ(d.reading().identifierText(), "1234");
-        EXPECT_EQ(d.reading().doseThousandths, 1234);
-        EXPECT_DOUBLE_EQ(d.reading().dose(), 1.234);
-        EXPECT_TRUE(d.reading().entries.empty());
-
-        d.clear();
-        ASSERT_TRUE(feed(d, frame80(), pieceSize).good());
-        ASSERT_EQ(d.reading().entries.size(), 1u);
-        const DoseRateEntry e = d.reading().entries[0];
-        EXPECT_EQ(e, (DoseRateEntry{1205, 3, 14, 9, 30}));
-        EXPECT_EQ(e.line(2026), "14.03.202609:3012,05 uSv/h");
+        for (const QByteArray& wire : {frame72(), frame80()}) {
+            FrameDecoder d;
+            FrameVerdict v;
+            for (qsizetype at = 0; at < wire.size(); at += pieceSize) {
+                ASSERT_TRUE(v.waiting());
+                v = d.receive(wire.mid(at, pieceSize));
+            }
+            ASSERT_TRUE(v.good());
+            EXPECT_EQ(d.receiveCount(), wire.size());
+            EXPECT_EQ(d.reading().identifierText(), "1234");
+            EXPECT_DOUBLE_EQ(d.reading().dose(), 1.234);
+            EXPECT_EQ(d.reading().entries.size(), wire.size() == 80 ? 1u : 0u);
+        }
     }
+    const Reading one{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 0};
+    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {}, 0}), frame72());
+    EXPECT_EQ(encodeFrame(one), frame80());
+    EXPECT_EQ(one.entries[0].line(2026), "14.03.202609:3012,05 uSv/h");
+    for (const Reading& bad : {Reading{0xA, 0, {}, 0}, Reading{1, kDoseLimit, {}, 0},
+                               Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}})
+        EXPECT_THROW(buildFrame(bad), std::invalid_argument);
 }
 
 TEST(FrameDecoder, EscapesInLengthAndChecksumAndEveryCut) {
     // Nine entries and one surplus byte give the length 0x7D, sent as 7D 5D; the rate is chosen so
     // that the FCS holds a byte that is sent escaped as well.
     Reading r{0x1234, 1234, {}, 0};
-    auto special = [](char c) {
-        const auto b = static_cast<std::uint8_t>(c);
-        return b == 0x7D || b == 0xC0 || b == 0xC1;
-    };
+    auto special = [](char c) { return c == char(0x7D) || c == char(0xC0) || c == char(0xC1); };
     QByteArray plain;
     for (int rate = 0;
          plain.isEmpty() || !(special(plain[plain.size() - 3]) || special(plain[plain.size() - 2]));
          ++rate) {
         r.entries.assign(9, DoseRateEntry{rate, 1, 2, 3, 4});
         QByteArray f = buildFrame(r);
-        f.insert(f.size() - 3, char(0x00));
-        plain = reseal(f);
+        plain = reseal(f.insert(f.size() - 3, char(0x00)));
     }
     const QByteArray wire = escapeFrame(plain);
-    ASSERT_EQ(wire.mid(18, 3), bytes({0x00, 0x7D, 0x5D}));
+    ASSERT_EQ(wire.mid(18, 3), hex("00 7D 5D"));
     ASSERT_EQ(wire.size(), plain.size() + 2);
 
     // Every cut into two pieces, including the one between 7D and 5D, gives the same frame.
@@ -123,7 +97,7 @@ TEST(FrameDecoder, EscapesInLengthAndChecksumAndEveryCut) {
         SCOPED_TRACE(cut);
         FrameDecoder d;
         ASSERT_TRUE(d.receive(wire.left(cut)).waiting());
-        EXPECT_EQ(d.escapeHeld(), static_cast<std::uint8_t>(wire[cut - 1]) == 0x7D);
+        EXPECT_EQ(d.escapeHeld(), wire[cut - 1] == char(0x7D));
         ASSERT_TRUE(d.receive(wire.mid(cut)).good());
         EXPECT_EQ(d.frame().toByteArray(), plain);
         EXPECT_EQ(d.reading().entries, r.entries);
@@ -131,125 +105,89 @@ TEST(FrameDecoder, EscapesInLengthAndChecksumAndEveryCut) {
 }
 
 TEST(FrameDecoder, JudgingPoints) {
-    FrameDecoder d;
-    EXPECT_TRUE(d.receive(QByteArray(19, char(0x55))).waiting());
-    EXPECT_EQ(d.receiveCount(), 19);
-
-    // Offsets 0 to 17 are stored as received, 0x7D or not.
-    struct Case {
-        int offset;
-        char value;
-        FrameFault fault;
-    } cases[] = {{0, 0x00, FrameFault::Preamble},
-                 {10, 0x7D, FrameFault::Preamble},
-                 {11, 0x00, FrameFault::Header},
-                 {16, 0x7D, FrameFault::Header},
-                 {17, 0x00, FrameFault::Header}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.offset);
+    // Offsets 0 to 17 are stored as received, 0x7D or not; judged at 20 bytes, not at 19.
+    const std::tuple<int, char, FrameFault> cases[] = {{0, 0x00, FrameFault::Preamble},
+                                                       {10, 0x7D, FrameFault::Preamble},
+                                                       {11, 0x00, FrameFault::Header},
+                                                       {16, 0x7D, FrameFault::Header},
+                                                       {17, 0x00, FrameFault::Header}};
+    for (const auto& [offset, value, fault] : cases) {
+        SCOPED_TRACE(offset);
         QByteArray f = frame72().left(20);
-        f[c.offset] = c.value;
-        FrameDecoder fresh;
-        EXPECT_TRUE(fresh.receive(f.left(19)).waiting());
-        const FrameVerdict v = fresh.receive(f.mid(19, 1));
-        ASSERT_TRUE(v.rejected());
-        EXPECT_EQ(v.fault, c.fault);
-        EXPECT_EQ(v.offset, c.offset);
-        EXPECT_EQ(v.found, static_cast<std::uint8_t>(c.value));
+        f[offset] = value;
+        FrameDecoder d;
+        EXPECT_TRUE(d.receive(f.left(19)).waiting());
+        EXPECT_EQ(d.receiveCount(), 19);
+        const FrameVerdict v = d.receive(f.mid(19, 1));
+        EXPECT_EQ(v.fault, fault);
+        EXPECT_EQ(v.offset, offset);
+        EXPECT_EQ(v.found, static_cast<std::uint8_t>(value));
     }
-
-    // L = 60: judged at 80 bytes, not at 79.
+    // L = 60: judged at 80 bytes, not at 79; a byte behind or before the frame spoils it.
     FrameDecoder w;
     EXPECT_TRUE(w.receive(frame80().left(79)).waiting());
     EXPECT_TRUE(w.receive(frame80().mid(79)).good());
-}
+    EXPECT_EQ(FrameDecoder().receive(frame72() + hex("C0")).fault, FrameFault::Checksum);
+    EXPECT_EQ(FrameDecoder().receive(hex("00") + frame72()).fault, FrameFault::Preamble);
 
-TEST(FrameDecoder, TrailingBytesAndNoiseAreRejected) {
-    FrameDecoder d;
-    const FrameVerdict behind = d.receive(frame72() + bytes({0xC0}));
-    EXPECT_EQ(behind.fault, FrameFault::Checksum);
-    FrameDecoder e;
-    EXPECT_EQ(e.receive(bytes({0x00}) + frame72()).fault, FrameFault::Preamble);
-}
-
-TEST(FrameDecoder, EntryCountFromLength) {
-    // N = 72, 75 and 80 give n = 0, 0 and 1; the surplus bytes are not examined.
-    struct Case {
-        int surplus;
-        char fill; // 0xEE is no BCD: surplus bytes are not examined
-        int n;
-    } cases[] = {{0, 0, 0}, {3, char(0xEE), 0}, {8, 0, 1}};
-    for (const Case& c : cases) {
-        QByteArray f = frame72();
-        f.insert(69, QByteArray(c.surplus, c.fill));
-        f = reseal(f);
+    // N = 72, 75 and 80 give n = 0, 0 and 1; the surplus bytes (0xEE is no BCD) are not examined.
+    for (auto [surplus, fill, n] : {std::tuple{0, '\0', 0}, {3, char(0xEE), 0}, {8, '\0', 1}}) {
         FrameDecoder d;
-        ASSERT_TRUE(d.receive(escapeFrame(f)).good()) << c.surplus;
-        EXPECT_EQ(d.reading().entriesInFrame, c.n);
+        ASSERT_TRUE(
+            d.receive(escapeFrame(reseal(frame72().insert(69, QByteArray(surplus, fill))))).good())
+            << surplus;
+        EXPECT_EQ(d.reading().entriesInFrame, n);
     }
-}
-
-// `base` with `field` put in at `offset`, decoded.
-Reading decodedWith(QByteArray base, int offset, const QByteArray& field) {
-    base.replace(offset, field.size(), field);
-    Reading r;
-    EXPECT_TRUE(decodeReading(base, r).good());
-    return r;
 }
 
 TEST(FrameFields, IdentifierDoseAndEntryVectors) {
-    const std::pair<QByteArray, const char*> ids[] = {
-        {bytes({0, 0, 0, 0, 0, 0, 0x12, 0x34}), "1234"},
-        {bytes({0, 0, 0, 0, 0, 0, 0, 0}), "0"},
-        {bytes({0x98, 0x76, 0x54, 0x32, 0x10, 0x01, 0x23, 0x45}), "9876543210012345"}};
+    auto decoded = [](QByteArray base, int offset, const char* field) {
+        Reading r;
+        EXPECT_TRUE(decodeReading(base.replace(offset, 8, hex(field)), r).good()) << field;
+        return r;
+    };
+    const std::pair<const char*, const char*> ids[] = {{"0000000000001234", "1234"},
+                                                       {"0000000000000000", "0"},
+                                                       {"9876543210012345", "9876543210012345"}};
     for (const auto& [field, text] : ids) {
-        const Reading r = decodedWith(frame72(), 45, field);
-        EXPECT_EQ(r.identifier, qFromBigEndian<qint64>(field.constData()));
+        const Reading r = decoded(frame72(), 45, field);
+        EXPECT_EQ(r.identifier, qFromBigEndian<qint64>(hex(field).constData()));
         EXPECT_EQ(r.identifierText(), text);
     }
-    const std::pair<QByteArray, std::int64_t> doses[] = {
-        {bytes({0, 0, 0, 0, 0, 0x12, 0x34, 0x56}), 1234}, // offset 60 not used
-        {bytes({0, 0, 0, 0, 0, 0x02, 0x50, 0x00}), 250},
-        {bytes({0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0xFF}), kDoseLimit - 1}};
+    const std::pair<const char*, std::int64_t> doses[] = {
+        {"0000000000123456", 1234}, // offset 60 not used
+        {"0000000000025000", 250},
+        {"99999999999999FF", kDoseLimit - 1}};
     for (const auto& [field, thousandths] : doses)
-        EXPECT_EQ(decodedWith(frame72(), 53, field).doseThousandths, thousandths);
-    const std::pair<QByteArray, const char*> entries[] = {
-        {bytes({0x00, 0x00, 0x12, 0x05, 0x03, 0x14, 0x09, 0x30}), "14.03.202609:3012,05 uSv/h"},
-        {bytes({0x77, 0x00, 0x00, 0x00, 0x12, 0x31, 0x23, 0x59}), "31.12.202623:590,00 uSv/h"},
-        {bytes({0x00, 0x99, 0x99, 0x07, 0x01, 0x01, 0x00, 0x00}), "01.01.202600:009999,07 uSv/h"},
-        {bytes({0x00, 0x01, 0x00, 0x50, 0x10, 0x05, 0x10, 0x05}), "05.10.202610:05100,50 uSv/h"}};
+        EXPECT_EQ(decoded(frame72(), 53, field).doseThousandths, thousandths);
+    const std::pair<const char*, const char*> entries[] = {
+        {"0000120503140930", "14.03.202609:3012,05 uSv/h"},
+        {"7700000012312359", "31.12.202623:590,00 uSv/h"},
+        {"0099990701010000", "01.01.202600:009999,07 uSv/h"},
+        {"0001005010051005", "05.10.202610:05100,50 uSv/h"}};
     for (const auto& [field, line] : entries)
-        EXPECT_EQ(decodedWith(frame80(), 69, field).entries.at(0).line(2026), line);
+        EXPECT_EQ(decoded(frame80(), 69, field).entries.at(0).line(2026), line);
 }
 
 TEST(FrameFields, BrokenFramesAreRejected) {
-    struct Case {
-        const char* name;
-        int offset; // -1: cut the frame instead
-        int value;
-        FrameFault fault;
-    } cases[] = {{"identifier high nibble", 45, 0xA0, FrameFault::BadDigit},
-                 {"identifier low nibble", 52, 0x3F, FrameFault::BadDigit},
-                 {"ED", 59, 0x0B, FrameFault::BadDigit},
-                 {"entry minute", 76, 0x6A, FrameFault::BadDigit},
-                 {"short", -1, 0, FrameFault::TooShort}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::tuple<int, char, FrameFault> cases[] = {
+        {45, char(0xA0), FrameFault::BadDigit}, // identifier high nibble
+        {52, 0x3F, FrameFault::BadDigit},       // identifier low nibble
+        {59, 0x0B, FrameFault::BadDigit},       // ED
+        {76, 0x6A, FrameFault::BadDigit},       // entry minute
+        {-1, 0, FrameFault::TooShort}};         // 71 bytes
+    for (const auto& [offset, value, fault] : cases) {
         QByteArray f = frame80();
-        if (c.offset >= 0)
-            f[c.offset] = static_cast<char>(c.value);
-        else
-            f = f.left(71);
+        if (offset >= 0)
+            f[offset] = value;
         Reading r;
-        const FrameVerdict v = decodeReading(f, r);
-        ASSERT_TRUE(v.rejected());
-        EXPECT_EQ(v.fault, c.fault);
-        EXPECT_EQ(v.offset, c.offset);
+        const FrameVerdict v = decodeReading(offset >= 0 ? f : f.left(71), r);
+        EXPECT_EQ(v.fault, fault) << offset;
+        EXPECT_EQ(v.offset, offset);
     }
     // The entry's unused byte and the ED's unused byte are not examined.
     QByteArray f = frame80();
-    f[60] = char(0xFF);
-    f[69] = char(0xFF);
+    f[60] = f[69] = char(0xFF);
     Reading r;
     EXPECT_TRUE(decodeReading(f, r).good());
 }
@@ -261,64 +199,45 @@ TEST(FrameDecoder, MoreThanHundredEntriesTakesTheFirstHundred) {
     FrameDecoder d;
     ASSERT_TRUE(d.receive(encodeFrame(r)).good());
     EXPECT_EQ(d.reading().entriesInFrame, 130);
-    ASSERT_EQ(d.reading().entries.size(), 100u);
-    EXPECT_EQ(d.reading().entries[99], r.entries[99]);
+    r.entries.resize(100);
+    EXPECT_EQ(d.reading().entries, r.entries);
 }
 
 TEST(FrameDecoder, OverflowIsRejectedAtTheBufferEnd) {
-    // A header whose length can never be reached within the buffer.
     QByteArray f = frame72().left(20);
-    f[18] = char(0xFF);
+    f[18] = char(0xFF); // a length that can never be reached within the buffer
     FrameDecoder d;
-    EXPECT_TRUE(d.receive(f).waiting());
-    EXPECT_TRUE(d.receive(QByteArray(kReceiveBufferSize - 20, '\0')).waiting());
+    EXPECT_TRUE(d.receive(f + QByteArray(kReceiveBufferSize - 20, '\0')).waiting());
     EXPECT_EQ(d.receiveCount(), kReceiveBufferSize);
-    EXPECT_TRUE(d.receive(bytes({0x7D})).waiting()); // held back, not stored
-    const FrameVerdict v = d.receive(bytes({0x01, 0x02}));
-    EXPECT_EQ(v.fault, FrameFault::Overflow);
+    EXPECT_TRUE(d.receive(hex("7D")).waiting()); // held back, not stored
+    EXPECT_EQ(d.receive(hex("01 02")).fault, FrameFault::Overflow);
     EXPECT_EQ(d.receiveCount(), kReceiveBufferSize);
     d.clear();
     EXPECT_EQ(d.receiveCount(), 0);
     EXPECT_FALSE(d.escapeHeld());
 }
 
-TEST(FrameEncoder, MatchesTheExampleFrames) {
-    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {}, 0}), frame72());
-    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 0}), frame80());
-    EXPECT_THROW(buildFrame(Reading{0xA, 0, {}, 0}), std::invalid_argument);
-    EXPECT_THROW(buildFrame(Reading{1, kDoseLimit, {}, 0}), std::invalid_argument);
-    EXPECT_THROW(buildFrame(Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}), std::invalid_argument);
-}
-
 // Random readings, encoded and cut into random pieces, decode to the same values.
 TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
     std::mt19937_64 random(20260314);
-    auto pick = [&](long long limit) {
-        return static_cast<long long>(random() % static_cast<unsigned long long>(limit));
-    };
+    auto pick = [&](long long limit) { return static_cast<int>(random() % limit); };
     for (int round = 0; round < 300; ++round) {
         Reading r;
-        std::uint64_t id = 0;
         for (int digit = 0; digit < 16; ++digit)
-            id = (id << 4) | static_cast<std::uint64_t>(pick(10));
-        r.identifier = static_cast<std::int64_t>(id);
-        r.doseThousandths = round % 3 == 0 ? pick(kDoseLimit) : pick(100000);
-        const int n = round == 0 ? 100 : static_cast<int>(pick(101));
+            r.identifier = (r.identifier << 4) | pick(10);
+        r.doseThousandths = static_cast<std::int64_t>(random() % (round % 3 ? 100000 : kDoseLimit));
+        const int n = round == 0 ? 100 : pick(101);
         for (int k = 0; k < n; ++k)
-            r.entries.push_back({static_cast<int>(pick(1000000)), static_cast<int>(pick(100)),
-                                 static_cast<int>(pick(100)), static_cast<int>(pick(100)),
-                                 static_cast<int>(pick(100))});
+            r.entries.push_back({pick(1000000), pick(100), pick(100), pick(100), pick(100)});
         const QByteArray wire = encodeFrame(r);
 
         FrameDecoder d;
         FrameVerdict v;
-        for (qsizetype at = 0; at < wire.size() && v.waiting();) {
+        for (qsizetype at = 0; at < wire.size();) {
+            ASSERT_TRUE(v.waiting()) << "round " << round << " judged early at " << at;
             const qsizetype size = 1 + pick(round % 2 ? 4 : 64);
             v = d.receive(wire.mid(at, size));
             at += size;
-            if (at < wire.size()) {
-                ASSERT_TRUE(v.waiting()) << "round " << round << " judged early at " << at;
-            }
         }
         ASSERT_TRUE(v.good()) << "round " << round << ": " << describe(v).toStdString();
         EXPECT_EQ(d.reading().identifier, r.identifier);

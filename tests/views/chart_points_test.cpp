@@ -29,25 +29,21 @@ std::vector<ChartPoint> withDoses(std::initializer_list<double> doses) {
 } // namespace
 
 TEST(ChartPoints, DoseAxisRangeHasFivePercentOfTheSmallestValue) {
-    struct {
-        std::initializer_list<double> doses;
-        double min, max;
-    } cases[] = {
-        {{}, 0.0, 0.0}, {{2.0}, 1.9, 2.1}, {{0.0, 1.0, 3.0}, 0.0, 3.0}, {{12.0, 10.0}, 9.5, 12.5}};
-    for (const auto& c : cases) {
-        const AxisRange range = doseAxisRange(withDoses(c.doses));
-        EXPECT_DOUBLE_EQ(range.min, c.min);
-        EXPECT_DOUBLE_EQ(range.max, c.max);
+    const std::tuple<std::initializer_list<double>, double, double, std::optional<AxisRange>>
+        cases[] = {{{}, 0.0, 0.0, std::nullopt},
+                   {{2.0}, 1.9, 2.1, AxisRange{1.9, 2.1}},
+                   {{0.0, 1.0, 3.0}, 0.0, 3.0, AxisRange{1.0, 3.0}}, // log: smallest positive
+                   {{12.0, 10.0}, 9.5, 12.5, AxisRange{9.5, 12.5}},
+                   {{0.0, 0.0}, 0.0, 0.0, std::nullopt}}; // log: stays linear
+    for (const auto& [doses, min, max, log] : cases) {
+        const auto points = withDoses(doses);
+        const AxisRange range = doseAxisRange(points);
+        EXPECT_DOUBLE_EQ(range.min, min);
+        EXPECT_DOUBLE_EQ(range.max, max);
+        if (doses.size() != 0) {
+            EXPECT_EQ(logDoseAxisRange(points, range), log);
+        }
     }
-}
-
-TEST(ChartPoints, LogarithmicAxisStartsAtTheSmallestPositiveDose) {
-    const auto points = withDoses({0.0, 1.0, 3.0});
-    EXPECT_EQ(logDoseAxisRange(points, doseAxisRange(points)), (AxisRange{1.0, 3.0}));
-    const auto zeros = withDoses({0.0, 0.0});
-    EXPECT_FALSE(logDoseAxisRange(zeros, doseAxisRange(zeros)).has_value());
-    const auto positive = withDoses({10.0, 12.0});
-    EXPECT_EQ(logDoseAxisRange(positive, doseAxisRange(positive)), doseAxisRange(positive));
 }
 
 TEST(ChartPoints, FirstPointOfADayCarriesTheDate) {
@@ -62,15 +58,12 @@ TEST(ChartPoints, FirstPointOfADayCarriesTheDate) {
                                    "06.12.2026/08:15:00", "09:00:05"}));
     EXPECT_DOUBLE_EQ(points[1].x, shown[1].HistDate + shown[1].HistTime);
     EXPECT_EQ(points[4].y, 5.0);
-}
-
-TEST(ChartPoints, PointsAreKeptInTimeOrderWithTheirLabels) {
-    // A reading stored after a later one (the clock was set back) still gets its label by file
-    // order, and its point goes in its place on the time axis.
-    const auto points = chartPoints({reading(5, 10, 0, 0, 1), reading(5, 9, 0, 0, 2)}, kRussian);
-    ASSERT_EQ(points.size(), 2u);
-    EXPECT_EQ(points[0].label, QStringLiteral("09:00:00"));
-    EXPECT_EQ(points[1].label, QStringLiteral("05.12.2026/10:00:00"));
+    // A reading stored after a later one (the clock was set back) gets its label by file order
+    // and its point goes in its place on the time axis.
+    const auto back = chartPoints({reading(5, 10, 0, 0, 1), reading(5, 9, 0, 0, 2)}, kRussian);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].label, QStringLiteral("09:00:00"));
+    EXPECT_EQ(back[1].label, QStringLiteral("05.12.2026/10:00:00"));
 }
 
 TEST(HistoryCells, CellsOfARecordRow) {

@@ -1,11 +1,8 @@
 #include "report_test_data.h"
 #include "store/store.h"
-#include "store/store_error.h"
-#include "views/filter_texts.h"
 #include "views/text_export.h"
 #include "views/text_forms.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,16 +16,19 @@ namespace {
 const ValueFormats kRussian(QLocale(QStringLiteral("ru_RU")));
 const QByteArray kSpacer = " \r\n";
 
+// Up to the last spacer line: all an empty user file gives (exactly five lines).
+const QByteArray kPersonsHead = kSpacer + " " + cp("Список") + kCrLf + kSpacer + blanks(29) +
+                                cp("ФИО") + blanks(29) + cp("Отдел") + blanks(15) + cp("Дозиметр") +
+                                blanks(12) + cp("Номер") + blanks(14) + kCrLf + kSpacer;
+
 // Three persons in name order; Petrov has no dosimeter, the second a 20-character last name.
 const QByteArray kPersonsFile =
-    kSpacer + " " + cp("Список") + kCrLf + kSpacer + blanks(29) + cp("ФИО") + blanks(29) +
-    cp("Отдел") + blanks(15) + cp("Дозиметр") + blanks(12) + cp("Номер") + blanks(14) + kCrLf +
-    kSpacer + blanks(2) + cp("Иванов") + blanks(14) + cp("Иван") + blanks(16) + cp("Иванович") +
-    blanks(12) + cp("Отдел 1") + blanks(13) + "0000000001234567" + blanks(4) + "1" + blanks(17) +
-    kCrLf + blanks(2) + cp("Мамин-Сибиряк-Петров") + cp("Дмитрий") + blanks(13) + cp("Наркисович") +
-    blanks(10) + cp("Лаборатория") + blanks(9) + "0000000000000012" + blanks(4) + "2" + blanks(17) +
-    kCrLf + blanks(2) + cp("Петров") + blanks(14) + cp("Петр") + blanks(56) + "0000000000000000" +
-    blanks(4) + "3" + blanks(17) + kCrLf;
+    kPersonsHead + blanks(2) + cp("Иванов") + blanks(14) + cp("Иван") + blanks(16) +
+    cp("Иванович") + blanks(12) + cp("Отдел 1") + blanks(13) + "0000000001234567" + blanks(4) +
+    "1" + blanks(17) + kCrLf + blanks(2) + cp("Мамин-Сибиряк-Петров") + cp("Дмитрий") + blanks(13) +
+    cp("Наркисович") + blanks(10) + cp("Лаборатория") + blanks(9) + "0000000000000012" + blanks(4) +
+    "2" + blanks(17) + kCrLf + blanks(2) + cp("Петров") + blanks(14) + cp("Петр") + blanks(56) +
+    "0000000000000000" + blanks(4) + "3" + blanks(17) + kCrLf;
 
 const QByteArray kHistoryHead = kSpacer + " " + cp("История:") + "  " +
                                 cp(" Иванов Иван Иванович") + kCrLf + kSpacer + blanks(2) +
@@ -36,7 +36,7 @@ const QByteArray kHistoryHead = kSpacer + " " + cp("История:") + "  " +
                                 blanks(16) + cp("Сумма") + blanks(15) + cp("Дозиметр") +
                                 blanks(12) + cp("Номер") + blanks(13) + kCrLf + kSpacer;
 
-// Ivanov's readings of 1 to 5 December 2026.
+// Ivanov's readings of 1 to 5 December 2026: 12 → "12", 0.05 → "0,05".
 const QByteArray kHistoryFile =
     kHistoryHead + blanks(2) + "01.12.2026" + blanks(10) + "08:30:15" + blanks(12) + "12" +
     blanks(18) + "12,05" + blanks(15) + "0000000001234567" + blanks(4) + "1" + blanks(17) + kCrLf +
@@ -45,64 +45,29 @@ const QByteArray kHistoryFile =
 
 class TextExportTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        store.ensureDataDir();
-    }
+    void SetUp() override { store.ensureDataDir(); }
 
-    void addPersons() {
+    // The persons of kPersonsFile; readings of Ivanov (UserNo 1) around 1 to 5 December.
+    void addPersonsAndReadings() {
         store.appendPerson("Иванов", "Иван", "Иванович", "Отдел 1");
         store.appendPerson("Мамин-Сибиряк-Петров", "Дмитрий", "Наркисович", "Лаборатория");
         store.appendPerson("Петров", "Петр", "", "");
-        for (auto [index, id] : {std::pair{0, 0x1234567LL}, std::pair{1, 0x12LL}}) {
+        for (auto [index, id] : {std::pair{0, 0x1234567LL}, {1, 0x12LL}}) {
             UserRecord u = store.readUser(index);
             u.DosimeterId = id;
             store.writeUser(index, u);
         }
-    }
-
-    void addReadings() {
-        auto add = [&](int userNo, int d, QTime time, double dose, double sum) {
-            HistoryRecord r{daysFromDate(QDate(2026, d == 30 ? 11 : 12, d)),
-                            fractionFromTime(time),
-                            dose,
-                            sum,
-                            userNo,
-                            0x1234567};
-            store.appendHistory(r);
-        };
-        add(1, 30, QTime(10, 0), 0.05, 0.05);
-        add(1, 1, QTime(8, 30, 15), 12, 12.05);
-        add(2, 2, QTime(9, 0), 1, 1);
-        add(0, 3, QTime(9, 0), 1, 1);
-        add(1, 5, QTime(17, 0), 0.05, 12.1);
-        add(1, 6, QTime(9, 0), 1, 13.1);
-    }
-
-    HistFilter decemberFirstToFifth() const {
-        HistFilter f;
-        f.DateOn = true;
-        f.DateFrom = daysFromDate(QDate(2026, 12, 1));
-        f.DateTo = daysFromDate(QDate(2026, 12, 5));
-        return f;
+        for (auto [userNo, d, time, dose, sum] : {std::tuple{1, 30, QTime(10, 0), 0.05, 0.05},
+                                                  {1, 1, QTime(8, 30, 15), 12.0, 12.05},
+                                                  {2, 2, QTime(9, 0), 1.0, 1.0},
+                                                  {0, 3, QTime(9, 0), 1.0, 1.0},
+                                                  {1, 5, QTime(17, 0), 0.05, 12.1},
+                                                  {1, 6, QTime(9, 0), 1.0, 13.1}})
+            store.appendHistory({daysFromDate(QDate(2026, d == 30 ? 11 : 12, d)),
+                                 fractionFromTime(time), dose, sum, userNo, 0x1234567});
     }
 
     fs::path output(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
-
-    static QByteArray bytesOf(const fs::path& path) {
-        QFile f(QString::fromStdString(path.string()));
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << path;
-        return f.readAll();
-    }
-
-    static QString failureOf(const std::function<void()>& operation) {
-        try {
-            operation();
-        } catch (const StoreError& e) {
-            return e.text();
-        }
-        return QString();
-    }
 
     // Runs sarvo-tool in the test directory with a Russian locale; its standard output.
     QByteArray tool(const QStringList& arguments) {
@@ -126,52 +91,13 @@ protected:
 
 } // namespace
 
-TEST_F(TextExportTest, ListOfPersons) {
-    addPersons();
-    exportPersons(store, output("persons.txt"), lang);
-    const QByteArray bytes = bytesOf(output("persons.txt"));
-    EXPECT_EQ(bytes, kPersonsFile);
-    EXPECT_TRUE(bytes.contains("\xD4\xC8\xCE")); // "ФИО" in Windows-1251
-    for (const QByteArray& line : bytes.split('\n').mid(5, 3))
-        EXPECT_EQ(line.size(), 121); // 120 characters and the CR
-}
-
-TEST_F(TextExportTest, EmptyUserFileGivesFiveLines) {
-    exportPersons(store, output("persons.txt"), lang);
-    EXPECT_EQ(bytesOf(output("persons.txt")),
-              kPersonsFile.left(kPersonsFile.indexOf(cp("Иванов")) - 2));
-    EXPECT_EQ(bytesOf(output("persons.txt")).count("\r\n"), 5);
-}
-
-TEST_F(TextExportTest, HistoryUnderADateFilter) {
-    addPersons();
-    addReadings();
-    exportHistory(store, 0, nameCell(store.readUser(0)), decemberFirstToFifth(), kRussian,
-                  output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryFile);
-}
-
-TEST_F(TextExportTest, HistoryWithoutReadingsShownGivesFiveLines) {
-    addPersons();
-    addReadings();
-    exportHistory(store, 2, QStringLiteral(" Иванов Иван Иванович"), HistFilter{}, kRussian,
-                  output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryHead);
-}
-
-TEST_F(TextExportTest, HistoryWithoutUserFileLeavesTheFileEmpty) {
+TEST_F(TextExportTest, EmptyUserFileOverAnExistingFileAndFailures) {
+    // History without a user file: an empty file.
     exportHistory(store, 0, QString(), HistFilter{}, kRussian, output("history.txt"), lang);
-    EXPECT_TRUE(fs::exists(output("history.txt")));
-    EXPECT_EQ(fs::file_size(output("history.txt")), 0u);
-}
-
-TEST_F(TextExportTest, ReplacesAnExistingFileAndReportsFailures) {
-    QFile old(QString::fromStdString(output("persons.txt").string()));
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-    old.write(QByteArray(5000, 'x'));
-    old.close();
+    EXPECT_EQ(bytesOf(output("history.txt")), QByteArray());
+    writeFile(dir.filePath("persons.txt"), QByteArray(5000, 'x'));
     exportPersons(store, output("persons.txt"), lang);
-    EXPECT_EQ(bytesOf(output("persons.txt")).size(), kPersonsFile.indexOf(cp("Иванов")) - 2);
+    EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsHead);
 
     EXPECT_EQ(failureOf([&] { exportPersons(store, "/dev/full", lang); }), "Disk full");
     EXPECT_EQ(failureOf([&] { exportPersons(store, output("no/such/dir.txt"), lang); }),
@@ -182,29 +108,37 @@ TEST_F(TextExportTest, ReplacesAnExistingFileAndReportsFailures) {
               "Read beyond end of file");
 }
 
-TEST_F(TextExportTest, ToolWritesTheSameBytes) {
-    addPersons();
-    addReadings();
+TEST_F(TextExportTest, ListAndHistoryUnderADateFilter) {
+    addPersonsAndReadings();
+    exportPersons(store, output("persons.txt"), lang);
+    EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsFile);
+    HistFilter f;
+    f.DateOn = true;
+    f.DateFrom = daysFromDate(QDate(2026, 12, 1));
+    f.DateTo = daysFromDate(QDate(2026, 12, 5));
+    exportHistory(store, 0, nameCell(store.readUser(0)), f, kRussian, output("history.txt"), lang);
+    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryFile);
+    // Petrov has no readings: the head alone.
+    exportHistory(store, 2, QStringLiteral(" Иванов Иван Иванович"), HistFilter{}, kRussian,
+                  output("history.txt"), lang);
+    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryHead);
+}
+
+TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
+    addPersonsAndReadings();
     store.saveSettings(SettingsRecord::defaults(0));
     // Lang.txt: a first line, then the Russian block.
     QByteArray langFile = "header\r\n";
     for (int n = 1; n <= kLanguageLines; ++n)
         langFile += (lang.line(n).isEmpty() ? QByteArray("-") : cp(lang.line(n))) + kCrLf;
-    QFile langTxt(dir.filePath(QStringLiteral("Lang.txt")));
-    ASSERT_TRUE(langTxt.open(QIODevice::WriteOnly));
-    langTxt.write(langFile);
-    langTxt.close();
+    writeFile(dir.filePath("Lang.txt"), langFile);
 
     tool({"export", "persons", "--dir", dir.path(), "-o", "persons.txt"});
     EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsFile);
     tool({"export", "history", "--person", "1", "--date-from", "01.12.26", "--date-to", "05.12.26",
           "--dir", dir.path(), "-o", "history.txt"});
     EXPECT_EQ(bytesOf(output("history.txt")), kHistoryFile);
-}
 
-TEST_F(TextExportTest, ToolHistoryListsThroughTheFilter) {
-    addPersons();
-    addReadings();
     const QByteArray csv = tool({"history", "--person", "1", "--date-from", "01.12.26",
                                  "--time-from", "9:00", "--dir", dir.path(), "--csv"});
     EXPECT_EQ(csv.count('\n'), 3) << csv.toStdString(); // header, 5 and 6 December
