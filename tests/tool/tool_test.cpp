@@ -59,15 +59,6 @@ TEST_F(ToolTest, PersonsAsCsv) {
               "1,2,Иванов,Олег,,,0,0\r\n");
 }
 
-TEST_F(ToolTest, PersonsAsText) {
-    Result r = tool({"persons", "--dir", dirArg()});
-    EXPECT_EQ(r.code, 0);
-    QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 2);
-    EXPECT_TRUE(lines[0].startsWith("0  1  Petrov"));
-    EXPECT_TRUE(lines[0].endsWith("1234  1,75"));
-}
-
 TEST_F(ToolTest, HistoryOfOnePerson) {
     Result csv = tool({"history", "--person", "1", "--csv", "--dir", dirArg()});
     EXPECT_EQ(csv.code, 0);
