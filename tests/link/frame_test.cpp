@@ -41,14 +41,6 @@ QByteArray reseal(QByteArray f) {
     return f;
 }
 
-TEST(Fcs16, TableAndCheckValue) {
-    BuildFcs16Table();
-    EXPECT_EQ(Fcs16Table[1], 0x1189);
-    EXPECT_EQ(Fcs16Table[128], 0x8408);
-    EXPECT_EQ(Fcs16Table[255], 0x0F78);
-    EXPECT_EQ(ComputeFcs16(reinterpret_cast<const std::uint8_t*>("123456789"), 9) ^ 0xFFFF, 0x906E);
-}
-
 TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
     for (int pieceSize : {1000, 1, 7}) {
         SCOPED_TRACE(pieceSize);
@@ -192,17 +184,6 @@ TEST(FrameFields, BrokenFramesAreRejected) {
     EXPECT_TRUE(decodeReading(f, r).good());
 }
 
-TEST(FrameDecoder, MoreThanHundredEntriesTakesTheFirstHundred) {
-    Reading r{0x42, 7, {}, 0};
-    for (int k = 0; k < 130; ++k)
-        r.entries.push_back({k, 1 + k % 12, 1 + k % 28, k % 24, k % 60});
-    FrameDecoder d;
-    ASSERT_TRUE(d.receive(encodeFrame(r)).good());
-    EXPECT_EQ(d.reading().entriesInFrame, 130);
-    r.entries.resize(100);
-    EXPECT_EQ(d.reading().entries, r.entries);
-}
-
 TEST(FrameDecoder, OverflowIsRejectedAtTheBufferEnd) {
     QByteArray f = frame72().left(20);
     f[18] = char(0xFF); // a length that can never be reached within the buffer
@@ -217,7 +198,8 @@ TEST(FrameDecoder, OverflowIsRejectedAtTheBufferEnd) {
     EXPECT_FALSE(d.escapeHeld());
 }
 
-// Random readings, encoded and cut into random pieces, decode to the same values.
+// Random readings, encoded and cut into random pieces, decode to the same values; of more than 100
+// entries the first 100 are taken.
 TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
     std::mt19937_64 random(20260314);
     auto pick = [&](long long limit) { return static_cast<int>(random() % limit); };
@@ -226,7 +208,7 @@ TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
         for (int digit = 0; digit < 16; ++digit)
             r.identifier = (r.identifier << 4) | pick(10);
         r.doseThousandths = static_cast<std::int64_t>(random() % (round % 3 ? 100000 : kDoseLimit));
-        const int n = round == 0 ? 100 : pick(101);
+        const int n = round == 0 ? 100 : round == 1 ? 130 : pick(101);
         for (int k = 0; k < n; ++k)
             r.entries.push_back({pick(1000000), pick(100), pick(100), pick(100), pick(100)});
         const QByteArray wire = encodeFrame(r);
@@ -242,6 +224,7 @@ TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
         ASSERT_TRUE(v.good()) << "round " << round << ": " << describe(v).toStdString();
         EXPECT_EQ(d.reading().identifier, r.identifier);
         EXPECT_EQ(d.reading().doseThousandths, r.doseThousandths);
+        r.entries.resize(std::min(n, 100));
         EXPECT_EQ(d.reading().entries, r.entries);
         EXPECT_EQ(d.reading().entriesInFrame, n);
     }

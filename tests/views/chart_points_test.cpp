@@ -1,5 +1,4 @@
 #include "views/chart_points.h"
-#include "views/history_cells.h"
 #include "views/text_forms.h"
 
 #include <gtest/gtest.h>
@@ -64,19 +63,4 @@ TEST(ChartPoints, FirstPointOfADayCarriesTheDate) {
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].label, QStringLiteral("09:00:00"));
     EXPECT_EQ(back[1].label, QStringLiteral("05.12.2026/10:00:00"));
-}
-
-TEST(HistoryCells, CellsOfARecordRow) {
-    HistoryRecord r = reading(5, 14, 30, 15, 12);
-    r.Dose = 0.5;
-    r.DosimeterId = 0x12;
-    EXPECT_EQ(historyCells(r, kRussian),
-              (HistoryCells{"05.12.2026", "14:30:15", "0,5 mSv", "12 mSv", "12"}));
-    EXPECT_TRUE(identifierCellFailure(r).isEmpty());
-    r.DosimeterId = 0;
-    EXPECT_EQ(historyCells(r, kRussian)[4], QStringLiteral("0"));
-    r.DosimeterId = 0x1A;
-    EXPECT_TRUE(historyCells(r, kRussian)[4].isEmpty());
-    EXPECT_EQ(identifierCellFailure(r),
-              QStringLiteral("'000000000000001A' is not a valid integer value"));
 }

@@ -84,19 +84,19 @@ TEST(HistFilter, InvalidBoundStopsOkAtThatEdit) {
 }
 
 TEST(FilterTexts, ReadsDatesAndTimes) {
-    const std::pair<const char*, QDate> dates[] = {{" 5. 1.26", QDate(2026, 1, 5)},
-                                                   {"01.01.76", QDate(1976, 1, 1)},
-                                                   {"31.12.75", QDate(2075, 12, 31)},
-                                                   {"29.02.28", QDate(2028, 2, 29)},
-                                                   {"05.12.2026", QDate(2026, 12, 5)},
-                                                   {"  .  .26", QDate()},
-                                                   {"00.12.26", QDate()},
-                                                   {"05.13.26", QDate()},
-                                                   {"29.02.27", QDate()},
-                                                   {"05.12.26x", QDate()},
-                                                   {"05/12/26", QDate()}};
-    for (const auto& [text, date] : dates)
-        EXPECT_EQ(kRussian.readDate(text).value_or(QDate()), date) << text;
+    const std::pair<const char*, const char*> dates[] = {{" 5. 1.26", "2026-01-05"},
+                                                         {"01.01.76", "1976-01-01"},
+                                                         {"31.12.75", "2075-12-31"},
+                                                         {"29.02.28", "2028-02-29"},
+                                                         {"05.12.2026", "2026-12-05"},
+                                                         {"  .  .26", ""},
+                                                         {"00.12.26", ""},
+                                                         {"05.13.26", ""},
+                                                         {"29.02.27", ""},
+                                                         {"05.12.26x", ""},
+                                                         {"05/12/26", ""}};
+    for (const auto& [text, iso] : dates)
+        EXPECT_EQ(kRussian.readDate(text).value_or(QDate()).toString(Qt::ISODate), iso) << text;
     const std::pair<const char*, int> times[] = {
         {" 8:05", 485}, {"23:59", 1439}, {"12:60", -1}, {"  :30", -1}, {"1230", -1}};
     for (const auto& [text, minutes] : times) {
@@ -104,8 +104,6 @@ TEST(FilterTexts, ReadsDatesAndTimes) {
         EXPECT_EQ(read ? read->msecsSinceStartOfDay() / 60000 : -1, minutes) << text;
     }
     EXPECT_EQ(kUs.readDate(QStringLiteral("12.05.26")), QDate(2026, 12, 5));
-    EXPECT_EQ(FilterTexts(QStringLiteral("yyyy.MM.dd"), 2026).readDate("26.12.05"),
-              QDate(2026, 12, 5));
     const FilterTexts in2080(QStringLiteral("dd.MM.yyyy"), 2080);
     EXPECT_EQ(in2080.expandYear(30), 2030);
     EXPECT_EQ(in2080.expandYear(29), 2129);
@@ -125,6 +123,7 @@ TEST(FilterTexts, BoundsWrittenBackReadTheSame) {
         EXPECT_EQ(kRussian.timeBound(FilterTexts::timeEditText(bound)), bound);
 }
 
+// The chart's points: only the person's readings that pass, in file order.
 TEST(ShownReadings, OnlyThePersonsReadingsThatPassInFileOrder) {
     QTemporaryDir dir;
     Store store(dir.path().toStdString());
@@ -140,6 +139,5 @@ TEST(ShownReadings, OnlyThePersonsReadingsThatPassInFileOrder) {
     for (const HistoryRecord& r : shownReadings(store, 1, f))
         doses.push_back(r.Dose);
     EXPECT_EQ(doses, (std::vector<double>{4, 5, 6}));
-    EXPECT_EQ(shownReadings(store, 1, HistFilter{}).size(), 4u);
     EXPECT_TRUE(shownReadings(store, 0, HistFilter{}).empty());
 }
