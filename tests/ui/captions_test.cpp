@@ -1,17 +1,10 @@
 #include "ui_support.h"
 
-#include "link/form_sel_port.h"
 #include "shell/help_file.h"
-#include "shell/language.h"
 #include "views/hist_filter.h"
 
 #include <QActionGroup>
 #include <QChart>
-#include <QDir>
-#include <QMenu>
-#include <QPushButton>
-#include <QStandardItemModel>
-#include <QTableView>
 
 namespace sarvo::test {
 namespace {
@@ -21,150 +14,103 @@ using CaptionsTest = MainWindowTest;
 TEST_F(CaptionsTest, GermanPickIsStoredCheckedAndShownAtOnce) {
     copyLangFile();
     activate(1);
-    EXPECT_EQ(main->mnu_File->title(), QStringLiteral("File"));
+    EXPECT_EQ(main->mnu_File->title(), "File");
     for (QAction* item : main->langGroup->actions())
         EXPECT_FALSE(item->isChecked());
-    histFilter().DateOn = true;
-    histFilter().TimeOn = true;
+    histFilter().DateOn = histFilter().TimeOn = true;
     histFilter().DateFrom = 45000.0;
 
     main->mnu_LangNem->trigger();
-
-    EXPECT_EQ(static_cast<int>(fileBytes(QStringLiteral("Sarvo.ini")).at(5)), 2);
+    EXPECT_EQ(static_cast<int>(fileBytes("Sarvo.ini").at(5)), 2);
     EXPECT_EQ(main->settings().LangIndex, 2);
     EXPECT_TRUE(main->mnu_LangNem->isChecked());
-    EXPECT_FALSE(main->mnu_LangEng->isChecked());
-    EXPECT_EQ(main->windowTitle(), QStringLiteral("Sarvo - Personendosimetrie"));
-    EXPECT_EQ(main->mnu_File->title(), QStringLiteral("Datei"));
-    EXPECT_EQ(main->mnu_User->title(), QStringLiteral("Personen"));
-    EXPECT_EQ(main->mnu_NewUser->text(), QStringLiteral("Neue Person"));
-    EXPECT_EQ(main->tb_newUser->toolTip(), QStringLiteral("Neue Person"));
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("  Name"));
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Dosimeter-Nr."));
-    EXPECT_EQ(main->mnu_SelPort->text(), QStringLiteral("Port wählen"));
-    EXPECT_EQ(main->tb_selPort->toolTip(), QStringLiteral("Port wählen"));
+    EXPECT_EQ(main->windowTitle(), "Sarvo - Personendosimetrie");
+    const std::pair<QString, const char*> german[] = {
+        {main->mnu_File->title(), "Datei"},
+        {main->mnu_NewUser->text(), "Neue Person"},
+        {main->tb_newUser->toolTip(), "Neue Person"},
+        {grid->horizontalHeaderItem(0)->text(), "  Name"},
+        {grid->horizontalHeaderItem(1)->text(), "Dosimeter-Nr."},
+        {main->tb_selPort->toolTip(), "Port wählen"}};
+    for (const auto& [shown, text] : german)
+        EXPECT_EQ(shown, QString::fromUtf8(text));
     // The filter is off; its bounds stay.
-    EXPECT_FALSE(histFilter().DateOn);
-    EXPECT_FALSE(histFilter().TimeOn);
+    EXPECT_FALSE(histFilter().DateOn || histFilter().TimeOn);
     EXPECT_EQ(histFilter().DateFrom, 45000.0);
-
     // A dialog takes the new texts when it next opens.
     ModalScript script;
-    script.add([](QWidget* modal) {
-        auto* dialog = qobject_cast<TFormSelPort*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        dialog->BtnCancel->click();
-    });
+    script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
     main->mnu_SelPortClick();
     ASSERT_EQ(script.seen().size(), 1u);
-    EXPECT_EQ(script.seen()[0].text, QStringLiteral("Port wählen"));
-}
+    EXPECT_EQ(script.seen()[0].text, "Port wählen");
 
-TEST_F(CaptionsTest, PickWithoutSettingsFileChecksTheItemOnly) {
-    copyLangFile();
-    activate(1);
-    ASSERT_TRUE(QFile::remove(path(QStringLiteral("Sarvo.ini"))));
-    main->mnu_LangNem->trigger();
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("Sarvo.ini"))));
-    EXPECT_TRUE(main->mnu_LangNem->isChecked());
-    EXPECT_EQ(main->mnu_File->title(), QStringLiteral("File"));
+    // Without a settings file a pick only checks its item.
+    ASSERT_TRUE(QFile::remove(path("Sarvo.ini")));
+    main->mnu_LangEng->trigger();
+    EXPECT_FALSE(QFile::exists(path("Sarvo.ini")));
+    EXPECT_TRUE(main->mnu_LangEng->isChecked());
+    EXPECT_FALSE(main->mnu_LangNem->isChecked());
+    EXPECT_EQ(main->mnu_File->title(), "Datei");
 }
 
 TEST_F(CaptionsTest, EveryMainWindowTextComesFromItsLine) {
     activate(3);
-    struct Caption {
-        QString shown;
-        int line;
-    };
-    const Caption captions[] = {
-        {main->windowTitle(), 1},
-        {main->mnu_File->title(), 37},
-        {main->mnu_SaveAsText->text(), 38},
-        {main->tb_SaveAsText->toolTip(), 38},
-        {main->mnu_Filter->text(), 39},
-        {main->tb_Filter->toolTip(), 39},
-        {main->mnu_Print->text(), 40},
-        {main->tb_Print->toolTip(), 40},
-        {main->mnu_Lang->title(), 63},
-        {main->mnu_LangRus->text(), 64},
-        {main->mnu_LangEng->text(), 65},
-        {main->mnu_LangNem->text(), 84},
-        {main->mnu_LangFr->text(), 85},
-        {main->mnu_LangIsp->text(), 86},
-        {main->mnu_LangItl->text(), 87},
-        {main->mnu_LangPol->text(), 88},
-        {main->mnu_User->title(), 11},
-        {main->mnu_NewUser->text(), 12},
-        {main->tb_newUser->toolTip(), 12},
-        {main->mnu_InfoUser->text(), 13},
-        {main->tb_infoUser->toolTip(), 13},
-        {main->mnu_ChangUser->text(), 14},
-        {main->tb_changUser->toolTip(), 14},
-        {main->mnu_Hist->title(), 15},
-        {main->mnu_HistGrid->text(), 16},
-        {main->tb_histGrid->toolTip(), 16},
-        {main->mnu_HistChart->text(), 17},
-        {main->tb_histChart->toolTip(), 17},
-        {main->mnuDevice->title(), 23},
-        {main->mnu_SelPort->text(), 5},
-        {main->tb_selPort->toolTip(), 5},
-        {main->mnu_reg->text(), 24},
-        {main->tb_reg->toolTip(), 24},
-        {main->mnu_SavED->text(), 25},
-        {main->mnu_ClearED->text(), 77},
-        {main->mnu_SavMED->text(), 26},
-        {main->mnu_Help->title(), 34},
-        {main->mnu_HelpHelp->text(), 35},
-        {main->tb_helpHelp->toolTip(), 35},
-        {main->mnu_HelpAbout->text(), 36},
-        {main->mnu_Exit->text(), 18},
-        {main->tb_exit->toolTip(), 18},
-        {main->pmnu_XAxis->title(), 67},
-        {main->pmnu_Lin->text(), 68},
-        {main->pmnu_Log->text(), 69},
-        {main->pm_Help->text(), 35},
-        {main->pm_Show->text(), 91},
-        {main->pm_Exit->text(), 18},
-        {main->ChartHistChart->title(), 73},
-    };
-    for (const Caption& caption : captions)
-        EXPECT_EQ(caption.shown, QStringLiteral("3/%1").arg(caption.line)) << caption.line;
-
-    const auto* model = main->StringGridHist->model();
-    const QString headers[5] = {QStringLiteral(" 3/59"), QStringLiteral(" 3/60"),
-                                QStringLiteral("3/61"), QStringLiteral("3/62"),
-                                QStringLiteral(" 3/28")};
+    TFormSarvo& m = *main;
+    // Each text shown, and the language line it comes from.
+    const QString shown[] = {m.windowTitle(),           m.mnu_File->title(),
+                             m.mnu_SaveAsText->text(),  m.tb_SaveAsText->toolTip(),
+                             m.mnu_Filter->text(),      m.tb_Filter->toolTip(),
+                             m.mnu_Print->text(),       m.tb_Print->toolTip(),
+                             m.mnu_Lang->title(),       m.mnu_LangRus->text(),
+                             m.mnu_LangEng->text(),     m.mnu_LangNem->text(),
+                             m.mnu_LangFr->text(),      m.mnu_LangIsp->text(),
+                             m.mnu_LangItl->text(),     m.mnu_LangPol->text(),
+                             m.mnu_User->title(),       m.mnu_NewUser->text(),
+                             m.tb_newUser->toolTip(),   m.mnu_InfoUser->text(),
+                             m.tb_infoUser->toolTip(),  m.mnu_ChangUser->text(),
+                             m.tb_changUser->toolTip(), m.mnu_Hist->title(),
+                             m.mnu_HistGrid->text(),    m.tb_histGrid->toolTip(),
+                             m.mnu_HistChart->text(),   m.tb_histChart->toolTip(),
+                             m.mnuDevice->title(),      m.mnu_SelPort->text(),
+                             m.tb_selPort->toolTip(),   m.mnu_reg->text(),
+                             m.tb_reg->toolTip(),       m.mnu_SavED->text(),
+                             m.mnu_ClearED->text(),     m.mnu_SavMED->text(),
+                             m.mnu_Help->title(),       m.mnu_HelpHelp->text(),
+                             m.tb_helpHelp->toolTip(),  m.mnu_HelpAbout->text(),
+                             m.mnu_Exit->text(),        m.tb_exit->toolTip(),
+                             m.pmnu_XAxis->title(),     m.pmnu_Lin->text(),
+                             m.pmnu_Log->text(),        m.pm_Help->text(),
+                             m.pm_Show->text(),         m.pm_Exit->text(),
+                             m.ChartHistChart->title()};
+    const int lines[] = {1,  37, 38, 38, 39, 39, 40, 40, 63, 64, 65, 84, 85, 86, 87, 88, 11,
+                         12, 12, 13, 13, 14, 14, 15, 16, 16, 17, 17, 23, 5,  5,  24, 24, 25,
+                         77, 26, 34, 35, 35, 36, 18, 18, 67, 68, 69, 35, 91, 18, 73};
+    ASSERT_EQ(std::size(shown), std::size(lines));
+    for (std::size_t i = 0; i < std::size(shown); ++i)
+        EXPECT_EQ(shown[i], QStringLiteral("3/%1").arg(lines[i])) << lines[i];
+    const char* headers[] = {" 3/59", " 3/60", "3/61", "3/62", " 3/28"};
     for (int column = 0; column < 5; ++column)
-        EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString(), headers[column]);
+        EXPECT_EQ(m.StringGridHist->model()->headerData(column, Qt::Horizontal), headers[column]);
 }
 
 TEST_F(CaptionsTest, HelpPageOfTheLanguageWithEnglishInPlaceOfAMissingOne) {
-    QDir(dir()).mkdir(QStringLiteral("Help"));
-    for (const char* name : {"Sarvo_Eng.html", "Sarvo_Nem.html"}) {
-        QFile page(path(QStringLiteral("Help/") + QLatin1String(name)));
-        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    }
-    const QString help = dir() + QStringLiteral("/Help/");
-    const struct {
-        int index;
-        QString page;
-    } cases[] = {
-        {0, help + QStringLiteral("Sarvo_Rus.html")}, // taken without looking
-        {1, help + QStringLiteral("Sarvo_Eng.html")},
-        {2, help + QStringLiteral("Sarvo_Nem.html")},
-        {3, help + QStringLiteral("Sarvo_Eng.html")},
-        {6, help + QStringLiteral("Sarvo_Eng.html")},
-        {7, QString()},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(helpFilePath(dir(), c.index), c.page) << c.index;
+    QDir(dir()).mkdir("Help");
+    for (const char* name : {"Help/Sarvo_Eng.html", "Help/Sarvo_Nem.html"})
+        ASSERT_TRUE(QFile(path(name)).open(QIODevice::WriteOnly));
+    const QString help = dir() + "/Help/Sarvo_";
+    const std::pair<int, QString> cases[] = {{0, help + "Rus.html"}, // taken without looking
+                                             {1, help + "Eng.html"}, {2, help + "Nem.html"},
+                                             {3, help + "Eng.html"}, {6, help + "Eng.html"},
+                                             {7, QString()}};
+    for (const auto& [index, page] : cases)
+        EXPECT_EQ(helpFilePath(dir(), index), page) << index;
 
     activate(5);
     QStringList opened;
     main->setHelpOpener([&](const QString& page) { opened << page; });
     main->mnu_HelpHelpClick();
     main->pm_Help->trigger();
-    EXPECT_EQ(opened, QStringList(2, help + QStringLiteral("Sarvo_Eng.html")));
+    EXPECT_EQ(opened, QStringList(2, help + "Eng.html"));
 }
 
 } // namespace

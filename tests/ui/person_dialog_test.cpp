@@ -1,294 +1,188 @@
 #include "ui_support.h"
 
-#include "shell/language.h"
 #include "store/form_new_user.h"
-#include "store/store.h"
-#include "views/form_sarvo.h"
-#include "views/user_list_grid.h"
-
-#include <QApplication>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
 namespace sarvo::test {
 namespace {
 
+QWidget* focus() {
+    return QApplication::focusWidget();
+}
+
 class PersonDialogTest : public MainWindowTest {
 protected:
-    static TFormNewUser* dialogOf(QWidget* modal) { return qobject_cast<TFormNewUser*>(modal); }
-    static QWidget* focus() { return QApplication::focusWidget(); }
-    static void typeAndEnter(const QString& text) {
-        if (!text.isEmpty())
-            QTest::keyClicks(focus(), text);
-        QTest::keyClick(focus(), Qt::Key_Return);
+    // Runs `command` with one step for the person dialog; returns the texts of the boxes.
+    template <class F> QStringList withDialog(const std::function<void()>& command, F step) {
+        ModalScript script;
+        script.add(on<TFormNewUser>(step));
+        command();
+        EXPECT_TRUE(script.done());
+        return script.boxTexts();
     }
-    // Fills the dialog as the officer does: the fields in their visual order, Enter after each;
-    // the Enter in the department field is OK.
-    static ModalScript::Step typePerson(QString first, QString middle, QString last,
-                                        QString department) {
-        return [=](QWidget* modal) {
-            ASSERT_NE(dialogOf(modal), nullptr);
-            for (const QString& text : {first, middle, last, department})
-                typeAndEnter(text);
-        };
-    }
-    Store store() const { return Store(dir().toStdString()); }
     void addPersonWithData(const QString& last, std::int64_t identifier) {
-        const long long index =
-            addPerson(last, QStringLiteral("F"), QStringLiteral("M"), identifier);
-        Store s = store();
-        UserRecord user = s.readUser(index);
+        const long long index = addPerson(last, "F", "M", identifier);
+        UserRecord user = store().readUser(index);
         user.ED = 2.5;
         user.MED[0] = "0 05.12 10:00 1,5 uSv/h";
-        s.writeUser(index, user);
+        store().writeUser(index, user);
     }
 };
 
-TEST_F(PersonDialogTest, ThreeAdditionsByKeysGiveTheNameOrder) {
-    activate();
-    // One script per dialog: the dialog is the same window each time.
-    const ModalScript::Step people[] = {typePerson("Sergey", "S", "Sidorov", "Lab 1"),
-                                        typePerson("Ivan", "", "Ivanov", ""),
-                                        typePerson("Petr", "P", "Petrov", "Lab 3")};
-    for (const ModalScript::Step& person : people) {
-        ModalScript script;
-        script.add(person);
-        main->mnu_NewUserClick();
-        ASSERT_TRUE(script.done());
-        EXPECT_TRUE(script.boxTexts().isEmpty());
-        ASSERT_EQ(script.seen().size(), 1u);
-        EXPECT_EQ(script.seen()[0].text, QStringLiteral("1/2"));
-    }
-
-    const std::vector<UserRecord> users = store().readUsers();
-    ASSERT_EQ(users.size(), 3u);
-    EXPECT_EQ(users[0].LN, "Ivanov");
-    EXPECT_EQ(users[1].LN, "Petrov");
-    EXPECT_EQ(users[2].LN, "Sidorov");
-    EXPECT_EQ(users[0].UserNo, 2);
-    EXPECT_EQ(users[1].UserNo, 3);
-    EXPECT_EQ(users[2].UserNo, 1);
-    EXPECT_EQ(users[2].FN, "Sergey");
-    EXPECT_EQ(users[2].MN, "S");
-    EXPECT_EQ(users[2].Dep, "Lab 1");
-    EXPECT_EQ(grid->nameCell(0), QStringLiteral(" Ivanov Ivan "));
-    EXPECT_EQ(grid->nameCell(2), QStringLiteral(" Sidorov Sergey S"));
-    EXPECT_EQ(grid->rowCount(), 3 + 29);
-}
-
-TEST_F(PersonDialogTest, LayoutColoursTabOrderAndEsc) {
+TEST_F(PersonDialogTest, LayoutColoursTabOrderEscThenThreeAdditionsByKeysInNameOrder) {
     activate(3);
-    ModalScript script;
-    script.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
+    const auto newUser = [this] { main->mnu_NewUserClick(); };
+    withDialog(newUser, [](TFormNewUser* d) {
         EXPECT_EQ(d->size(), QSize(323, 247));
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("3/2"));
         EXPECT_FALSE(d->windowFlags() & Qt::WindowCloseButtonHint);
         EXPECT_EQ(d->PanelTop->palette().color(QPalette::Window), QColor(128, 128, 192));
         EXPECT_EQ(d->PanelBottom->palette().color(QPalette::Window), QColor(128, 128, 192));
-        EXPECT_EQ(d->btnOk->text(), QStringLiteral("3/19"));
-        EXPECT_EQ(d->btnCancel->text(), QStringLiteral("3/20"));
+        EXPECT_EQ(d->btnOk->text() + d->btnCancel->text(), "3/193/20");
         EXPECT_LT(d->btnOk->x(), d->btnCancel->x());
         // Top to bottom: first name, middle name, last name, department.
         const QLabel* labels[] = {d->LabelFN, d->LabelMN, d->LabelLN, d->LabelDep};
         const QLineEdit* edits[] = {d->EditFN, d->EditMN, d->EditLN, d->EditDep};
         const char* captions[] = {"3/30", "3/31", "3/29", "3/32"};
         for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(labels[i]->text(), QLatin1String(captions[i]));
-            EXPECT_EQ(labels[i]->width(), 305);
-            EXPECT_EQ(edits[i]->width(), 305);
-            EXPECT_TRUE(labels[i]->font().bold());
-            EXPECT_TRUE(edits[i]->font().bold());
+            EXPECT_EQ(labels[i]->text(), captions[i]);
+            EXPECT_EQ(labels[i]->width() + edits[i]->width(), 2 * 305);
+            EXPECT_TRUE(labels[i]->font().bold() && edits[i]->font().bold());
             EXPECT_EQ(edits[i]->palette().color(QPalette::Base),
                       QApplication::palette().color(QPalette::ToolTipBase));
-            if (i > 0) {
-                EXPECT_GT(labels[i]->y(), edits[i - 1]->y());
-            }
+            EXPECT_TRUE(i == 0 || labels[i]->y() > edits[i - 1]->y());
         }
         // Tab: first name, last name, middle name, department, OK, Cancel; only the label of
         // the field with the focus is cyan.
-        QWidget* order[] = {d->EditFN, d->EditLN, d->EditMN, d->EditDep, d->btnOk, d->btnCancel};
-        for (QWidget* expected : order) {
+        for (QWidget* expected : std::initializer_list<QWidget*>{
+                 d->EditFN, d->EditLN, d->EditMN, d->EditDep, d->btnOk, d->btnCancel}) {
             EXPECT_EQ(focus(), expected);
             for (int i = 0; i < 4; ++i)
                 EXPECT_EQ(TFormNewUser::labelColour(labels[i]),
-                          edits[i] == expected ? QColor(0, 255, 255) : QColor(128, 128, 192))
-                    << i;
+                          edits[i] == expected ? QColor(0, 255, 255) : QColor(128, 128, 192));
             QTest::keyClick(focus(), Qt::Key_Tab);
         }
-        QTest::keyClicks(d->EditLN, QStringLiteral("Typed"));
-        QTest::keyClicks(d->EditFN, QStringLiteral("Typed"));
+        QTest::keyClicks(d->EditLN, "Typed");
+        QTest::keyClicks(d->EditFN, "Typed");
         QTest::keyClick(focus(), Qt::Key_Escape);
     });
-    main->mnu_NewUserClick();
-    ASSERT_TRUE(script.done());
     EXPECT_EQ(store().userCount(), 0);
 
-    // Shown again, the fields start empty and only the first name's label is lit.
-    ModalScript again;
-    again.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_TRUE(d->EditLN->text().isEmpty());
-        EXPECT_EQ(focus(), d->EditFN);
-        EXPECT_EQ(TFormNewUser::labelColour(d->LabelMN), QColor(128, 128, 192));
-        d->btnCancel->click();
-    });
-    main->mnu_NewUserClick();
-    ASSERT_TRUE(again.done());
+    // Each showing starts empty in the first name; the fields in their visual order, Enter after
+    // each; the Enter in the department is OK.
+    for (const QStringList& person :
+         {QStringList{"Sergey", "S", "Sidorov", "Lab 1"}, QStringList{"Ivan", "", "Ivanov", ""},
+          QStringList{"Petr", "P", "Petrov", "Lab 3"}})
+        EXPECT_TRUE(withDialog(newUser, [person](TFormNewUser* d) {
+                        EXPECT_EQ(d->windowTitle(), "3/2");
+                        EXPECT_TRUE(d->EditLN->text().isEmpty() && focus() == d->EditFN);
+                        EXPECT_EQ(TFormNewUser::labelColour(d->LabelMN), QColor(128, 128, 192));
+                        for (const QString& text : person) {
+                            QTest::keyClicks(focus(), text);
+                            QTest::keyClick(focus(), Qt::Key_Return);
+                        }
+                    }).isEmpty());
+    const std::vector<UserRecord> users = store().readUsers();
+    ASSERT_EQ(users.size(), 3u);
+    const std::pair<QByteArray, int> expected[] = {{"Ivanov", 2}, {"Petrov", 3}, {"Sidorov", 1}};
+    for (std::size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(std::pair(users[i].LN, int(users[i].UserNo)), expected[i]);
+    EXPECT_EQ(users[2].Dep, "Lab 1");
+    EXPECT_EQ(grid->nameCell(0), " Ivanov Ivan ");
+    EXPECT_EQ(grid->nameCell(2), " Sidorov Sergey S");
+    EXPECT_EQ(grid->rowCount(), 3 + 29);
 }
 
-TEST_F(PersonDialogTest, MissingFirstNameShowsLine33AndCancelChangesNothing) {
-    addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString());
+TEST_F(PersonDialogTest, ShowIsReadOnlyThenChangeRefusesAMissingFirstNameWithLine33) {
+    addPerson("Ivanov", "Ivan", "Ivanovich");
     activate();
-    const QByteArray before = fileBytes(QStringLiteral("DB/DataUsers.usr"));
+    const QByteArray before = userFile();
     grid->selectRow(0);
+    withDialog([this] { QTest::keyClick(grid, Qt::Key_F3); },
+               [](TFormNewUser* d) {
+                   EXPECT_EQ(d->windowTitle(), "1/3");
+                   EXPECT_EQ(d->EditMN->text(), "Ivanovich");
+                   for (QLineEdit* edit : {d->EditFN, d->EditMN, d->EditLN, d->EditDep})
+                       EXPECT_TRUE(edit->isReadOnly());
+                   QTest::keyClicks(focus(), "xyz");
+                   EXPECT_EQ(d->EditFN->text(), "Ivan");
+                   d->btnOk->click();
+               });
+    EXPECT_EQ(userFile(), before);
+
     ModalScript script;
-    script.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("1/4"));
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        EXPECT_EQ(d->windowTitle(), "1/4");
+        EXPECT_FALSE(d->EditFN->isReadOnly());
         d->EditFN->clear();
-        d->EditLN->setText(QStringLiteral("Petrov"));
+        d->EditLN->setText("Petrov");
         // Enter in the department field with a name missing does nothing.
         d->EditDep->setFocus();
         QTest::keyClick(d->EditDep, Qt::Key_Return);
         EXPECT_TRUE(d->isVisible());
         d->btnOk->click();
-    });
-    script.answer(QMessageBox::Ok); // line 33
-    script.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->EditLN->text(), QStringLiteral("Petrov")); // as typed
+    }));
+    script.answer(QMessageBox::Ok); // line 33; the dialog stays with the text as typed
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        EXPECT_EQ(d->EditLN->text(), "Petrov");
         d->btnCancel->click();
-    });
+    }));
     main->mnu_ChangUserClick();
     ASSERT_TRUE(script.done());
-    EXPECT_EQ(script.boxTexts(), QStringList{QStringLiteral("1/33")});
-    EXPECT_EQ(fileBytes(QStringLiteral("DB/DataUsers.usr")), before);
-    EXPECT_EQ(grid->nameCell(0), QStringLiteral(" Ivanov Ivan "));
+    EXPECT_EQ(script.boxTexts(), QStringList{"1/33"});
+    EXPECT_EQ(userFile(), before);
+    EXPECT_EQ(grid->nameCell(0), " Ivanov Ivan Ivanovich");
 }
 
-TEST_F(PersonDialogTest, ChangeFromZToAMovesThePersonWithTheirData) {
-    addPerson(QStringLiteral("Borisov"), QStringLiteral("Boris"), QString());
-    addPersonWithData(QStringLiteral("Zaitsev"), 0x4321);
+// The change from Z to A moves the person with their data, and a reading stored while the
+// dialog is open is kept.
+TEST_F(PersonDialogTest, ChangeFromZToAMovesThePersonWithTheirDataAndAReadingInBetween) {
+    addPerson("Borisov", "Boris", QString());
+    addPersonWithData("Zaitsev", 0x4321);
     activate();
     grid->selectRow(1);
-    ModalScript script;
-    script.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->EditLN->text(), QStringLiteral("Zaitsev"));
-        EXPECT_EQ(d->EditDep->text(), QStringLiteral("Lab"));
-        EXPECT_FALSE(d->EditLN->isReadOnly());
-        QTest::keyClick(focus(), Qt::Key_Return);
-        QTest::keyClick(focus(), Qt::Key_Return);
-        EXPECT_EQ(focus(), d->EditLN);
-        QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(focus(), QStringLiteral("Abramov"));
-        d->btnOk->click();
-    });
-    QTest::keyClick(grid, Qt::Key_F4);
-    ASSERT_TRUE(script.done());
-
-    EXPECT_EQ(grid->nameCell(0), QStringLiteral(" Abramov F M"));
-    EXPECT_EQ(grid->identifierCell(0), QStringLiteral("4321"));
-    EXPECT_EQ(grid->nameCell(1), QStringLiteral(" Borisov Boris "));
+    withDialog([this] { QTest::keyClick(grid, Qt::Key_F4); },
+               [this](TFormNewUser* d) {
+                   UserRecord user = store().readUser(1);
+                   user.ED = 3.25;
+                   user.MED[1] = "1 05.12 10:10 1,7 uSv/h";
+                   store().writeUser(1, user);
+                   EXPECT_EQ(d->EditDep->text(), "Lab");
+                   QTest::keyClick(focus(), Qt::Key_Return);
+                   QTest::keyClick(focus(), Qt::Key_Return);
+                   EXPECT_EQ(focus(), d->EditLN);
+                   EXPECT_EQ(d->EditLN->text(), "Zaitsev");
+                   QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
+                   QTest::keyClicks(focus(), "Abramov");
+                   d->btnOk->click();
+               });
+    EXPECT_EQ(grid->nameCell(0), " Abramov F M");
+    EXPECT_EQ(grid->identifierCell(0), "4321");
+    EXPECT_EQ(grid->nameCell(1), " Borisov Boris ");
     // The same row number stays selected, now holding another person.
     EXPECT_EQ(main->selectedRow(), 1);
     const UserRecord top = store().readUser(0);
-    EXPECT_EQ(top.UserNo, 2);
-    EXPECT_EQ(top.DosimeterId, 0x4321);
-    EXPECT_EQ(top.ED, 2.5);
+    EXPECT_EQ(std::pair(int(top.UserNo), top.DosimeterId), std::pair(2, std::int64_t{0x4321}));
+    EXPECT_EQ(top.ED, 3.25);
     EXPECT_EQ(top.MED[0], "0 05.12 10:00 1,5 uSv/h");
+    EXPECT_EQ(top.MED[1], "1 05.12 10:10 1,7 uSv/h");
 }
 
-TEST_F(PersonDialogTest, ReadingTakenInWhileTheChangeDialogIsOpenIsKept) {
-    addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString(), 0x1234);
-    activate();
-    grid->selectRow(0);
-    ModalScript script;
-    script.add([this](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        // A reading is stored while the dialog waits for the officer.
-        Store s = store();
-        UserRecord user = s.readUser(0);
-        user.ED = 0.75;
-        user.MED[0] = "0 05.12 10:00 1,5 uSv/h";
-        user.MED[1] = "1 05.12 10:10 1,7 uSv/h";
-        s.writeUser(0, user);
-        d->EditFN->setText(QStringLiteral("Oleg"));
-        d->btnOk->click();
-    });
-    main->mnu_ChangUserClick();
-    ASSERT_TRUE(script.done());
-    const UserRecord user = store().readUser(0);
-    EXPECT_EQ(user.FN, "Oleg");
-    EXPECT_EQ(user.ED, 0.75);
-    EXPECT_EQ(user.MED[0], "0 05.12 10:00 1,5 uSv/h");
-    EXPECT_EQ(user.MED[1], "1 05.12 10:10 1,7 uSv/h");
-    EXPECT_EQ(user.DosimeterId, 0x1234);
-}
-
-TEST_F(PersonDialogTest, ShowIsReadOnlyAndWritesNothing) {
-    addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QStringLiteral("Ivanovich"));
-    activate();
-    const QByteArray before = fileBytes(QStringLiteral("DB/DataUsers.usr"));
-    grid->selectRow(0);
-    ModalScript script;
-    script.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_EQ(d->windowTitle(), QStringLiteral("1/3"));
-        EXPECT_EQ(d->EditFN->text(), QStringLiteral("Ivan"));
-        EXPECT_EQ(d->EditMN->text(), QStringLiteral("Ivanovich"));
-        for (QLineEdit* edit : {d->EditFN, d->EditMN, d->EditLN, d->EditDep})
-            EXPECT_TRUE(edit->isReadOnly());
-        QTest::keyClicks(focus(), QStringLiteral("xyz"));
-        EXPECT_EQ(d->EditFN->text(), QStringLiteral("Ivan"));
-        d->btnOk->click();
-    });
-    QTest::keyClick(grid, Qt::Key_F3);
-    ASSERT_TRUE(script.done());
-    EXPECT_EQ(fileBytes(QStringLiteral("DB/DataUsers.usr")), before);
-
-    // The change dialog after it is editable again.
-    ModalScript change;
-    change.add([](QWidget* modal) {
-        TFormNewUser* d = dialogOf(modal);
-        ASSERT_NE(d, nullptr);
-        EXPECT_FALSE(d->EditFN->isReadOnly());
-        d->btnCancel->click();
-    });
-    main->mnu_ChangUserClick();
-    ASSERT_TRUE(change.done());
-}
-
-TEST_F(PersonDialogTest, CommandsOnAnEmptyRowDoNothing) {
-    addPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString());
+TEST_F(PersonDialogTest, EmptyRowDoesNothingAndClearingDoseRateLinesAsksLine89) {
+    addPersonWithData("Ivanov", 0x1234);
     activate();
     grid->selectRow(5);
-    const QByteArray before = fileBytes(QStringLiteral("DB/DataUsers.usr"));
-    ModalScript script;
-    main->mnu_InfoUserClick();
-    main->mnu_ChangUserClick();
-    main->mnu_regClick();
-    main->mnu_SavMEDClick();
-    QTest::keyClick(grid, Qt::Key_F3);
-    QTest::keyClick(grid, Qt::Key_F4);
-    EXPECT_TRUE(script.seen().empty());
-    EXPECT_EQ(fileBytes(QStringLiteral("DB/DataUsers.usr")), before);
-}
+    const QByteArray before = userFile();
+    {
+        ModalScript none; // gone before the boxes below
+        main->mnu_InfoUserClick();
+        main->mnu_ChangUserClick();
+        main->mnu_regClick();
+        main->mnu_SavMEDClick();
+        QTest::keyClick(grid, Qt::Key_F3);
+        QTest::keyClick(grid, Qt::Key_F4);
+        EXPECT_TRUE(none.seen().empty());
+    }
+    EXPECT_EQ(userFile(), before);
 
-TEST_F(PersonDialogTest, ClearDoseRateLinesAsksLine89) {
-    addPersonWithData(QStringLiteral("Ivanov"), 0x1234);
-    activate();
     grid->selectRow(0);
     for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
         EXPECT_EQ(store().readUser(0).MED[0], "0 05.12 10:00 1,5 uSv/h");
@@ -296,13 +190,12 @@ TEST_F(PersonDialogTest, ClearDoseRateLinesAsksLine89) {
         script.answer(answer);
         main->mnu_SavMEDClick();
         ASSERT_TRUE(script.done());
-        EXPECT_EQ(script.boxTexts(), QStringList{QStringLiteral("1/89")});
+        EXPECT_EQ(script.boxTexts(), QStringList{"1/89"});
     }
     const UserRecord user = store().readUser(0);
     for (const QByteArray& line : user.MED)
         EXPECT_TRUE(line.isEmpty());
-    EXPECT_EQ(user.ED, 2.5);
-    EXPECT_EQ(user.DosimeterId, 0x1234);
+    EXPECT_EQ(std::pair(user.ED, user.DosimeterId), std::pair(2.5, std::int64_t{0x1234}));
 }
 
 } // namespace

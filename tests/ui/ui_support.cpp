@@ -1,15 +1,9 @@
 #include "ui_support.h"
 
-#include "shell/language.h"
-#include "store/store.h"
-#include "views/form_sarvo.h"
 #include "views/hist_filter.h"
-#include "views/user_list_grid.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
@@ -136,13 +130,12 @@ void UiTest::copyLangFile() const {
 
 long long UiTest::addPerson(const QString& last, const QString& first, const QString& middle,
                             std::int64_t identifier) const {
-    Store store(dir().toStdString());
-    store.ensureDataDir();
-    const std::int32_t userNo = store.appendPerson(last, first, middle, QStringLiteral("Lab"));
-    const long long index = store.findUserIndex(userNo);
-    UserRecord user = store.readUser(index);
+    Store s = store();
+    s.ensureDataDir();
+    const long long index = s.findUserIndex(s.appendPerson(last, first, middle, "Lab"));
+    UserRecord user = s.readUser(index);
     user.DosimeterId = identifier;
-    store.writeUser(index, user);
+    s.writeUser(index, user);
     return index;
 }
 
@@ -155,12 +148,9 @@ void UiTest::writeSettings(const QString& portName, int langIndex) const {
 void MainWindowTest::activate(int langIndex) {
     if (!QFile::exists(path(QStringLiteral("Lang.txt"))))
         writeTestLangFile();
-    const QString port = path(QStringLiteral("no-such-port"));
-    writeSettings(port, langIndex);
+    writeSettings(path(QStringLiteral("no-such-port")), langIndex);
     languageStrings().load(dir(), langIndex);
-    SettingsRecord settings = SettingsRecord::defaults(static_cast<std::uint8_t>(langIndex));
-    settings.setPortName(port);
-    main = std::make_unique<TFormSarvo>(dir(), settings);
+    main = std::make_unique<TFormSarvo>(dir(), *store().readSettings());
     ModalScript script;
     script.answer(QMessageBox::Ok);
     main->show();

@@ -1,14 +1,26 @@
 #pragma once
 
+#include "link/com_port.h"
+#include "link/form_sel_port.h"
+#include "shell/form_zast.h"
+#include "shell/language.h"
+#include "shell/sarvo_app.h"
+#include "store/store.h"
 #include "views/form_sarvo.h"
 #include "views/user_list_grid.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cstdint>
 #include <deque>
@@ -20,6 +32,9 @@
 // Test failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
 }
 
 namespace sarvo::test {
@@ -63,6 +78,15 @@ private:
     int running_ = 0;
 };
 
+// A step for a dialog of class D; a window of another class fails the test.
+template <class D, class F> ModalScript::Step on(F act) {
+    return [act](QWidget* modal) {
+        auto* dialog = qobject_cast<D*>(modal);
+        ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+        act(dialog);
+    };
+}
+
 // A virtual serial cable: socat joins two pseudo-terminals, reached through the links
 // `<dir>/A` and `<dir>/B`. Stopped when destroyed.
 class VirtualCable {
@@ -101,6 +125,8 @@ protected:
     // Writes the settings file.
     void writeSettings(const QString& portName, int langIndex) const;
     QByteArray fileBytes(const QString& name) const;
+    Store store() const { return Store(dir().toStdString()); }
+    QByteArray userFile() const { return fileBytes(QStringLiteral("DB/DataUsers.usr")); }
 
 private:
     QTemporaryDir dir_;
