@@ -1,5 +1,7 @@
 #include "ui_support.h"
 
+#include <gtest/gtest.h>
+
 #include "views/hist_filter.h"
 
 #include <QAbstractButton>
@@ -51,17 +53,29 @@ void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
         handled_ = nullptr;
+        candidate_ = nullptr;
         return;
     }
     if (modal == handled_)
+        return;
+    if (modal != candidate_) {
+        candidate_ = modal;
+        candidateSince_.start();
+        return;
+    }
+    if (candidateSince_.elapsed() < 60)
         return;
     handled_ = modal;
     const auto* box = qobject_cast<QMessageBox*>(modal);
     seen_.push_back({QString::fromLatin1(modal->metaObject()->className()).section(u':', -1),
                      box ? box->text() : modal->windowTitle()});
-    if (steps_.empty()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            QTimer::singleShot(0, dialog, [dialog] { dialog->done(QDialog::Rejected); });
+    if (steps_.empty() || aborted_) {
+        QTimer::singleShot(0, modal, [modal] {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else
+                modal->close();
+        });
         return;
     }
     // The step runs from the event loop, not inside this timer's slot: a modal window it opens
@@ -72,6 +86,10 @@ void ModalScript::poll() {
     QTimer::singleShot(0, modal, [this, step, modal] {
         (*step)(modal);
         --running_;
+        if (::testing::Test::HasFailure() && !aborted_) {
+            aborted_ = true;
+            handled_ = nullptr; // the window the step failed on is closed by the next poll
+        }
     });
 }
 

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -75,7 +76,15 @@ private:
     // The window answered last. A guarded pointer: a box that is gone may leave its place in
     // memory to the next one.
     QPointer<QWidget> handled_;
+    // A window counts once it has stayed on top for a moment: a dialog that comes back to the top
+    // for an instant while it finishes its own work (after its file dialog closed, say) is not
+    // yet waiting for the next step.
+    QPointer<QWidget> candidate_;
+    QElapsedTimer candidateSince_;
     int running_ = 0;
+    // A step failed: every modal window from now on is closed, so the test ends instead of
+    // waiting in a nested event loop for a click that will not come.
+    bool aborted_ = false;
 };
 
 // A step for a dialog of class D; a window of another class fails the test.
