@@ -18,7 +18,7 @@ HistoryRecord reading(int d, int h, int m, int s, double doseSum) {
     return r;
 }
 
-std::vector<ChartPoint> withDoses(std::initializer_list<double> doses) {
+std::vector<ChartPoint> withDoses(const std::vector<double>& doses) {
     std::vector<ChartPoint> points;
     for (double y : doses)
         points.push_back({0.0, y, QString()});
@@ -28,12 +28,12 @@ std::vector<ChartPoint> withDoses(std::initializer_list<double> doses) {
 } // namespace
 
 TEST(ChartPoints, DoseAxisRangeHasFivePercentOfTheSmallestValue) {
-    const std::tuple<std::initializer_list<double>, double, double, std::optional<AxisRange>>
-        cases[] = {{{}, 0.0, 0.0, std::nullopt},
-                   {{2.0}, 1.9, 2.1, AxisRange{1.9, 2.1}},
-                   {{0.0, 1.0, 3.0}, 0.0, 3.0, AxisRange{1.0, 3.0}}, // log: smallest positive
-                   {{12.0, 10.0}, 9.5, 12.5, AxisRange{9.5, 12.5}},
-                   {{0.0, 0.0}, 0.0, 0.0, std::nullopt}}; // log: stays linear
+    const std::tuple<std::vector<double>, double, double, std::optional<AxisRange>> cases[] = {
+        {{}, 0.0, 0.0, std::nullopt},
+        {{2.0}, 1.9, 2.1, AxisRange{1.9, 2.1}},
+        {{0.0, 1.0, 3.0}, 0.0, 3.0, AxisRange{1.0, 3.0}}, // log: smallest positive
+        {{12.0, 10.0}, 9.5, 12.5, AxisRange{9.5, 12.5}},
+        {{0.0, 0.0}, 0.0, 0.0, std::nullopt}}; // log: stays linear
     for (const auto& [doses, min, max, log] : cases) {
         const auto points = withDoses(doses);
         const AxisRange range = doseAxisRange(points);
