@@ -2,6 +2,7 @@
 // history table and the history chart of a person with 10,000 readings in a history file of
 // 1,000,000 records, drawn offscreen. Asserts nothing.
 //   hist_views_bench [DIR]   (default: a temporary directory)
+#include "bench_files.h"
 #include "shell/language.h"
 #include "store/store.h"
 #include "views/form_sarvo.h"
@@ -39,49 +40,34 @@ constexpr int kRuns = 5;
 
 void makeFiles(Store& store) {
     store.ensureDataDir();
-    QFile users(QString::fromStdString(store.userPath().string()));
-    users.open(QIODevice::WriteOnly);
-    std::vector<char> bytes(kUserRecordSize);
-    for (int i = 0; i < kPersons; ++i) {
+    bench::writeRecords(store.userPath(), kPersons, kUserRecordSize, [](long long i, char* bytes) {
         UserRecord u;
         u.setTexts(QStringLiteral("B%1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("First"),
                    QStringLiteral("Middle"), QStringLiteral("Department"));
-        u.UserNo = i + 1;
+        u.UserNo = static_cast<std::int32_t>(i + 1);
         // Identifiers are decimal digits stored digit by digit.
         u.DosimeterId = QString::number(1000 + i).toLongLong(nullptr, 16);
-        u.toBytes(bytes.data());
-        users.write(bytes.data(), kUserRecordSize);
-    }
-    users.close();
+        u.toBytes(bytes);
+    });
 
     // One record in a hundred is the watched person's: ten readings a day over 1,000 days.
-    QFile history(QString::fromStdString(store.historyPath().string()));
-    history.open(QIODevice::WriteOnly);
-    std::vector<char> block;
-    block.reserve(1 << 20);
-    char record[kHistoryRecordSize];
     const std::int32_t watched = kWatchedRow + 1;
     long long own = 0;
-    for (long long i = 0; i < kReadings; ++i) {
-        const bool mine = i % (kReadings / kWatchedReadings) == 0;
-        auto other = static_cast<std::int32_t>(1 + i % kPersons);
-        if (other == watched)
-            other = watched + 1;
-        HistoryRecord h;
-        h.HistDate = 46000.0 + static_cast<double>(i / 1000);
-        h.HistTime = (8.0 + static_cast<double>((i / 100) % 10)) / 24.0;
-        h.Dose = 0.01;
-        h.DoseSum = mine ? 0.01 * static_cast<double>(++own) : 1.0;
-        h.UserNo = mine ? watched : other;
-        h.DosimeterId = 0x1234;
-        h.toBytes(record);
-        block.insert(block.end(), record, record + kHistoryRecordSize);
-        if (block.size() >= (1 << 20)) {
-            history.write(block.data(), static_cast<qint64>(block.size()));
-            block.clear();
-        }
-    }
-    history.write(block.data(), static_cast<qint64>(block.size()));
+    bench::writeRecords(store.historyPath(), kReadings, kHistoryRecordSize,
+                        [&](long long i, char* bytes) {
+                            const bool mine = i % (kReadings / kWatchedReadings) == 0;
+                            auto other = static_cast<std::int32_t>(1 + i % kPersons);
+                            if (other == watched)
+                                other = watched + 1;
+                            HistoryRecord h;
+                            h.HistDate = 46000.0 + static_cast<double>(i / 1000);
+                            h.HistTime = (8.0 + static_cast<double>((i / 100) % 10)) / 24.0;
+                            h.Dose = 0.01;
+                            h.DoseSum = mine ? 0.01 * static_cast<double>(++own) : 1.0;
+                            h.UserNo = mine ? watched : other;
+                            h.DosimeterId = 0x1234;
+                            h.toBytes(bytes);
+                        });
 }
 
 double msSince(SteadyClock::time_point start) {

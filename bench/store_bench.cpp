@@ -1,5 +1,6 @@
 // Timing program for the record store: prints its figures, asserts nothing.
 //   store_bench [DIR]   (default: a temporary directory)
+#include "bench_files.h"
 #include "store/store.h"
 
 #include <QCoreApplication>
@@ -58,45 +59,30 @@ long long rawRead(const std::filesystem::path& path) {
 
 void makeFiles(Store& store) {
     store.ensureDataDir();
-    QFile users(QString::fromStdString(store.userPath().string()));
-    users.open(QIODevice::WriteOnly);
-    std::vector<char> bytes(kUserRecordSize);
-    for (int i = 0; i < kPersons; ++i) {
+    bench::writeRecords(store.userPath(), kPersons, kUserRecordSize, [](long long i, char* bytes) {
         UserRecord u;
         // Already in name order: "Baa", "Bab", ... so that only the new person moves.
         QString last = QStringLiteral("B%1%2%3")
-                           .arg(QChar('a' + (i / 676) % 26))
-                           .arg(QChar('a' + (i / 26) % 26))
-                           .arg(QChar('a' + i % 26));
+                           .arg(QChar(static_cast<char16_t>('a' + (i / 676) % 26)))
+                           .arg(QChar(static_cast<char16_t>('a' + (i / 26) % 26)))
+                           .arg(QChar(static_cast<char16_t>('a' + i % 26)));
         u.setTexts(last, QStringLiteral("First"), QStringLiteral("Middle"),
                    QStringLiteral("Department"));
-        u.UserNo = i + 1;
+        u.UserNo = static_cast<std::int32_t>(i + 1);
         u.DosimeterId = 0x100000 + i;
         for (int k = 0; k < kMedLineCount; ++k)
             u.MED[k] = "14.03.202609:3012,05 uSv/h";
-        u.toBytes(bytes.data());
-        users.write(bytes.data(), kUserRecordSize);
-    }
-    users.close();
-    QFile history(QString::fromStdString(store.historyPath().string()));
-    history.open(QIODevice::WriteOnly);
-    std::vector<char> block;
-    block.reserve(1 << 20);
-    char record[kHistoryRecordSize];
-    for (long long i = 0; i < kReadings; ++i) {
-        auto other = static_cast<std::int32_t>(1 + i % kPersons);
-        if (other == kWatched)
-            ++other;
-        HistoryRecord h{46000.0 + static_cast<double>(i / 1000), 0.5,   0.25, 0.25,
-                        i % 1000 == 7 ? kWatched : other,        0x1234};
-        h.toBytes(record);
-        block.insert(block.end(), record, record + kHistoryRecordSize);
-        if (block.size() >= (1 << 20)) {
-            history.write(block.data(), static_cast<qint64>(block.size()));
-            block.clear();
-        }
-    }
-    history.write(block.data(), static_cast<qint64>(block.size()));
+        u.toBytes(bytes);
+    });
+    bench::writeRecords(
+        store.historyPath(), kReadings, kHistoryRecordSize, [](long long i, char* bytes) {
+            auto other = static_cast<std::int32_t>(1 + i % kPersons);
+            if (other == kWatched)
+                ++other;
+            HistoryRecord h{46000.0 + static_cast<double>(i / 1000), 0.5,   0.25, 0.25,
+                            i % 1000 == 7 ? kWatched : other,        0x1234};
+            h.toBytes(bytes);
+        });
 }
 
 } // namespace

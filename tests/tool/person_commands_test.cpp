@@ -1,8 +1,8 @@
 #include "store/store.h"
+#include "tool/run_tool.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,24 +10,13 @@ using namespace sarvo;
 
 namespace {
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
+using Result = test::ToolResult;
 
 // Runs sarvo-tool in `workDir` (where it looks for Lang.txt).
 Result tool(const QStringList& arguments, const QString& workDir) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LANG", "C.UTF-8");
-    env.remove("LC_ALL");
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(workDir);
-    p.start(SARVO_TOOL_PATH, arguments);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError()).trimmed()};
+    Result r = test::runTool(arguments, "C.UTF-8", workDir);
+    r.err = r.err.trimmed();
+    return r;
 }
 
 // Language line n of a language's source file (file line n + 1).

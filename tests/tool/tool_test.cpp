@@ -1,7 +1,7 @@
 #include "store/store.h"
+#include "tool/run_tool.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -9,22 +9,10 @@ using namespace sarvo;
 
 namespace {
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
+using Result = test::ToolResult;
 
 Result tool(const QStringList& arguments) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LANG", "ru_RU.UTF-8");
-    env.remove("LC_ALL");
-    p.setProcessEnvironment(env);
-    p.start(SARVO_TOOL_PATH, arguments);
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return test::runTool(arguments, "ru_RU.UTF-8");
 }
 
 class ToolTest : public ::testing::Test {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace sarvo::test {
+
+struct ToolResult {
+    int code;
+    QString out;
+    QString err;
+};
+
+// Runs sarvo-tool with the locale `lang`, in `workDir` (where it looks for Lang.txt) when given.
+inline ToolResult runTool(const QStringList& arguments, const QString& lang,
+                          const QString& workDir = QString()) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LANG", lang);
+    env.remove("LC_ALL");
+    p.setProcessEnvironment(env);
+    if (!workDir.isEmpty())
+        p.setWorkingDirectory(workDir);
+    p.start(SARVO_TOOL_PATH, arguments);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace sarvo::test
