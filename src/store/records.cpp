@@ -37,8 +37,10 @@ QByteArray cut(const QByteArray& bytes, int capacity) {
 
 } // namespace
 
-QByteArray toCp1251(const QString& text) {
-    // The code page's 256 characters, looked up in reverse; anything else becomes "?".
+namespace {
+
+// The code page's 256 characters, looked up in reverse.
+const QHash<char16_t, char>& cp1251Table() {
     static const QHash<char16_t, char> table = [] {
         QHash<char16_t, char> map;
         QStringDecoder decoder("windows-1251");
@@ -50,6 +52,27 @@ QByteArray toCp1251(const QString& text) {
         }
         return map;
     }();
+    return table;
+}
+
+} // namespace
+
+QString cp1251Unstorable(const QString& text) {
+    const QHash<char16_t, char>& table = cp1251Table();
+    QString missing;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        QString c(text.at(i));
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            c += text.at(++i);
+        if ((c.size() > 1 || !table.contains(c.at(0).unicode())) && !missing.contains(c))
+            missing += c;
+    }
+    return missing;
+}
+
+QByteArray toCp1251(const QString& text) {
+    // Anything the code page cannot hold becomes "?".
+    const QHash<char16_t, char>& table = cp1251Table();
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -20,6 +20,9 @@ inline constexpr int kPortExtensionCapacity = 255;
 // hold is stored as "?".
 QByteArray toCp1251(const QString& text);
 QString fromCp1251(const QByteArray& bytes);
+// The characters of `text` that Windows-1251 cannot hold (each once, in order of appearance);
+// empty when the text is stored as typed.
+QString cp1251Unstorable(const QString& text);
 
 // A short string: one length byte, then up to `capacity` characters. Text beyond the
 // capacity is cut; a length byte beyond the capacity (a damaged file) is read as the capacity.

@@ -1,10 +1,16 @@
 #include "store/store_error.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace sarvo {
 
 StoreError::StoreError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
+
+DataBusyError::DataBusyError()
+    : StoreError(QCoreApplication::translate(
+          "sarvo::Store",
+          "The data are being changed by another program; nothing was written. Try again.")) {}
 
 QString failureText(int systemError) {
     switch (systemError) {

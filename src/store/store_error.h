@@ -17,6 +17,13 @@ private:
     QString text_;
 };
 
+// The data directory's write lock was not had in time: another program is changing the data.
+// Nothing was written; the operation may be tried again.
+class DataBusyError : public StoreError {
+public:
+    DataBusyError();
+};
+
 // The failure text for a system error code (errno).
 QString failureText(int systemError);
 StoreError errorFromSystem(int systemError);
