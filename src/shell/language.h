@@ -15,6 +15,15 @@ inline constexpr int kLanguageBlock = 95;
 const char* languageCodePage(int index);
 // The tag of each language in the help file names: "Rus", "Eng", "Nem", "Fr", "Isp", "Itl", "Pol".
 QString languageTag(int index);
+// The ISO 639-1 code of each language: "ru", "en", "de", "fr", "es", "it", "pl"; empty outside
+// 0..6.
+QString languageCode(int index);
+
+// Puts the translations of the program's own texts (":/i18n/sarvo_<code>.qm") and of Qt's texts
+// (message-box buttons, file dialog: "qtbase_<code>.qm" of the Qt installation) for language
+// `index` into the application, in place of those of the previous language. Outside 0..6 both
+// are removed (the English source texts show). Needs a QCoreApplication.
+void installTranslations(int index);
 
 // The 94 texts of the current language, language lines 1 to 94.
 class LanguageStrings {
@@ -26,13 +35,21 @@ public:
 
     // Language line n (1 to 94); an empty text outside that range.
     const QString& line(int n) const;
+    // Language line n as the file holds it, in codePage(): what text files written by the
+    // program carry, converted nowhere.
+    const QByteArray& lineBytes(int n) const;
+    // The code page of the loaded block (languageCodePage); Windows-1251 before any load.
+    const char* codePage() const { return codePage_; }
     // The copy of line 5 kept for the port menu item and its button.
     const QString& portCaption() const { return portCopy_; }
 
+    // Sets line n; its bytes are the text in codePage() (a character it lacks becomes "?").
     void setLine(int n, const QString& text);
 
 private:
     std::array<QString, kLanguageLines + 1> lines_;
+    std::array<QByteArray, kLanguageLines + 1> bytes_;
+    const char* codePage_ = "windows-1251";
     QString portCopy_;
 };
 

@@ -13,7 +13,7 @@ namespace sarvo {
 namespace {
 
 QByteArray titleBytes(const LanguageStrings& lang, const UserRecord& person) {
-    return " " + toCp1251(lang.line(82)) + ". " + toCp1251(lang.line(83)) + " " + person.LN + " " +
+    return " " + lang.lineBytes(82) + ". " + lang.lineBytes(83) + " " + person.LN + " " +
            person.FN + " " + person.MN;
 }
 
@@ -31,9 +31,9 @@ QByteArray doseRateLogExportText(const LanguageStrings& lang, const UserRecord& 
     const QByteArray spacer = " " + end;
     QByteArray text = spacer + titleBytes(lang, person) + end + spacer;
     text += placedBytes(kDoseRateLineWidth, {{3, QByteArray("\xB9")},
-                                             {7, toCp1251(lang.line(59))},
-                                             {27, toCp1251(lang.line(60))},
-                                             {47, toCp1251(lang.line(82))}}) +
+                                             {7, lang.lineBytes(59)},
+                                             {27, lang.lineBytes(60)},
+                                             {47, lang.lineBytes(82)}}) +
             end + spacer;
     for (const DoseRateLogRow& row : rows) {
         if (row.number.isEmpty())

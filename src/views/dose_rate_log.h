@@ -28,9 +28,11 @@ struct DoseRateLogRow {
 // the header line, a single blank. The title line names the person of the reading (the shared
 // in-memory User record): " " + line 82 + ". " + line 83 + " " + LN + " " + FN + " " + MN.
 
-// The saved file: Windows-1251 bytes, every line ended by CR LF, no byte-order mark. Header
-// line: "№" (the byte B9) at 3, line 59 at 7, line 60 at 27, line 82 at 47; entry lines: number
-// at 3, date at 7, time at 27, rate at 47.
+// The saved file: single bytes, every line ended by CR LF, no byte-order mark. Language lines
+// are written as Lang.txt holds them (in the code page of their block), the names as the record
+// stores them (Windows-1251), "№" as the byte B9 (its Windows-1251 code) whatever the language.
+// Header line: "№" at 3, line 59 at 7, line 60 at 27, line 82 at 47; entry lines: number at 3,
+// date at 7, time at 27, rate at 47.
 QByteArray doseRateLogExportText(const LanguageStrings& lang, const UserRecord& person,
                                  const std::vector<DoseRateLogRow>& rows);
 

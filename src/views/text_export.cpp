@@ -20,10 +20,12 @@ QByteArray spacer() {
     return lineOf(QByteArrayLiteral(" "));
 }
 
-QByteArray line(const LanguageStrings& lang, int n) {
-    return toCp1251(lang.line(n));
+// Language lines in the code page of their block of Lang.txt, as the file holds them.
+const QByteArray& line(const LanguageStrings& lang, int n) {
+    return lang.lineBytes(n);
 }
 
+// Dates, times, numbers and identifiers: digits and separators, the same in every code page.
 QByteArray ascii(const QString& text) {
     return toCp1251(text);
 }

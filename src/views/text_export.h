@@ -15,11 +15,13 @@ class Store;
 class ValueFormats;
 
 // The text export of the main window (File > Save as text, F2 in the list of persons): a
-// fixed-column report in Windows-1251 bytes, every line ended by CR LF, no byte-order mark.
-// Its lines are spacer lines (one blank), title lines, and column lines: 120 blanks with each
-// field written over them at its column (counted from 1), in the order listed, never trimmed.
-// Names are written as the user file stores them; language lines and other texts are converted
-// to Windows-1251 (a character it lacks becomes "?").
+// fixed-column report of single bytes, every line ended by CR LF, no byte-order mark. Its lines
+// are spacer lines (one blank), title lines, and column lines: 120 blanks with each field
+// written over them at its column (counted from 1), in the order listed, never trimmed.
+// Nothing is converted: language lines are written as Lang.txt holds them (in the code page of
+// their block: Russian Windows-1251, Polish 1250, the others 1252), names as the user file
+// stores them (Windows-1251). The name cell of a history title is written in Windows-1251, the
+// code page it was read from.
 //
 // The building functions return whole lines with their CR LF; the file functions write them.
 
