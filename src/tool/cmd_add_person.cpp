@@ -2,15 +2,14 @@
 #include "store/store.h"
 #include "tool/commands.h"
 #include "tool/refusal.h"
+#include "tool/storable_texts.h"
 
 namespace sarvo::tool {
 namespace {
 
 int runAddPerson(const QStringList& arguments) {
-    Args args(arguments,
-              {QStringLiteral("--last"), QStringLiteral("--first"), QStringLiteral("--middle"),
-               QStringLiteral("--dep"), QStringLiteral("--dir")},
-              {});
+    Args args(arguments, personTextOptions() << QStringLiteral("--dir"),
+              {QStringLiteral("--lossy")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
     const PersonTexts texts{
@@ -18,6 +17,8 @@ int runAddPerson(const QStringList& arguments) {
         args.value(QStringLiteral("--middle")), args.value(QStringLiteral("--dep"))};
     if (!personTextsComplete(texts))
         return refuse(args.dir(), kLineNamesMissing, namesMissingText());
+    if (refuseUnstorableTexts(args, personTextOptions()))
+        return 1;
     Store store(args.dir().toStdString());
     store.ensureDataDir();
     out() << addPerson(store, texts) << "\n";
@@ -26,7 +27,7 @@ int runAddPerson(const QStringList& arguments) {
 
 const Registration
     registration("add-person",
-                 "add-person --last LN --first FN [--middle MN] [--dep DEP] [--dir DIR]",
+                 "add-person --last LN --first FN [--middle MN] [--dep DEP] [--lossy] [--dir DIR]",
                  &runAddPerson);
 
 } // namespace

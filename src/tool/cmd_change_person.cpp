@@ -3,17 +3,20 @@
 #include "tool/commands.h"
 #include "tool/person_lookup.h"
 #include "tool/refusal.h"
+#include "tool/storable_texts.h"
 
 namespace sarvo::tool {
 namespace {
 
 int runChangePerson(const QStringList& arguments) {
     Args args(arguments,
-              {QStringLiteral("--person"), QStringLiteral("--last"), QStringLiteral("--first"),
-               QStringLiteral("--middle"), QStringLiteral("--dep"), QStringLiteral("--dir")},
-              {});
+              personTextOptions() << QStringLiteral("--person") << QStringLiteral("--dir"),
+              {QStringLiteral("--lossy")});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    // Only the texts given are checked: the others are stored already.
+    if (refuseUnstorableTexts(args, personTextOptions()))
+        return 1;
     const PersonLookup person = lookUpPerson(args);
     if (!person.found())
         return person.notFound();
@@ -41,7 +44,7 @@ int runChangePerson(const QStringList& arguments) {
 
 const Registration registration("change-person",
                                 "change-person --person USERNO [--last LN] [--first FN] "
-                                "[--middle MN] [--dep DEP] [--dir DIR]",
+                                "[--middle MN] [--dep DEP] [--lossy] [--dir DIR]",
                                 &runChangePerson);
 
 } // namespace

@@ -138,3 +138,37 @@ TEST_F(PersonCommandsTest, DataDirectoryWithoutAUserFileStaysAsItWas) {
         1);
     EXPECT_TRUE(QDir(empty.path()).isEmpty());
 }
+
+// Letters that Windows-1251 lacks are refused, named, unless --lossy stores them as "?".
+TEST_F(PersonCommandsTest, LettersWindows1251LacksNeedLossy) {
+    ASSERT_EQ(run({"add-person", "--last", "Смирнов", "--first", "Jörg"}).code, 1);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(store.userPath().string())));
+    ASSERT_EQ(run({"add-person", "--last", "Müller", "--first", "Jan", "--lossy"}).out, "1\n");
+    run({"add-person", "--last", "Nowak", "--first", "Anna"});
+    const QByteArray before = userFile();
+    // Arguments, the number of texts refused, what the refusal names.
+    const std::tuple<QStringList, int, QStringList> refused[] = {
+        {{"add-person", "--last", "Żółkiewski", "--first", "Stanisław", "--dep", "Łódź"},
+         3,
+         {"--last \"Żółkiewski\"", "\"Żół\"", "--first \"Stanisław\"", "\"ł\"", "--dep",
+          "\"Łóź\""}},
+        {{"change-person", "--person", "2", "--middle", "Zoë"}, 1, {"--middle \"Zoë\"", "\"ë\""}},
+        {{"change-person", "--person", "9", "--last", "ß"}, 1, {"\"ß\""}}, // before the look-up
+    };
+    for (const auto& [args, count, named] : refused) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const Result r = run(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.err.count("--lossy"), count) << r.err.toStdString();
+        for (const QString& text : named)
+            EXPECT_TRUE(r.err.contains(text)) << r.err.toStdString();
+        EXPECT_EQ(userFile(), before);
+    }
+    ASSERT_EQ(run({"change-person", "--person", "2", "--middle", "Zoë", "--lossy"}).code, 0);
+    ASSERT_EQ(run({"add-person", "--last", "Петрова", "--first", "Ŝ€", "--lossy"}).code, 0);
+    const std::vector<UserRecord> users = store.readUsers();
+    ASSERT_EQ(users.size(), 3u);
+    EXPECT_EQ(users[0].LN, "M?ller");
+    EXPECT_EQ(users[1].MN, "Zo?");
+    EXPECT_EQ(users[2].FN, "?\x88"); // the euro sign is in Windows-1251 (byte 88)
+}
