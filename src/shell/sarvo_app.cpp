@@ -37,7 +37,9 @@ bool SarvoApp::start() {
     try {
         // 3, 4. Defaults, then the settings file (created with the defaults when missing).
         settings_ = store.loadSettings(defaultLanguageIndex());
-        // 5. The texts of the stored language.
+        // 5. The texts of the stored language: its lines of Lang.txt, the translations of the
+        //    program's other texts and of Qt's own (message-box buttons, file dialog).
+        installTranslations(settings_.LangIndex);
         languageStrings().load(QDir::currentPath(), settings_.LangIndex);
     } catch (const StoreError& error) {
         errorBox(error.text());

@@ -819,6 +819,7 @@ void TFormSarvo::languageMenuClick(int index, QAction* item) {
     try {
         store_.saveLanguageChoice(static_cast<std::uint8_t>(index), settings_);
         languageStrings().load(QDir::currentPath(), settings_.LangIndex);
+        installTranslations(settings_.LangIndex);
     } catch (const StoreError& error) {
         // The check mark stays where it was.
         item->setChecked(false);

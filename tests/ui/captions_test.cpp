@@ -1,6 +1,7 @@
 #include "ui_support.h"
 
 #include "shell/help_file.h"
+#include "store/store_error.h"
 #include "views/hist_filter.h"
 
 #include <QActionGroup>
@@ -111,6 +112,56 @@ TEST_F(CaptionsTest, HelpPageOfTheLanguageWithEnglishInPlaceOfAMissingOne) {
     main->mnu_HelpHelpClick();
     main->pm_Help->trigger();
     EXPECT_EQ(opened, QStringList(2, help + "Eng.html"));
+}
+
+// Qt's own texts (message-box buttons, the file dialog) and the program's translated texts are
+// in the language of the settings at start-up and follow each pick.
+TEST_F(CaptionsTest, QtAndProgramTranslationsFollowTheLanguage) {
+    copyLangFile();
+    addPerson("Ivanov", "Ivan", "", 0);
+    writeSettings(path("no-such-port"), 4);
+    QString okText;
+    {
+        ModalScript script;
+        script.add([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            okText = box->button(QMessageBox::Ok)->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        SarvoApp app({.singleInstance = false});
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    }
+    EXPECT_EQ(okText, "Aceptar"); // Spanish
+
+    activate(4);
+    // The buttons of the question before ED is cleared.
+    auto yesNo = [this] {
+        QString texts;
+        ModalScript script;
+        script.add([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            texts =
+                box->button(QMessageBox::Yes)->text() + "/" + box->button(QMessageBox::No)->text();
+            box->button(QMessageBox::No)->click();
+        });
+        main->mnu_ClearED->trigger();
+        EXPECT_TRUE(waitUntil([&] { return script.done(); }));
+        return texts;
+    };
+    const std::tuple<QAction*, const char*, const char*, const char*> picks[] = {
+        {main->mnu_LangFr, "&Oui/&Non", "Enregistrer sous", "Les données sont en cours"},
+        {main->mnu_LangPol, "&Tak/&Nie", "Zachowaj jako", "Dane są właśnie zmieniane"},
+        {main->mnu_LangEng, "&Yes/&No", "Save As", "The data are being changed"}};
+    for (const auto& [item, buttons, saveAs, busy] : picks) {
+        item->trigger();
+        EXPECT_EQ(yesNo(), QString::fromUtf8(buttons));
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8(saveAs));
+        EXPECT_TRUE(DataBusyError().text().startsWith(QString::fromUtf8(busy)))
+            << DataBusyError().text();
+    }
 }
 
 } // namespace

@@ -122,6 +122,7 @@ void UiTest::SetUp() {
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
     for (int n = 1; n <= kLanguageLines; ++n)
         languageStrings().setLine(n, QString());
+    installTranslations(-1); // the English texts, whatever a test before installed
     histFilter() = HistFilter{};
 }
 

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>sarvo::Store</name>
+    <message>
+        <source>The data are being changed by another program; nothing was written. Try again.</source>
+        <translation>Die Daten werden gerade von einem anderen Programm geändert; es wurde nichts geschrieben. Bitte erneut versuchen.</translation>
+    </message>
+</context>
+</TS>
