@@ -8,6 +8,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
     googletest libgtest-dev libbenchmark-dev
+    # translations: lupdate and lrelease with their CMake package, and Qt's own translations
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # running the program and its tests without hardware or a display
     socat xvfb xauth fonts-dejavu-core imagemagick python3
     # printing: a PDF printer queue, and reading PDF text back
