@@ -106,6 +106,10 @@ void LanguageStrings::load(const QString& directory, int index) {
     if (file.error() != QFileDevice::NoError)
         throw errorFromSystem(EIO);
     file.close();
+    loadFromBytes(std::move(content), index);
+}
+
+void LanguageStrings::loadFromBytes(QByteArray content, int index) {
     if (qsizetype end = content.indexOf('\x1a'); end >= 0)
         content.truncate(end);
 

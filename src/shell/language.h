@@ -32,6 +32,8 @@ public:
     // ends at CR or CR LF (a lone LF does not end it) and Ctrl-Z ends the file; lines the file
     // lacks become empty. A file that exists but cannot be read throws StoreError.
     void load(const QString& directory, int index);
+    // The same from the content of a Lang.txt file.
+    void loadFromBytes(QByteArray content, int index);
 
     // Language line n (1 to 94); an empty text outside that range.
     const QString& line(int n) const;
