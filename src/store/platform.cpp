@@ -17,6 +17,23 @@
 
 namespace sarvo::platform {
 
+#ifndef _WIN32
+namespace {
+
+// Gives a new file the owner of `like` where permitted (as root), else at least its group; then
+// its mode (within `modeMask`), which a change of owner may have cleared bits of.
+void takeOwnerAndMode(int fd, const std::filesystem::path& like, mode_t modeMask) {
+    struct stat model {};
+    if (::stat(like.c_str(), &model) != 0)
+        return;
+    if (::fchown(fd, model.st_uid, model.st_gid) != 0)
+        (void)!::fchown(fd, static_cast<uid_t>(-1), model.st_gid);
+    ::fchmod(fd, model.st_mode & modeMask);
+}
+
+} // namespace
+#endif
+
 std::FILE* openFile(const std::filesystem::path& path, Access access, int& error,
                     bool regularOnly) {
     error = 0;
@@ -171,14 +188,7 @@ std::FILE* createExclusive(const std::filesystem::path& path, const std::filesys
         error = errno;
         return nullptr;
     }
-    struct stat model {};
-    if (::stat(like.c_str(), &model) == 0) {
-        // The owner where permitted (as root), else at least the group; then the mode, which a
-        // change of owner may have cleared bits of.
-        if (::fchown(fd, model.st_uid, model.st_gid) != 0)
-            (void)!::fchown(fd, static_cast<uid_t>(-1), model.st_gid);
-        ::fchmod(fd, model.st_mode & 07777);
-    }
+    takeOwnerAndMode(fd, like, 07777);
     std::FILE* file = ::fdopen(fd, "w+b");
     if (!file) {
         error = errno;
@@ -227,12 +237,7 @@ LockHandle openLockFile(const std::filesystem::path& path, const std::filesystem
         fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                     S_IRUSR | S_IWUSR);
         if (fd >= 0) {
-            struct stat model {};
-            if (::stat(like.c_str(), &model) == 0) {
-                if (::fchown(fd, model.st_uid, model.st_gid) != 0)
-                    (void)!::fchown(fd, static_cast<uid_t>(-1), model.st_gid);
-                ::fchmod(fd, model.st_mode & 0666);
-            }
+            takeOwnerAndMode(fd, like, 0666);
             return fd;
         }
         if (errno != EEXIST) {
