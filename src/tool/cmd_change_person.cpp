@@ -17,11 +17,16 @@ int runChangePerson(const QStringList& arguments) {
     // Only the texts given are checked: the others are stored already.
     if (refuseUnstorableTexts(args, personTextOptions()))
         return 1;
+    // The person is looked up and changed with no other writer in between (a missing person is
+    // told before anything is created).
+    if (const PersonLookup first = lookUpPerson(args); !first.found())
+        return first.notFound();
+    Store store(args.dir().toStdString());
+    DataLock lock = store.writeLock();
     const PersonLookup person = lookUpPerson(args);
     if (!person.found())
         return person.notFound();
 
-    Store store(args.dir().toStdString());
     PersonTexts texts = PersonTexts::of(store.readUser(person.index));
     // Only the texts given change; the others stay as stored.
     auto take = [&args](const char* option, QString& text) {
