@@ -92,6 +92,11 @@ TEST_F(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
     EXPECT_EQ(load(0).line(1), QStringLiteral("Иван"));
     EXPECT_EQ(load(1).line(1), QStringLiteral("Èâàí"));
     EXPECT_EQ(load(6).line(1), QStringLiteral("Čâŕí"));
+    // The bytes stay as the file holds them, with the code page they are in.
+    for (int index : {0, 3, 6})
+        EXPECT_EQ(load(index).lineBytes(1), "\xC8\xE2\xE0\xED");
+    EXPECT_STREQ(load(3).codePage(), "windows-1252");
+    EXPECT_STREQ(load(6).codePage(), "windows-1250");
 }
 
 TEST_F(LanguageTest, UnreadableFileIsAnError) {
