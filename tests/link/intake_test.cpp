@@ -19,6 +19,7 @@ struct Script : Officer, LinkHost {
     std::deque<bool> answers;
     std::function<void()> whileOpen; // runs inside every box, as a nested event loop would
     std::function<void()> once;      // runs inside the next box only
+    std::function<void()> inLog;     // runs inside the next dose-rate log window only
     std::vector<std::vector<DoseRateRow>> logs;
 
     void information(const QString& text) override { box("info: " + text); }
@@ -43,7 +44,11 @@ struct Script : Officer, LinkHost {
         logs.push_back(rows);
         events << QString("log of %1").arg(rows.size());
     }
-    void showDoseRateLog(const UserRecord&) override { events << "log window"; }
+    void showDoseRateLog(const UserRecord&) override {
+        events << "log window";
+        if (auto run = std::exchange(inLog, nullptr))
+            run();
+    }
     void highlightPerson(long long index) override { events << QString("row %1").arg(index); }
     void savEDChanged(bool checked) override { events << QString("savED %1").arg(checked); }
 };
@@ -251,6 +256,14 @@ TEST_F(Intake, FramesDuringTheBoxesAreTakenInAfterwardsRepeatsAreNot) {
     link.receive(first.mid(40));
     EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999, 0.999, 0.25}));
     expectIdle();
+
+    // A reading while the dose-rate log window is open.
+    script.events.clear();
+    script.inLog = [&] { link.receive(second); };
+    read({entry(1, 2, 3)});
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 1", "log window", "row 1",
+                                          "info: line 76 1234", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(doses().back(), 0.999);
 }
 
 TEST_F(Intake, FullQueueDropsAreToldWithTheirIdentifiers) {
