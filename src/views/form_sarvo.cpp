@@ -813,7 +813,7 @@ void TFormSarvo::mnu_SavMEDClick() {
     if (!warningQuestion(L(kLineClearDoseRates), this))
         return;
     try {
-        clearDoseRateLines(store_, selectedRow());
+        clearDoseRateLines(store_, selectedRow(), store_.readUser(selectedRow()).UserNo);
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
@@ -867,9 +867,8 @@ void TFormSarvo::mnu_LangPolClick() {
 void TFormSarvo::ShowPortDialog() {
     if (FormSelPort->exec() != QDialog::Accepted)
         return;
-    settings_.setPortName(FormSelPort->portText());
     try {
-        store_.saveSettings(settings_);
+        store_.savePortChoice(FormSelPort->portText(), settings_);
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
