@@ -260,24 +260,18 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
 }
 
 UserRecord DosimeterLink::readPerson(std::int32_t userNo, long long& index) {
-    // Another program may reorder the file between the look-up and the read: read until the
-    // record holds the person looked for.
-    for (;;) {
-        index = store_.findUserIndex(userNo);
-        if (index < 0)
-            return {};
-        UserRecord user = store_.readUser(index);
-        if (user.UserNo == userNo)
-            return user;
-    }
+    // Under one lock, so that no other program reorders the file between look-up and read.
+    const DataLock guard = store_.readLock();
+    index = store_.findUserIndex(userNo);
+    return index < 0 ? UserRecord{} : store_.readUser(index);
 }
 
 bool DosimeterLink::rewritePerson(long long& index, std::int32_t userNo,
                                   const std::function<void(UserRecord&)>& change) {
     // The record is read again and only this change is applied, so that nothing another writer
     // stored while the officer was asked is lost; should the file have been reordered meanwhile,
-    // the person is looked up again. The History record is written already: a locked file is
-    // tried again until the change goes through.
+    // the person is looked up again, under the same lock. The History record is written already:
+    // a file locked by another program is tried again until the change goes through.
     auto apply = [&](UserRecord& user) {
         change(user);
         person_ = user;
@@ -285,11 +279,11 @@ bool DosimeterLink::rewritePerson(long long& index, std::int32_t userNo,
     bool told = false;
     for (;;) {
         try {
+            const DataLock guard = store_.writeLock();
             if (store_.updateUser(index, userNo, apply))
                 return true;
             index = store_.findUserIndex(userNo);
-            if (index < 0)
-                return false;
+            return index >= 0 && store_.updateUser(index, userNo, apply);
         } catch (const DataBusyError& busy) {
             if (!told)
                 officer_.error(busy.text());

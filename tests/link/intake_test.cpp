@@ -2,11 +2,13 @@
 #include "link/frame.h"
 #include "shell/language.h"
 #include "store/store.h"
+#include "store/store_error.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <deque>
 
@@ -282,6 +284,45 @@ TEST_F(Intake, FullQueueDropsAreToldWithTheirIdentifiers) {
     EXPECT_EQ(script.events.indexOf(told[0]), 3); // right after the first intake
     EXPECT_EQ(store.historyCount(), 1 + DosimeterLink::kQueueCapacity);
     EXPECT_EQ(lastHistory().Dose, 0.032);
+    expectIdle();
+}
+
+TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
+    // Another program holds the data lock from inside the identifier box until the retry, and
+    // from inside question 79 until the busy box.
+    QProcess holder;
+    holder.setWorkingDirectory(dir.path());
+    auto hold = [&] {
+        holder.start("flock", {"-x", "DB/Write.lock", "-c",
+                               "touch held; while [ ! -e free ]; do sleep 0.05; done"});
+        ASSERT_TRUE(holder.waitForStarted());
+        while (!QFile::exists(dir.filePath("held")))
+            ASSERT_FALSE(holder.waitForFinished(5)); // the holder is still there
+    };
+    auto release = [&] {
+        QFile(dir.filePath("free")).open(QIODevice::WriteOnly);
+        ASSERT_TRUE(holder.waitForFinished());
+        QFile::remove(dir.filePath("held"));
+        QFile::remove(dir.filePath("free"));
+    };
+    const QString busy = "error: " + DataBusyError().text();
+    script.whileOpen = [&] {
+        if (script.events.last().startsWith("info") || script.events.last().startsWith("question"))
+            hold();
+        else if (script.events.last() == busy)
+            release();
+    };
+    link.setSavED(true);
+    script.answers = {true};
+    read();
+    EXPECT_TRUE(retry.isActive());
+    release();
+    EXPECT_EQ(store.historyCount(), 0);
+    retry.advance(kLockRetryMs);
+    EXPECT_EQ(script.events, QStringList({"savED 1", "info: line 76 1234", "question: line 79",
+                                          busy, "savED 0", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(store.historyCount(), 1);
+    EXPECT_EQ(store.readUser(1).ED, 1.75);
     expectIdle();
 }
 
