@@ -103,6 +103,8 @@ TEST_F(ReadingTest, RegisteredReadingInPiecesIsStoredAndMarked) {
     EXPECT_FALSE(main->mnu_SavED->isChecked());
     EXPECT_EQ(main->link().decoder().receiveCount(), 0);
     EXPECT_FALSE(main->TimerWauth->isActive());
+    EXPECT_EQ(main->TimerWauth->timerType(),
+              Qt::PreciseTimer); // a coarse one fires up to 5 % early
 }
 
 TEST_F(ReadingTest, BrokenFrameAndUnregisteredIdentifierStoreNothing) {
