@@ -82,8 +82,13 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
     TimerWauth->setInterval(kAnswerWaitMs);
     connect(TimerWauth, &QTimer::timeout, this, &TFormSarvo::TimerWauthTimer);
     waitTimer_ = std::make_unique<QtWaitTimer>(*TimerWauth);
+    auto* retry = new QTimer(this);
+    retry->setObjectName(QStringLiteral("TimerLinkRetry"));
+    retryTimer_ = std::make_unique<QtWaitTimer>(*retry, kLockRetryMs);
+    connect(retry, &QTimer::timeout, this, [this] { link_->retryQueued(); });
     LinkHost& host = *this;
-    link_ = std::make_unique<DosimeterLink>(store_, officer_, host, *waitTimer_, clock_);
+    link_ =
+        std::make_unique<DosimeterLink>(store_, officer_, host, *waitTimer_, *retryTimer_, clock_);
 
     createTray();
 
@@ -480,6 +485,7 @@ void TFormSarvo::FillUserList() {
                                                                 : StringGridUser->currentRow());
     StringGridUser->clearContents();
     StringGridUser->setRowCount(kEmptyRows);
+    rowUserNo_.clear();
     try {
         store_.ensureDataDir();
         store_.forEachUser([this](long long index, const UserRecord& user) {
@@ -492,6 +498,7 @@ void TFormSarvo::FillUserList() {
             }
             const int row = static_cast<int>(index);
             StringGridUser->setCells(row, sarvo::nameCell(user), identifier);
+            rowUserNo_.push_back(user.UserNo);
             StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
             return true;
         });
@@ -898,7 +905,13 @@ void TFormSarvo::mnu_SavEDClick() {
 void TFormSarvo::mnu_ClearEDClick() {
     if (!selectedRowHoldsPerson())
         return;
-    link_->mnu_ClearEDClick(selectedRow());
+    const auto row = static_cast<size_t>(selectedRow());
+    const std::int32_t userNo = row < rowUserNo_.size() ? rowUserNo_[row] : 0;
+    if (link_->mnu_ClearEDClick(selectedRow(), userNo) == ClearEdResult::Moved) {
+        // The file was reordered by another program since the list was filled.
+        errorBox(personMovedText(), this);
+        FillUserList();
+    }
 }
 
 void TFormSarvo::purgePort() {

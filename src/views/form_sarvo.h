@@ -247,7 +247,9 @@ private:
     BoxOfficer officer_;
     SystemClock clock_;
     std::unique_ptr<QtWaitTimer> waitTimer_;
+    std::unique_ptr<QtWaitTimer> retryTimer_; // a reading that met the data files locked
     std::unique_ptr<DosimeterLink> link_;
+    std::vector<std::int32_t> rowUserNo_; // the UserNo each row of the list shows
 };
 
 } // namespace sarvo
