@@ -1,4 +1,14 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>sarvo::DosimeterLink</name>
+    <message numerus="yes">
+        <source>%n reading(s) arrived while too many others were waiting and could not be taken in. Read these dosimeters again: %1</source>
+        <translation>
+            <numerusform>%n reading arrived while too many others were waiting and could not be taken in. Read this dosimeter again: %1</numerusform>
+            <numerusform>%n readings arrived while too many others were waiting and could not be taken in. Read these dosimeters again: %1</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>sarvo::DosimeterLink</name>
+    <message>
+        <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
+        <translation>Odczyt zapisano w historii, ale rekordu osoby o numerze %1 nie ma już w pliku osób, więc nie został zaktualizowany.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) arrived while too many others were waiting and could not be taken in. Read these dosimeters again: %1</source>
+        <translation>
+            <numerusform>%n odczyt nadszedł, gdy czekało zbyt wiele innych, i nie mógł zostać przyjęty. Odczytaj ponownie te dozymetry: %1</numerusform>
+            <numerusform>%n odczyty nadeszły, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
+            <numerusform>%n odczytów nadeszło, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>sarvo::DosimeterLink</name>
+    <message>
+        <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
+        <translation>Показание сохранено в истории, но записи сотрудника с номером %1 больше нет в файле сотрудников, поэтому она не обновлена.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) arrived while too many others were waiting and could not be taken in. Read these dosimeters again: %1</source>
+        <translation>
+            <numerusform>%n показание поступило, когда в очереди было слишком много других, и не было принято. Считайте эти дозиметры ещё раз: %1</numerusform>
+            <numerusform>%n показания поступили, когда в очереди было слишком много других, и не были приняты. Считайте эти дозиметры ещё раз: %1</numerusform>
+            <numerusform>%n показаний поступило, когда в очереди было слишком много других, и не были приняты. Считайте эти дозиметры ещё раз: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
