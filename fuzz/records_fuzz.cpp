@@ -18,7 +18,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
+#include <type_traits>
+#include <unistd.h> // getpid: the fuzz targets build on Linux only
 
 namespace {
 
