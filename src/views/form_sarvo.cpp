@@ -34,6 +34,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,8 +58,10 @@ static void initSarvoResources() {
 
 namespace sarvo {
 
-TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, QWidget* parent)
-    : QMainWindow(parent), baseDir_(baseDir), store_(baseDir.toStdString()), settings_(settings) {
+TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, bool readOnly,
+                       QWidget* parent)
+    : QMainWindow(parent), baseDir_(baseDir), store_(baseDir.toStdString(), readOnly),
+      settings_(settings) {
     initSarvoResources();
     setObjectName(QStringLiteral("TFormSarvo"));
     // A system menu and a minimize button, no maximize button; the size is fixed at layout.
@@ -87,13 +90,24 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
 
     createTray();
 
+    // Another program may change the person file (sarvo-tool, a second workstation): the list
+    // follows. The file is replaced by a rename, so its folder is watched too; a burst of
+    // changes fills the list once.
+    watcher_ = new QFileSystemWatcher(this);
+    userFileTimer_ = new QTimer(this);
+    userFileTimer_->setSingleShot(true);
+    userFileTimer_->setInterval(50);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &TFormSarvo::userFileChanged);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &TFormSarvo::userFileChanged);
+    connect(userFileTimer_, &QTimer::timeout, this, &TFormSarvo::refillUserRows);
+
     helpOpener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     // The dialogs, in the order the program creates its windows.
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
     SaveDialogSarvo = new SaveDialog(QStringLiteral("Text files (*.txt)|*.txt|Any files (*.*)|*.*"),
                                      QStringLiteral("*.txt"), this);
-    SaveDialogSarvo->setDirectory(QDir::rootPath());
+    SaveDialog::setProgramDirectory(baseDir_);
     FormPrint = new TFormPrint(this);
     FormMED = new TFormMED(this);
     FormMED->setPrintWindow(FormPrint);
@@ -251,6 +265,9 @@ void TFormSarvo::createViews() {
             &TFormSarvo::StringGridUserDblClick);
     connect(StringGridUser, &UserListGrid::clickedInList, this, &TFormSarvo::StringGridUserClick);
     connect(StringGridUser, &UserListGrid::mouseUp, this, &TFormSarvo::StringGridUserMouseUp);
+    // Status panel 0 names the selected person however the selection moves.
+    connect(StringGridUser->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TFormSarvo::selectionMoved);
 
     // The history table: its header here; its rows are built for the selected person.
     auto* histTable = new HistTableView(client);
@@ -476,30 +493,93 @@ void TFormSarvo::ApplyCaptions() {
 
 void TFormSarvo::FillUserList() {
     viewState_ = ViewUserList;
-    const int keep = qMax(0, StringGridUser->selectedRow() >= 0 ? StringGridUser->selectedRow()
-                                                                : StringGridUser->currentRow());
+    refillUserRows();
+}
+
+void TFormSarvo::refillUserRows() {
+    userFileTimer_->stop();
+    const int row = selectedRow();
+    const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
     StringGridUser->clearContents();
     StringGridUser->setRowCount(kEmptyRows);
     try {
         store_.ensureDataDir();
-        store_.forEachUser([this](long long index, const UserRecord& user) {
-            QString identifier;
-            if (user.DosimeterId != 0) {
-                if (identifierHasLetters(user.DosimeterId))
-                    throw StoreError(QStringLiteral("'%1' is not a valid integer value")
-                                         .arg(identifierHex16(user.DosimeterId)));
-                identifier = identifierDisplayText(user.DosimeterId);
-            }
-            const int row = static_cast<int>(index);
-            StringGridUser->setCells(row, sarvo::nameCell(user), identifier);
-            StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
-            return true;
-        });
+        store_.forEachUser(
+            [this](long long index, const UserRecord& user) {
+                // Identifiers are shown as the command-line tool lists them, letters included.
+                const QString identifier =
+                    user.DosimeterId != 0 ? identifierDisplayText(user.DosimeterId) : QString();
+                StringGridUser->setCells(static_cast<int>(index), sarvo::nameCell(user), identifier,
+                                         user.UserNo);
+                StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
+                return true;
+            },
+            false);
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
-    StringGridUser->selectRow(qMin(keep, StringGridUser->rowCount() - 1));
+    // The person who was selected, wherever the file has them now; otherwise the same row.
+    const int found = selected ? StringGridUser->rowOfUserNo(*selected, row) : -1;
+    StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
+    watchUserFile();
+}
+
+void TFormSarvo::watchUserFile() {
+    const QString dataDir = QString::fromStdString(store_.dataDir().string());
+    const QString userFile = QString::fromStdString(store_.userPath().string());
+    if (!watcher_->directories().contains(dataDir) && QFileInfo(dataDir).isDir())
+        watcher_->addPath(dataDir);
+    if (!watcher_->files().contains(userFile) && QFileInfo::exists(userFile))
+        watcher_->addPath(userFile);
+}
+
+void TFormSarvo::userFileChanged() {
+    // A file replaced by a rename is no longer watched: it is added again with the next fill.
+    userFileTimer_->start();
+}
+
+void TFormSarvo::selectionMoved() {
+    StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
+}
+
+QString TFormSarvo::staleRowText() {
+    return tr("The list of persons no longer matched the person file, which has been changed "
+              "by another program. The list has been filled again; nothing was done. Select "
+              "the person again.");
+}
+
+std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
+    const int row = selectedRow();
+    const std::optional<std::int32_t> shown = StringGridUser->userNoOf(row);
+    if (!shown || !selectedRowHoldsPerson())
+        return std::nullopt;
+    SelectedPerson person{row, {}};
+    bool present = false;
+    try {
+        if (row < store_.userCount()) {
+            person.record = store_.readUser(row);
+            present = true;
+        }
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return std::nullopt;
+    }
+    if (!present || person.record.UserNo != *shown) {
+        refillUserRows();
+        errorBox(staleRowText(), this);
+        return std::nullopt;
+    }
+    return person;
+}
+
+std::optional<TFormSarvo::SelectedPerson> TFormSarvo::shownHistoryPerson() {
+    std::optional<SelectedPerson> person = selectedPerson();
+    if (person && person->record.UserNo != histUserNo_) {
+        errorBox(staleRowText(), this);
+        return std::nullopt;
+    }
+    return person;
 }
 
 int TFormSarvo::selectedRow() const {
@@ -581,6 +661,8 @@ void TFormSarvo::ToggleHistGrid() {
     if (!selectedRowHoldsPerson())
         return;
     if (!StringGridUser->isHidden()) {
+        if (!takeHistoryPerson())
+            return;
         StringGridUser->hide();
         StringGridHist->show();
         StringGridHist->setFocus();
@@ -600,6 +682,8 @@ void TFormSarvo::ToggleHistChart() {
     if (!selectedRowHoldsPerson())
         return;
     if (!StringGridUser->isHidden()) {
+        if (!takeHistoryPerson())
+            return;
         StringGridUser->hide();
         ChartHist->show();
         ChartHist->setFocus();
@@ -633,45 +717,45 @@ bool TFormSarvo::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The history table of the selected person under the filter: the readings shown, in the order
-// they arrived, then 29 empty rows. A reading whose identifier has no display text ends the
-// table (its identifier cell stays empty); so does a file error, after the rows before it.
-void TFormSarvo::FillHistGrid() {
-    histModel_->clearRows();
-    std::vector<HistoryRecord> rows;
-    QString failure;
-    try {
-        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
-        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
-            rows.push_back(record);
-            failure = identifierCellFailure(record);
-            return failure.isEmpty();
-        });
-    } catch (const StoreError& error) {
-        failure = error.text();
-    }
-    histModel_->setRows(std::move(rows));
-    if (!failure.isEmpty())
-        errorBox(failure, this);
+bool TFormSarvo::takeHistoryPerson() {
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
+        return false;
+    histUserNo_ = person->record.UserNo;
+    return true;
 }
 
-// The chart of the selected person under the filter: one point per reading shown and the dose
-// axis range around them. After a file error the points read so far stay and the dose axis
-// keeps its range.
-void TFormSarvo::FillHistChart() {
-    ChartHistChart->setPoints({});
+std::vector<HistoryRecord> TFormSarvo::historyReadings(QString& failure) {
     std::vector<HistoryRecord> shown;
-    QString failure;
     try {
-        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
-        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
+        forEachShownReading(store_, histUserNo_, histFilter(), [&](const HistoryRecord& record) {
             shown.push_back(record);
             return true;
         });
     } catch (const StoreError& error) {
         failure = error.text();
     }
-    const std::vector<ChartPoint> points = chartPoints(shown, ValueFormats::system());
+    return shown;
+}
+
+// The history table of the person it was opened for, under the filter: the readings shown, in
+// the order they arrived, then 29 empty rows. After a file error the rows read before it stay.
+void TFormSarvo::FillHistGrid() {
+    histModel_->clearRows();
+    QString failure;
+    histModel_->setRows(historyReadings(failure));
+    if (!failure.isEmpty())
+        errorBox(failure, this);
+}
+
+// The chart of the person it was opened for, under the filter: one point per reading shown and
+// the dose axis range around them. After a file error the points read so far stay and the dose
+// axis keeps its range.
+void TFormSarvo::FillHistChart() {
+    ChartHistChart->setPoints({});
+    QString failure;
+    const std::vector<ChartPoint> points =
+        chartPoints(historyReadings(failure), ValueFormats::system());
     ChartHistChart->setPoints(points);
     if (!failure.isEmpty()) {
         errorBox(failure, this);
@@ -734,37 +818,30 @@ void TFormSarvo::mnu_NewUserClick() {
 }
 
 void TFormSarvo::mnu_InfoUserClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    UserRecord user;
-    try {
-        user = store_.readUser(selectedRow());
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-        return;
-    }
-    FormNewUser->setMode(TFormNewUser::ShowPerson, PersonTexts::of(user));
+    FormNewUser->setMode(TFormNewUser::ShowPerson, PersonTexts::of(person->record));
     FormNewUser->exec();
 }
 
 void TFormSarvo::mnu_ChangUserClick() {
-    if (!selectedRowHoldsPerson())
-        return;
     // The person as read now; a reading taken in while the dialog is open is kept, because
     // only the four texts are written back, into the record as it is then.
-    UserRecord kept;
-    try {
-        kept = store_.readUser(selectedRow());
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    }
+    const UserRecord& kept = person->record;
     FormNewUser->setMode(TFormNewUser::ChangePerson, PersonTexts::of(kept));
     if (FormNewUser->exec() != QDialog::Accepted)
         return;
+    // The list follows the file while the dialog is open: the selected row is read again.
     try {
-        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts()))
-            errorBox(personMovedText(), this);
+        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts())) {
+            refillUserRows();
+            errorBox(staleRowText(), this);
+            return;
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
         return;
@@ -773,7 +850,8 @@ void TFormSarvo::mnu_ChangUserClick() {
 }
 
 void TFormSarvo::mnu_regClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
     if (FormReg->exec() != QDialog::Accepted)
         return;
@@ -787,12 +865,21 @@ void TFormSarvo::mnu_regClick() {
             errorBox(L(kLineIdRegistered), this);
             return;
         }
+        // The person is looked for where the list has them now.
         const long long index = selectedRow();
         const UserRecord user = store_.readUser(index);
+        if (user.UserNo != person->record.UserNo) {
+            refillUserRows();
+            errorBox(staleRowText(), this);
+            return;
+        }
         const bool replace = replacementNeedsQuestion(user.DosimeterId, *value) &&
                              warningQuestion(L(kLineReplaceId), this);
-        if (!storeRegistration(store_, index, user.UserNo, *value, replace))
-            errorBox(personMovedText(), this);
+        if (!storeRegistration(store_, index, user.UserNo, *value, replace)) {
+            refillUserRows();
+            errorBox(staleRowText(), this);
+            return;
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
         return;
@@ -801,12 +888,20 @@ void TFormSarvo::mnu_regClick() {
 }
 
 void TFormSarvo::mnu_SavMEDClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
     if (!warningQuestion(L(kLineClearDoseRates), this))
         return;
     try {
-        clearDoseRateLines(store_, selectedRow());
+        // The lines of the person the row showed, wherever the list has them after the question.
+        if (!store_.updateUser(selectedRow(), person->record.UserNo, [](UserRecord& user) {
+                for (QByteArray& line : user.MED)
+                    line.clear();
+            })) {
+            refillUserRows();
+            errorBox(staleRowText(), this);
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
@@ -896,9 +991,10 @@ void TFormSarvo::mnu_SavEDClick() {
 }
 
 void TFormSarvo::mnu_ClearEDClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    link_->mnu_ClearEDClick(selectedRow());
+    link_->mnu_ClearEDClick(person->index);
 }
 
 void TFormSarvo::purgePort() {

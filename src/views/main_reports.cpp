@@ -60,11 +60,16 @@ void saveShownAsText(TFormSarvo& main, SaveDialog& dialog) {
     if (file.isEmpty())
         return;
     try {
-        if (view == TFormSarvo::ViewUserList)
+        if (view == TFormSarvo::ViewUserList) {
             exportPersons(main.store(), file.toStdString(), languageStrings());
-        else
-            exportHistory(main.store(), main.selectedRow(), main.panelText(0), histFilter(),
-                          ValueFormats::system(), file.toStdString(), languageStrings());
+            return;
+        }
+        // The readings of the person the table holds, titled with that person's record.
+        const std::optional<TFormSarvo::SelectedPerson> person = main.shownHistoryPerson();
+        if (!person)
+            return;
+        exportHistory(main.store(), person->index, nameCell(person->record), histFilter(),
+                      ValueFormats::system(), file.toStdString(), languageStrings());
     } catch (const StoreError& error) {
         errorBox(error.text(), &main);
     }
@@ -75,21 +80,24 @@ bool preparePrint(TFormSarvo& main, TFormPrint& window) {
     case TFormSarvo::ViewUserList:
         window.setListing(personsListing(languageStrings(), personRows(*main.StringGridUser)));
         return true;
-    case TFormSarvo::ViewHistGrid: {
-        const QAbstractItemModel& model = *main.StringGridHist->model();
-        window.setListing(historyListing(languageStrings(), main.panelText(0), historyHeader(model),
-                                         historyRows(model)));
-        return true;
-    }
     default:
         break;
     }
+    // A history is titled with the record of the person whose readings it holds.
+    const std::optional<TFormSarvo::SelectedPerson> person = main.shownHistoryPerson();
+    if (!person)
+        return false;
+    if (main.viewState() == TFormSarvo::ViewHistGrid) {
+        const QAbstractItemModel& model = *main.StringGridHist->model();
+        window.setListing(historyListing(languageStrings(), nameCell(person->record),
+                                         historyHeader(model), historyRows(model)));
+        return true;
+    }
 
-    // The chart: the points as the screen chart builds them, for the first selected row.
+    // The chart: the points as the screen chart builds them.
     std::vector<ChartPoint> points;
     try {
-        const UserRecord person = main.store().readUser(main.selectedRow());
-        points = chartPoints(shownReadings(main.store(), person.UserNo, histFilter()),
+        points = chartPoints(shownReadings(main.store(), person->record.UserNo, histFilter()),
                              ValueFormats::system());
     } catch (const StoreError& error) {
         errorBox(error.text(), &main);
@@ -97,7 +105,7 @@ bool preparePrint(TFormSarvo& main, TFormPrint& window) {
     }
     // The screen chart's ranges: the dose axis as its last rebuild computed it (also while the
     // screen draws it logarithmic), the time axis as shown.
-    window.setChart(printChartTitle(languageStrings(), main.panelText(0)), points,
+    window.setChart(printChartTitle(languageStrings(), nameCell(person->record)), points,
                     main.ChartHistChart->timeRange(), main.ChartHistChart->doseRange());
     return true;
 }
