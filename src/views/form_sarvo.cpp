@@ -500,6 +500,8 @@ void TFormSarvo::refillUserRows() {
     userFileTimer_->stop();
     const int row = selectedRow();
     const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
+    const int markedRow = StringGridUser->highlightedRow();
+    const std::optional<std::int32_t> marked = StringGridUser->userNoOf(markedRow);
     StringGridUser->clearContents();
     StringGridUser->setRowCount(kEmptyRows);
     try {
@@ -518,7 +520,10 @@ void TFormSarvo::refillUserRows() {
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
-    // The person who was selected, wherever the file has them now; otherwise the same row.
+    // The person who was selected, and the one marked, wherever the file has them now; otherwise
+    // the same row is selected.
+    if (marked)
+        StringGridUser->moveHighlight(StringGridUser->rowOfUserNo(*marked, markedRow));
     const int found = selected ? StringGridUser->rowOfUserNo(*selected, row) : -1;
     StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));

@@ -107,6 +107,11 @@ void UserListGrid::setHighlight(int row) {
     viewport()->update();
 }
 
+void UserListGrid::moveHighlight(int row) {
+    highlight_ = row;
+    viewport()->update();
+}
+
 void UserListGrid::clearHighlight() {
     highlight_ = -1;
     viewport()->update();

@@ -33,6 +33,8 @@ public:
     int highlightedRow() const { return highlight_; }
     void setHighlight(int row);
     void clearHighlight();
+    // The mark moved to another row (the person's new place after a refill), without scrolling.
+    void moveHighlight(int row);
 
     static QColor markColour() { return QColor(0, 128, 0); }
     static constexpr int kMarkWidth = 4;

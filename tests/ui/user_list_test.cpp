@@ -71,6 +71,7 @@ TEST_F(UserListTest, FileReorderedByAnotherProgramIsFollowedAndTheSelectionKept)
     activate();
     QTest::keyClick(grid, Qt::Key_Down);
     ASSERT_EQ(main->panelText(0), " Sidorov Sidor ");
+    grid->setHighlight(1); // a reading of Sidorov's was taken in
     int persons = 2;
     for (const char* last : {"Abramov", "Petrov"}) {
         const ToolResult added =
@@ -82,6 +83,7 @@ TEST_F(UserListTest, FileReorderedByAnotherProgramIsFollowedAndTheSelectionKept)
     EXPECT_EQ(grid->nameCell(0), " Abramov A ");
     EXPECT_EQ(grid->nameCell(2), " Petrov A ");
     EXPECT_EQ(main->selectedRow(), 3);
+    EXPECT_EQ(grid->highlightedRow(), 3);
     EXPECT_EQ(grid->identifierCell(3), "34");
     EXPECT_EQ(main->panelText(0), " Sidorov Sidor ");
     // The file replaced by a rename is still watched.
