@@ -15,13 +15,11 @@ QString namesMissingText() {
 }
 
 std::int32_t addPerson(Store& store, const PersonTexts& texts) {
-    const std::int32_t userNo =
-        store.appendPerson(texts.last, texts.first, texts.middle, texts.department);
-    store.sortByName();
-    return userNo;
+    return store.addPerson(texts.last, texts.first, texts.middle, texts.department);
 }
 
 bool changePerson(Store& store, long long index, std::int32_t userNo, const PersonTexts& texts) {
+    DataLock lock = store.writeLock();
     const bool written = store.updateUser(index, userNo, [&texts](UserRecord& user) {
         user.setTexts(texts.last, texts.first, texts.middle, texts.department);
     });
@@ -35,14 +33,11 @@ QString personMovedText() {
                           "nothing was written.");
 }
 
-bool clearDoseRateLines(Store& store, long long index) {
-    if (index < 0 || index >= store.userCount())
-        return false;
-    UserRecord user = store.readUser(index);
-    for (QByteArray& line : user.MED)
-        line.clear();
-    store.writeUser(index, user);
-    return true;
+bool clearDoseRateLines(Store& store, long long index, std::int32_t userNo) {
+    return store.updateUser(index, userNo, [](UserRecord& user) {
+        for (QByteArray& line : user.MED)
+            line.clear();
+    });
 }
 
 } // namespace sarvo

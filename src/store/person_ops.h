@@ -27,8 +27,8 @@ bool personTextsComplete(const PersonTexts& texts);
 // The English text of line 33, for when no language file is loaded.
 QString namesMissingText();
 
-// A new person: appended with the next UserNo, then the file is put into name order. Returns
-// the new UserNo.
+// A new person with the next UserNo, put in its place in name order: the whole file is replaced
+// in one step, so the person is either stored once or not at all. Returns the new UserNo.
 std::int32_t addPerson(Store& store, const PersonTexts& texts);
 
 // Replaces the four texts of the person `userNo`, kept at record `index` when the dialog was
@@ -39,7 +39,8 @@ bool changePerson(Store& store, long long index, std::int32_t userNo, const Pers
 // The text shown when the record of the person changed or opened no longer holds that person.
 QString personMovedText();
 
-// Empties all 100 dose-rate lines of record `index`. False when there is no such record.
-bool clearDoseRateLines(Store& store, long long index);
+// Empties all 100 dose-rate lines of record `index` when it still holds the person `userNo`.
+// False, and nothing written, when there is no such record or it holds someone else now.
+bool clearDoseRateLines(Store& store, long long index, std::int32_t userNo);
 
 } // namespace sarvo

@@ -18,7 +18,7 @@ RecordFile::RecordFile(const std::filesystem::path& path, int recordSize, Mode m
     if (!file_) {
         if (mode == Mode::ReadOnly && error == ENOENT)
             return;
-        throw errorFromSystem(error);
+        throw openError(error, QString::fromStdString(path.string()));
     }
 }
 

@@ -125,6 +125,21 @@ UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
     return r;
 }
 
+QStringList UserRecord::overlongFields(const char* b) {
+    QStringList fields;
+    auto check = [&](int offset, int capacity, const QString& name) {
+        if (static_cast<unsigned char>(b[offset]) > capacity)
+            fields << name;
+    };
+    check(0, kNameCapacity, QStringLiteral("LN"));
+    check(21, kNameCapacity, QStringLiteral("FN"));
+    check(42, kNameCapacity, QStringLiteral("MN"));
+    check(63, kNameCapacity, QStringLiteral("Dep"));
+    for (int k = 0; k < kMedLineCount; ++k)
+        check(104 + 61 * k, kMedCapacity, QStringLiteral("MED[%1]").arg(k));
+    return fields;
+}
+
 void UserRecord::toBytes(char* b) const {
     std::memset(b, 0, kUserRecordSize);
     putShortString(b + 0, kNameCapacity, LN);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -50,6 +51,9 @@ struct UserRecord {
 
     // Without `medLines` the 100 dose-rate lines are left empty (listings need no more).
     static UserRecord fromBytes(const char* bytes, bool medLines = true);
+    // The texts of a stored record whose length byte is above the field's capacity, by field
+    // name ("LN", "MED[3]"); empty for a sound record.
+    static QStringList overlongFields(const char* bytes);
     void toBytes(char* bytes) const;
     friend bool operator==(const UserRecord&, const UserRecord&) = default;
 };

@@ -4,6 +4,8 @@
 #include "store/record_file.h"
 #include "store/store_error.h"
 
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -21,7 +23,38 @@ namespace {
 using UserBytes = std::array<char, kUserRecordSize>;
 using HistoryBytes = std::array<char, kHistoryRecordSize>;
 
+std::function<fs::path(const fs::path&, int)>& temporaryNames() {
+    static std::function<fs::path(const fs::path&, int)> names;
+    return names;
+}
+
+// "DataUsers.usr.k3J9qZ.tmp": the target's name, six random letters or digits, ".tmp".
+fs::path randomTemporaryName(const fs::path& target) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string tail(6, '0');
+    for (char& c : tail)
+        c = letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters - 1))];
+    fs::path name = target;
+    name += "." + tail + ".tmp";
+    return name;
+}
+
+void removeQuietly(const fs::path& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
 } // namespace
+
+bool isReplacementTemporary(const QString& fileName) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(Sarvo\.ini|DataUsers\.usr|DataHist\.hst)(\.[A-Za-z0-9]{6})?\.tmp$)"));
+    return pattern.match(fileName).hasMatch();
+}
+
+void setTemporaryNamesForTest(std::function<fs::path(const fs::path&, int)> names) {
+    temporaryNames() = std::move(names);
+}
 
 Store::Store(fs::path baseDir, bool readOnly) : base_(std::move(baseDir)), readOnly_(readOnly) {}
 
@@ -48,12 +81,25 @@ void Store::ensureDataDir() {
         throw errorFromSystem(error);
 }
 
+DataLock Store::writeLock() {
+    if (readOnly_)
+        throw errorFromSystem(EACCES);
+    ensureDataDir();
+    return DataLock(dataDir(), DataLock::Kind::Exclusive);
+}
+
+DataLock Store::readLock() {
+    return DataLock(dataDir(), DataLock::Kind::Shared);
+}
+
 long long Store::userCount() {
+    DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     return file.count();
 }
 
 UserRecord Store::readUser(long long index) {
+    DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     UserBytes bytes;
     file.read(index, bytes.data());
@@ -62,6 +108,7 @@ UserRecord Store::readUser(long long index) {
 }
 
 void Store::writeUser(long long index, const UserRecord& user) {
+    DataLock lock = writeLock();
     RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
     UserBytes bytes;
     user.toBytes(bytes.data());
@@ -72,6 +119,7 @@ void Store::writeUser(long long index, const UserRecord& user) {
 
 bool Store::updateUser(long long index, std::int32_t userNo,
                        const std::function<void(UserRecord&)>& change) {
+    DataLock lock = writeLock();
     RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
     if (index < 0 || index >= file.count())
         return false;
@@ -90,6 +138,7 @@ bool Store::updateUser(long long index, std::int32_t userNo,
 
 void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit,
                         bool medLines) {
+    DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     long long k = 0;
     while (const char* bytes = file.next())
@@ -108,6 +157,7 @@ std::vector<UserRecord> Store::readUsers() {
 }
 
 std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
+    DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     while (const char* bytes = file.next()) {
         // Only the two fields compared are decoded.
@@ -123,6 +173,7 @@ std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
 }
 
 long long Store::findUserIndex(std::int32_t userNo) {
+    DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     long long k = 0;
     for (; const char* bytes = file.next(); ++k) {
@@ -137,6 +188,7 @@ long long Store::findUserIndex(std::int32_t userNo) {
 
 std::int32_t Store::appendPerson(const QString& last, const QString& first, const QString& middle,
                                  const QString& department) {
+    DataLock lock = writeLock();
     RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
     const long long count = file.count();
     UserRecord user;
@@ -180,8 +232,41 @@ inline bool goesBefore(const NameKey& b, const NameKey& a) {
 } // namespace
 
 bool Store::sortByName() {
+    DataLock lock = writeLock();
+    return rewriteInNameOrder(nullptr);
+}
+
+std::int32_t Store::addPerson(const QString& last, const QString& first, const QString& middle,
+                              const QString& department) {
+    DataLock lock = writeLock();
+    UserRecord user;
+    user.setTexts(last, first, middle, department);
+    user.UserNo = static_cast<std::int32_t>(userCount() + 1);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    rewriteInNameOrder(bytes.data());
+    return user.UserNo;
+}
+
+long long Store::firstOutOfNameOrder() {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    NameKey previous{};
+    while (const char* bytes = file.next()) {
+        const NameKey key = nameKey(bytes);
+        if (k > 0 && goesBefore(key, previous))
+            return k;
+        previous = key;
+        ++k;
+    }
+    return -1;
+}
+
+bool Store::rewriteInNameOrder(const char* extraRecord) {
     // The passes of the bubble sort run over the last names held in memory; the records
     // themselves are copied once, in their new order, into a file that replaces the old one.
+    // `extraRecord`, when given, is a new record after the last one of the file.
     struct Entry {
         NameKey key;
         std::int32_t index;
@@ -193,6 +278,9 @@ bool Store::sortByName() {
             order.push_back({nameKey(bytes), static_cast<std::int32_t>(order.size())});
         file.close();
     }
+    const std::int32_t stored = static_cast<std::int32_t>(order.size());
+    if (extraRecord)
+        order.push_back({nameKey(extraRecord), stored});
     bool changed = false;
     bool exchanged = !order.empty();
     while (exchanged) {
@@ -205,55 +293,33 @@ bool Store::sortByName() {
         }
         changed = changed || exchanged;
     }
-    if (!changed)
+    if (!changed && !extraRecord)
         return false;
 
-    const fs::path target = userPath();
-    fs::path temporary = target;
-    temporary += ".tmp";
-    {
-        RecordFile source(target, kUserRecordSize, RecordFile::Mode::OpenOrCreate);
-        int error = 0;
-        std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(
-            platform::openFile(temporary, platform::Access::CreateTruncate, error), &std::fclose);
-        if (!out)
-            throw errorFromSystem(error);
+    RecordFile source(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    replaceFile(userPath(), [&](std::FILE* out) {
         UserBytes bytes;
         for (const Entry& entry : order) {
-            source.read(entry.index, bytes.data());
-            if (std::fwrite(bytes.data(), 1, bytes.size(), out.get()) != bytes.size()) {
-                int e = errno ? errno : EIO;
-                out.reset();
-                std::error_code ec;
-                fs::remove(temporary, ec);
-                throw errorFromSystem(e);
+            const char* record = extraRecord;
+            if (entry.index != stored) {
+                source.read(entry.index, bytes.data());
+                record = bytes.data();
             }
+            if (std::fwrite(record, 1, kUserRecordSize, out) != size_t{kUserRecordSize})
+                throw errorFromSystem(errno ? errno : EIO);
         }
-        if (int e = platform::syncFile(out.get())) {
-            out.reset();
-            std::error_code ec;
-            fs::remove(temporary, ec);
-            throw errorFromSystem(e);
-        }
-        std::FILE* raw = out.release();
-        if (std::fclose(raw) != 0)
-            throw errorFromSystem(errno);
-        source.close();
-    }
-    if (int error = platform::replaceFile(temporary, target)) {
-        std::error_code ec;
-        fs::remove(temporary, ec);
-        throw errorFromSystem(error);
-    }
+    });
     return true;
 }
 
 long long Store::historyCount() {
+    DataLock lock = readLock();
     RecordFile file(historyPath(), kHistoryRecordSize, readMode());
     return file.count();
 }
 
 void Store::appendHistory(const HistoryRecord& record) {
+    DataLock lock = writeLock();
     RecordFile file(historyPath(), kHistoryRecordSize, RecordFile::Mode::OpenOrCreate);
     HistoryBytes bytes;
     record.toBytes(bytes.data());
@@ -263,6 +329,7 @@ void Store::appendHistory(const HistoryRecord& record) {
 }
 
 void Store::forEachHistory(const std::function<bool(long long, const HistoryRecord&)>& visit) {
+    DataLock lock = readLock();
     RecordFile file(historyPath(), kHistoryRecordSize, readMode());
     long long k = 0;
     while (const char* bytes = file.next())
@@ -275,6 +342,7 @@ void Store::forEachHistoryOf(std::int32_t userNo,
                              const std::function<bool(long long, const HistoryRecord&)>& visit) {
     if (userNo == 0)
         return;
+    DataLock lock = readLock();
     RecordFile file(historyPath(), kHistoryRecordSize, readMode());
     const std::int32_t wanted = qToLittleEndian(userNo);
     long long k = 0;
@@ -291,13 +359,14 @@ void Store::forEachHistoryOf(std::int32_t userNo,
 }
 
 std::optional<SettingsRecord> Store::readSettings() {
+    DataLock lock = readLock();
     int error = 0;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         platform::openFile(settingsPath(), platform::Access::ReadOnly, error), &std::fclose);
     if (!file) {
         if (error == ENOENT)
             return std::nullopt;
-        throw errorFromSystem(error);
+        throw openError(error, QString::fromStdString(settingsPath().string()));
     }
     QByteArray bytes(kSettingsRecordSize + 1 + kPortExtensionCapacity, '\0');
     size_t got = std::fread(bytes.data(), 1, static_cast<size_t>(bytes.size()), file.get());
@@ -313,39 +382,78 @@ SettingsRecord Store::loadSettings(std::uint8_t defaultLangIndex) {
     if (auto existing = readSettings())
         return *existing;
     SettingsRecord settings = SettingsRecord::defaults(defaultLangIndex);
-    if (!readOnly_)
-        saveSettings(settings);
+    if (readOnly_)
+        return settings;
+    DataLock lock = writeLock();
+    if (auto existing = readSettings()) // another program made it meanwhile
+        return *existing;
+    saveSettings(settings);
     return settings;
 }
 
-void Store::replaceContent(const fs::path& target, const QByteArray& bytes) {
-    fs::path temporary = target;
-    temporary += ".tmp";
+void Store::replaceFile(const fs::path& target, const std::function<void(std::FILE*)>& write) {
+    if (readOnly_)
+        throw errorFromSystem(EACCES);
+    // A fresh file of a name nobody uses: created exclusively, so a link or a file planted
+    // under that name is never written through; another name is tried instead.
+    fs::path temporary;
+    std::FILE* out = nullptr;
     int error = 0;
-    std::FILE* out = platform::openFile(temporary, platform::Access::CreateTruncate, error);
+    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
+        temporary =
+            temporaryNames() ? temporaryNames()(target, attempt) : randomTemporaryName(target);
+        out = platform::createExclusive(temporary, target, error);
+        if (!out && error != EEXIST)
+            break;
+    }
     if (!out)
         throw errorFromSystem(error);
-    if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
-        static_cast<size_t>(bytes.size()))
-        error = errno ? errno : EIO;
-    if (!error)
-        error = platform::syncFile(out);
-    if (std::fclose(out) != 0 && !error)
-        error = errno;
-    if (!error)
-        error = platform::replaceFile(temporary, target);
-    if (error) {
-        std::error_code ec;
-        fs::remove(temporary, ec);
-        throw errorFromSystem(error);
+    try {
+        write(out);
+        if (int e = platform::syncFile(out))
+            throw errorFromSystem(e);
+    } catch (...) {
+        std::fclose(out);
+        removeQuietly(temporary);
+        throw;
+    }
+    if (std::fclose(out) != 0) {
+        const int e = errno;
+        removeQuietly(temporary);
+        throw errorFromSystem(e);
+    }
+    if (int e = platform::replaceFile(temporary, target)) {
+        removeQuietly(temporary);
+        throw errorFromSystem(e);
     }
 }
 
 void Store::saveSettings(const SettingsRecord& settings) {
-    replaceContent(settingsPath(), settings.toFileBytes());
+    DataLock lock = writeLock();
+    const QByteArray bytes = settings.toFileBytes();
+    replaceFile(settingsPath(), [&bytes](std::FILE* out) {
+        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
+            static_cast<size_t>(bytes.size()))
+            throw errorFromSystem(errno ? errno : EIO);
+    });
+}
+
+SettingsRecord Store::updateSettings(const SettingsRecord& fallback,
+                                     const std::function<void(SettingsRecord&)>& change) {
+    DataLock lock = writeLock();
+    SettingsRecord settings = readSettings().value_or(fallback);
+    change(settings);
+    saveSettings(settings);
+    return settings;
+}
+
+void Store::savePortChoice(const QString& portName, SettingsRecord& settings) {
+    settings = updateSettings(
+        settings, [&portName](SettingsRecord& stored) { stored.setPortName(portName); });
 }
 
 bool Store::saveLanguageChoice(std::uint8_t langIndex, SettingsRecord& settings) {
+    DataLock lock = writeLock();
     std::optional<SettingsRecord> stored = readSettings();
     if (!stored)
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/data_lock.h"
 #include "store/record_file.h"
 #include "store/records.h"
 
@@ -16,10 +17,19 @@ namespace sarvo {
 // "DB/DataHist.hst". Every operation opens its file, does its work and closes it again; a
 // failure throws StoreError after closing what the operation had opened. Records written are
 // flushed to the disk before an operation returns; a file whose content is replaced is written
-// to a temporary file that then takes the old file's place.
+// to a new temporary file of a unique name next to it, which then takes the old file's place
+// (keeping its mode).
+//
+// Every operation holds the data directory's lock (DataLock) for as long as it works: shared to
+// read, exclusive to write, so that other programs (sarvo-tool, a second window, a script) may
+// read and write the same files at the same time. A writer reads the record again under the lock
+// and changes only what it was asked to. A sequence of operations that must see no other writer
+// in between holds writeLock() around them. When the lock is not had within 5 seconds the
+// operation throws DataBusyError and writes nothing.
 class Store {
 public:
-    // A read-only store never creates or changes a file; a missing file counts as empty.
+    // A read-only store never creates or changes a file (every write throws "File access
+    // denied"); a missing file counts as empty.
     explicit Store(std::filesystem::path baseDir, bool readOnly = false);
 
     const std::filesystem::path& baseDir() const { return base_; }
@@ -30,6 +40,11 @@ public:
     bool readOnly() const { return readOnly_; }
 
     void ensureDataDir();
+
+    // The data directory's lock for a sequence of operations. writeLock() creates the data
+    // directory when it is missing, and refuses a read-only store.
+    DataLock writeLock();
+    DataLock readLock();
 
     // Persons.
     long long userCount();
@@ -53,9 +68,16 @@ public:
     // not reordered: call sortByName afterwards.
     std::int32_t appendPerson(const QString& last, const QString& first, const QString& middle,
                               const QString& department);
+    // A new person (UserNo = number of records + 1) put in its place in name order, the whole
+    // file replaced in one step: either the person is stored once, or the file stays as it was.
+    std::int32_t addPerson(const QString& last, const QString& first, const QString& middle,
+                           const QString& department);
     // Puts the user file into name order (the bubble sort on the first three characters of the
     // last name). Returns true when the order changed and the file was rewritten.
     bool sortByName();
+    // The first record that the name order would move before the one ahead of it, or -1 when the
+    // file is in name order.
+    long long firstOutOfNameOrder();
 
     // Readings.
     long long historyCount();
@@ -71,6 +93,14 @@ public:
     // gives "Read beyond end of file".
     std::optional<SettingsRecord> readSettings();
     void saveSettings(const SettingsRecord& settings);
+    // Reads the settings file again under the lock (`fallback` when there is none), applies
+    // `change` and stores the result, which is returned: nothing another program stored in the
+    // file meanwhile is undone.
+    SettingsRecord updateSettings(const SettingsRecord& fallback,
+                                  const std::function<void(SettingsRecord&)>& change);
+    // Stores the port choice; `settings` is the record held in memory and is updated from the
+    // file.
+    void savePortChoice(const QString& portName, SettingsRecord& settings);
     // Stores the language in the settings file when the file exists; `settings` is the record
     // held in memory and is updated from the file. False when there was no file to write.
     bool saveLanguageChoice(std::uint8_t langIndex, SettingsRecord& settings);
@@ -79,10 +109,22 @@ private:
     RecordFile::Mode readMode() const {
         return readOnly_ ? RecordFile::Mode::ReadOnly : RecordFile::Mode::OpenOrCreate;
     }
-    void replaceContent(const std::filesystem::path& target, const QByteArray& bytes);
+    // Writes `target` anew through `write` into a temporary file that then replaces it.
+    void replaceFile(const std::filesystem::path& target,
+                     const std::function<void(std::FILE*)>& write);
+    bool rewriteInNameOrder(const char* extraRecord);
 
     std::filesystem::path base_;
     bool readOnly_;
 };
+
+// Whether `fileName` is the name of a replacement's temporary file (one left behind shows a
+// replacement that was interrupted).
+bool isReplacementTemporary(const QString& fileName);
+
+// For tests: the names tried, in turn, for a replacement's temporary file next to `target`
+// (nullptr: random names).
+void setTemporaryNamesForTest(
+    std::function<std::filesystem::path(const std::filesystem::path& target, int attempt)> names);
 
 } // namespace sarvo

@@ -1,5 +1,7 @@
 #include "store/store_error.h"
 
+#include "store/platform.h"
+
 #include <QCoreApplication>
 #include <cerrno>
 
@@ -41,6 +43,17 @@ QString failureText(int systemError) {
 
 StoreError errorFromSystem(int systemError) {
     return StoreError(failureText(systemError));
+}
+
+StoreError notRegularFile(const QString& path) {
+    return StoreError(
+        QCoreApplication::translate("sarvo::Store",
+                                    "%1 is not a regular file; it is neither read nor written.")
+            .arg(path));
+}
+
+StoreError openError(int error, const QString& path) {
+    return error == platform::kNotRegularFile ? notRegularFile(path) : errorFromSystem(error);
 }
 
 StoreError readBeyondEnd() {

@@ -28,5 +28,9 @@ public:
 QString failureText(int systemError);
 StoreError errorFromSystem(int systemError);
 StoreError readBeyondEnd();
+// A data file that is a device, a pipe or anything else but a regular file.
+StoreError notRegularFile(const QString& path);
+// The error of opening `path`: the system's code, or a file that is not a regular file.
+StoreError openError(int error, const QString& path);
 
 } // namespace sarvo

@@ -14,11 +14,16 @@ int runChangePerson(const QStringList& arguments) {
               {});
     if (!args.positional().isEmpty())
         throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    // The person is looked up and changed with no other writer in between (a missing person is
+    // told before anything is created).
+    if (const PersonLookup first = lookUpPerson(args); !first.found())
+        return first.notFound();
+    Store store(args.dir().toStdString());
+    DataLock lock = store.writeLock();
     const PersonLookup person = lookUpPerson(args);
     if (!person.found())
         return person.notFound();
 
-    Store store(args.dir().toStdString());
     PersonTexts texts = PersonTexts::of(store.readUser(person.index));
     // Only the texts given change; the others stay as stored.
     auto take = [&args](const char* option, QString& text) {

@@ -3,12 +3,16 @@
 #include "tool/commands.h"
 #include "views/text_forms.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <cmath>
 #include <map>
-#include <set>
 
 namespace sarvo::tool {
 namespace {
+
+const QString kUsers = QStringLiteral("DB/DataUsers.usr");
+const QString kHistory = QStringLiteral("DB/DataHist.hst");
 
 void checkTail(const std::filesystem::path& path, int recordSize, const QString& name,
                QStringList& faults) {
@@ -19,38 +23,48 @@ void checkTail(const std::filesystem::path& path, int recordSize, const QString&
                       .arg(partial);
 }
 
-int runCheck(const QStringList& arguments) {
-    Args args(arguments, {QStringLiteral("--dir")}, {});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
-    Store store(args.dir().toStdString(), true);
-    QStringList faults;
-    const QString users = QStringLiteral("DB/DataUsers.usr");
-    const QString history = QStringLiteral("DB/DataHist.hst");
+// A dose or a date that no reading can have: not finite, or below zero.
+void checkValue(double value, const QString& where, const char* field, QStringList& faults) {
+    if (!std::isfinite(value) || value < 0)
+        faults << QStringLiteral("%1: %2 is %3")
+                      .arg(where, QLatin1String(field), QString::number(value));
+}
 
+void checkSettings(Store& store, QStringList& faults) {
     QFileInfo settings(QString::fromStdString(store.settingsPath().string()));
-    if (settings.exists()) {
-        const qint64 size = settings.size();
-        bool valid = size == kSettingsRecordSize;
-        if (size == kSettingsRecordSize + 1 + kPortExtensionCapacity)
-            valid = !store.readSettings()->LongPortName.isEmpty();
-        if (!valid)
-            faults << QStringLiteral("Sarvo.ini: %1 bytes instead of %2")
-                          .arg(size)
-                          .arg(kSettingsRecordSize);
-    }
+    if (!settings.exists())
+        return;
+    const qint64 size = settings.size();
+    bool valid = size == kSettingsRecordSize;
+    if (size == kSettingsRecordSize + 1 + kPortExtensionCapacity)
+        valid = !store.readSettings()->LongPortName.isEmpty();
+    if (!valid)
+        faults << QStringLiteral("Sarvo.ini: %1 bytes instead of %2")
+                      .arg(size)
+                      .arg(kSettingsRecordSize);
+}
 
-    checkTail(store.userPath(), kUserRecordSize, users, faults);
-    checkTail(store.historyPath(), kHistoryRecordSize, history, faults);
-
+void checkUsers(Store& store, QStringList& faults, std::map<std::int32_t, long long>& numbers) {
     std::map<std::int64_t, long long> holders; // identifier -> first record
-    std::map<std::int32_t, long long> numbers; // UserNo -> first record
-    store.forEachUser([&](long long index, const UserRecord& user) {
+    RecordFile file(store.userPath(), kUserRecordSize, RecordFile::Mode::ReadOnly);
+    long long index = 0;
+    for (; const char* bytes = file.next(); ++index) {
+        const QString where = QStringLiteral("%1: record %2").arg(kUsers).arg(index);
+        const QStringList overlong = UserRecord::overlongFields(bytes);
+        if (!overlong.isEmpty())
+            faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
+                          .arg(where, overlong.join(QStringLiteral(", ")));
+        const UserRecord user = UserRecord::fromBytes(bytes, false);
+        checkValue(user.ED, where, "ED", faults);
+        if (user.UserNo <= 0)
+            faults << QStringLiteral("%1: person number %2 is not above 0")
+                          .arg(where)
+                          .arg(user.UserNo);
         if (user.DosimeterId != 0) {
             auto [it, fresh] = holders.emplace(user.DosimeterId, index);
             if (!fresh)
                 faults << QStringLiteral("%1: records %2 and %3 hold the same dosimeter %4")
-                              .arg(users)
+                              .arg(kUsers)
                               .arg(it->second)
                               .arg(index)
                               .arg(identifierDisplayText(user.DosimeterId));
@@ -58,21 +72,66 @@ int runCheck(const QStringList& arguments) {
         auto [it, fresh] = numbers.emplace(user.UserNo, index);
         if (!fresh)
             faults << QStringLiteral("%1: records %2 and %3 have the same person number %4")
-                          .arg(users)
+                          .arg(kUsers)
                           .arg(it->second)
                           .arg(index)
                           .arg(user.UserNo);
-        return true;
-    });
+    }
+    if (long long k = store.firstOutOfNameOrder(); k >= 0)
+        faults << QStringLiteral("%1: not in name order (record %2 belongs before record %3)")
+                      .arg(kUsers)
+                      .arg(k)
+                      .arg(k - 1);
+}
+
+void checkHistory(Store& store, QStringList& faults,
+                  const std::map<std::int32_t, long long>& numbers) {
     store.forEachHistory([&](long long index, const HistoryRecord& h) {
+        const QString where = QStringLiteral("%1: record %2").arg(kHistory).arg(index);
         if (h.UserNo != 0 && !numbers.count(h.UserNo))
-            faults << QStringLiteral("%1: record %2 belongs to person number %3, whom no "
-                                     "person record has")
-                          .arg(history)
-                          .arg(index)
+            faults << QStringLiteral("%1 belongs to person number %2, whom no person record has")
+                          .arg(where)
                           .arg(h.UserNo);
+        checkValue(h.Dose, where, "Dose", faults);
+        checkValue(h.DoseSum, where, "DoseSum", faults);
+        if (!std::isfinite(h.HistDate))
+            faults << QStringLiteral("%1: HistDate is %2").arg(where, QString::number(h.HistDate));
+        if (!(h.HistTime >= 0 && h.HistTime < 1))
+            faults << QStringLiteral("%1: HistTime %2 is not a time of day")
+                          .arg(where, QString::number(h.HistTime));
         return true;
     });
+}
+
+// Temporary files are made only under the exclusive lock, so one seen under the shared lock
+// was left by a replacement that did not end.
+void checkLeftovers(Store& store, QStringList& faults) {
+    const std::pair<std::filesystem::path, QString> folders[] = {{store.baseDir(), QString()},
+                                                                 {store.dataDir(), "DB/"}};
+    for (const auto& [folder, prefix] : folders) {
+        const QDir dir(QString::fromStdString(folder.string()));
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            if (isReplacementTemporary(name))
+                faults << QStringLiteral("%1%2: left behind by an interrupted replacement")
+                              .arg(prefix, name);
+    }
+}
+
+int runCheck(const QStringList& arguments) {
+    Args args(arguments, {QStringLiteral("--dir")}, {});
+    if (!args.positional().isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    Store store(args.dir().toStdString(), true);
+    // No other program writes while the files are checked.
+    DataLock lock = store.readLock();
+    QStringList faults;
+    std::map<std::int32_t, long long> numbers; // UserNo -> first record
+    checkSettings(store, faults);
+    checkTail(store.userPath(), kUserRecordSize, kUsers, faults);
+    checkTail(store.historyPath(), kHistoryRecordSize, kHistory, faults);
+    checkUsers(store, faults, numbers);
+    checkHistory(store, faults, numbers);
+    checkLeftovers(store, faults);
 
     for (const QString& fault : faults)
         out() << fault << "\n";

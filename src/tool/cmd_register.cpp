@@ -16,6 +16,12 @@ int runRegister(const QStringList& arguments) {
         throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
     const QString text = args.required(QStringLiteral("--id"));
     const bool replace = args.has(QStringLiteral("--replace"));
+    // The person is looked up and registered with no other writer in between (a missing person
+    // is told before anything is created).
+    if (const PersonLookup first = lookUpPerson(args); !first.found())
+        return first.notFound();
+    Store store(args.dir().toStdString());
+    DataLock lock = store.writeLock();
     const PersonLookup person = lookUpPerson(args);
     if (!person.found())
         return person.notFound();
@@ -28,7 +34,6 @@ int runRegister(const QStringList& arguments) {
     const std::optional<std::int64_t> value = registrationValue(text);
     if (!value)
         return refusal(kLineIdNotNumber);
-    Store store(args.dir().toStdString());
     if (checkRegistration(store, *value) == RegistrationCheck::AlreadyRegistered)
         return refusal(kLineIdRegistered);
     // Without --replace the answer to the replacement question is No.

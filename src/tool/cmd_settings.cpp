@@ -21,13 +21,13 @@ int runSettings(const QStringList& arguments) {
 
     Store store(args.dir().toStdString());
     SettingsRecord settings = store.loadSettings(defaultLanguageIndex());
-    if (args.has(QStringLiteral("--port")) || lang >= 0) {
-        if (args.has(QStringLiteral("--port")))
-            settings.setPortName(args.value(QStringLiteral("--port")));
-        if (lang >= 0)
-            settings.LangIndex = static_cast<std::uint8_t>(lang);
-        store.saveSettings(settings);
-    }
+    if (args.has(QStringLiteral("--port")) || lang >= 0)
+        settings = store.updateSettings(settings, [&](SettingsRecord& stored) {
+            if (args.has(QStringLiteral("--port")))
+                stored.setPortName(args.value(QStringLiteral("--port")));
+            if (lang >= 0)
+                stored.LangIndex = static_cast<std::uint8_t>(lang);
+        });
     out() << "port " << settings.portName() << "\n"
           << "language " << settings.LangIndex << "\n";
     return 0;

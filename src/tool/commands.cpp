@@ -3,6 +3,7 @@
 #include "store/store_error.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -83,7 +84,10 @@ long long Args::integer(const QString& name) const {
 }
 
 QString Args::dir() const {
-    return value(QStringLiteral("--dir"), QDir::currentPath());
+    const QString dir = value(QStringLiteral("--dir"), QDir::currentPath());
+    if (!QFileInfo(dir).isDir())
+        throw StoreError(QStringLiteral("Directory not found: %1").arg(dir));
+    return dir;
 }
 
 QString csvField(const QString& text) {

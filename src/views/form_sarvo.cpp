@@ -9,6 +9,7 @@
 #include "shell/language.h"
 #include "shell/message_boxes.h"
 #include "shell/pictogram.h"
+#include "store/data_lock.h"
 #include "store/form_new_user.h"
 #include "store/person_ops.h"
 #include "store/store_error.h"
@@ -554,6 +555,11 @@ QString TFormSarvo::staleRowText() {
               "the person again.");
 }
 
+void TFormSarvo::refuseStaleRow() {
+    refillUserRows();
+    errorBox(staleRowText(), this);
+}
+
 std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
     const int row = selectedRow();
     const std::optional<std::int32_t> shown = StringGridUser->userNoOf(row);
@@ -562,6 +568,7 @@ std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
     SelectedPerson person{row, {}};
     bool present = false;
     try {
+        DataLock lock = store_.readLock(); // the count and the record of one version of the file
         if (row < store_.userCount()) {
             person.record = store_.readUser(row);
             present = true;
@@ -571,8 +578,7 @@ std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
         return std::nullopt;
     }
     if (!present || person.record.UserNo != *shown) {
-        refillUserRows();
-        errorBox(staleRowText(), this);
+        refuseStaleRow();
         return std::nullopt;
     }
     return person;
@@ -581,7 +587,7 @@ std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
 std::optional<TFormSarvo::SelectedPerson> TFormSarvo::shownHistoryPerson() {
     std::optional<SelectedPerson> person = selectedPerson();
     if (person && person->record.UserNo != histUserNo_) {
-        errorBox(staleRowText(), this);
+        refuseStaleRow();
         return std::nullopt;
     }
     return person;
@@ -843,8 +849,7 @@ void TFormSarvo::mnu_ChangUserClick() {
     // The list follows the file while the dialog is open: the selected row is read again.
     try {
         if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts())) {
-            refillUserRows();
-            errorBox(staleRowText(), this);
+            refuseStaleRow();
             return;
         }
     } catch (const StoreError& error) {
@@ -874,15 +879,13 @@ void TFormSarvo::mnu_regClick() {
         const long long index = selectedRow();
         const UserRecord user = store_.readUser(index);
         if (user.UserNo != person->record.UserNo) {
-            refillUserRows();
-            errorBox(staleRowText(), this);
+            refuseStaleRow();
             return;
         }
         const bool replace = replacementNeedsQuestion(user.DosimeterId, *value) &&
                              warningQuestion(L(kLineReplaceId), this);
         if (!storeRegistration(store_, index, user.UserNo, *value, replace)) {
-            refillUserRows();
-            errorBox(staleRowText(), this);
+            refuseStaleRow();
             return;
         }
     } catch (const StoreError& error) {
@@ -900,12 +903,8 @@ void TFormSarvo::mnu_SavMEDClick() {
         return;
     try {
         // The lines of the person the row showed, wherever the list has them after the question.
-        if (!store_.updateUser(selectedRow(), person->record.UserNo, [](UserRecord& user) {
-                for (QByteArray& line : user.MED)
-                    line.clear();
-            })) {
-            refillUserRows();
-            errorBox(staleRowText(), this);
+        if (!clearDoseRateLines(store_, selectedRow(), person->record.UserNo)) {
+            refuseStaleRow();
         }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
@@ -960,9 +959,8 @@ void TFormSarvo::mnu_LangPolClick() {
 void TFormSarvo::ShowPortDialog() {
     if (FormSelPort->exec() != QDialog::Accepted)
         return;
-    settings_.setPortName(FormSelPort->portText());
     try {
-        store_.saveSettings(settings_);
+        store_.savePortChoice(FormSelPort->portText(), settings_);
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }

@@ -93,8 +93,10 @@ public:
     std::optional<SelectedPerson> shownHistoryPerson();
     // The person file is watched: a change made by another program fills the list again.
     QFileSystemWatcher* userFileWatcher() const { return watcher_; }
-    // The text of the box shown when a selected row no longer holds the person it showed.
+    // The text of the box shown when a selected row no longer holds the person it showed, and
+    // the refusal: the list filled again from the file, then that box.
     static QString staleRowText();
+    void refuseStaleRow();
     // The text of a status bar panel (0 to 2).
     QString panelText(int panel) const;
 

@@ -2,6 +2,7 @@
 
 #include "shell/language.h"
 #include "shell/message_boxes.h"
+#include "store/data_lock.h"
 #include "store/store_error.h"
 #include "views/chart_points.h"
 #include "views/form_print.h"
@@ -64,12 +65,22 @@ void saveShownAsText(TFormSarvo& main, SaveDialog& dialog) {
             exportPersons(main.store(), file.toStdString(), languageStrings());
             return;
         }
-        // The readings of the person the table holds, titled with that person's record.
+        // The readings of the person the table holds, titled with that person's record. The
+        // record is checked once more under the lock that the export holds, so that no other
+        // program reorders the file between the check and the export.
         const std::optional<TFormSarvo::SelectedPerson> person = main.shownHistoryPerson();
         if (!person)
             return;
-        exportHistory(main.store(), person->index, nameCell(person->record), histFilter(),
-                      ValueFormats::system(), file.toStdString(), languageStrings());
+        bool moved = false;
+        {
+            DataLock lock = main.store().readLock();
+            moved = main.store().readUser(person->index).UserNo != person->record.UserNo;
+            if (!moved)
+                exportHistory(main.store(), person->index, nameCell(person->record), histFilter(),
+                              ValueFormats::system(), file.toStdString(), languageStrings());
+        }
+        if (moved)
+            main.refuseStaleRow();
     } catch (const StoreError& error) {
         errorBox(error.text(), &main);
     }

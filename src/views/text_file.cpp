@@ -9,7 +9,7 @@ namespace sarvo {
 
 TextFile::TextFile(std::filesystem::path path) : path_(std::move(path)) {
     int error = 0;
-    file_ = platform::openFile(path_, platform::Access::CreateTruncate, error);
+    file_ = platform::openFile(path_, platform::Access::CreateTruncate, error, false);
     if (!file_)
         throw errorFromSystem(error);
     std::setvbuf(file_, nullptr, _IOFBF, 1 << 16);

@@ -73,6 +73,9 @@ const QDate kEpoch(1899, 12, 30);
 }
 
 QDate dateFromDays(double days) {
+    // A damaged value (not finite, or beyond any calendar) is no date.
+    if (!std::isfinite(days) || std::fabs(days) > 1e9)
+        return QDate();
     return kEpoch.addDays(static_cast<qint64>(std::floor(days)));
 }
 
@@ -81,6 +84,8 @@ double daysFromDate(const QDate& date) {
 }
 
 QTime timeFromFraction(double fraction) {
+    if (!std::isfinite(fraction))
+        return QTime();
     double dayPart = fraction - std::floor(fraction);
     long long ms = std::llround(dayPart * 86400000.0);
     if (ms >= 86400000)

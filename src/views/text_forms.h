@@ -23,7 +23,8 @@ QString identifierHex16(std::int64_t identifier);
 QString identifierDisplayText(std::int64_t identifier);
 bool identifierHasLetters(std::int64_t identifier);
 
-// Date-time values count days since 30 December 1899; the fraction is the time of day.
+// Date-time values count days since 30 December 1899; the fraction is the time of day. A value
+// that is not finite gives an invalid date or time (shown as an empty text).
 QDate dateFromDays(double days);
 double daysFromDate(const QDate& date);
 // A fraction of a day, rounded to the millisecond.

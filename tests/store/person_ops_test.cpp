@@ -38,7 +38,8 @@ TEST(PersonOpsTest, TextsCutTo20AndNoWriteIntoAnotherPersonsRecord) {
     file.close();
     EXPECT_FALSE(changePerson(store, 0, 2, {"Abc", "Def", "", ""}));
     EXPECT_FALSE(changePerson(store, 2, 2, {"Abc", "Def", "", ""}));
-    EXPECT_FALSE(clearDoseRateLines(store, 2));
+    EXPECT_FALSE(clearDoseRateLines(store, 2, 1));
+    EXPECT_FALSE(clearDoseRateLines(store, 0, 2));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
 }

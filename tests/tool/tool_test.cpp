@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace sarvo;
 
@@ -92,6 +93,51 @@ TEST_F(ToolTest, CheckFindsFaults) {
     EXPECT_TRUE(r.out.contains("same person number 1"));
     EXPECT_TRUE(r.out.contains("person number 2, whom no person record has"));
     EXPECT_TRUE(r.out.contains("person number 7, whom no person record has"));
+}
+
+TEST_F(ToolTest, CheckFindsDamagedValuesOrderAndLeftovers) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    // Record 0 (Petrov) out of name order behind a damaged record 1.
+    UserRecord petrov = store.readUser(0);
+    UserRecord ivanov = store.readUser(1);
+    ivanov.ED = nan;
+    ivanov.UserNo = -3;
+    store.writeUser(0, ivanov);
+    petrov.ED = -0.5;
+    store.writeUser(1, petrov);
+    QFile users(QString::fromStdString(store.userPath().string()));
+    ASSERT_TRUE(users.open(QIODevice::ReadWrite));
+    users.seek(0);
+    users.write(QByteArray(1, char(21))); // LN of record 0
+    users.seek(104 + 61 * 3);
+    users.write(QByteArray(1, char(61))); // MED[3] of record 0
+    users.close();
+    store.appendHistory({46362, 1.0, inf, nan, 1, 0});
+    store.appendHistory({nan, -0.25, -1, 1, 1, 0});
+    QFile leftover(QString::fromStdString((store.dataDir() / "DataUsers.usr.Ab12Cd.tmp").string()));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+
+    Result r = tool({"check", "--dir", dirArg()});
+    EXPECT_EQ(r.code, 1);
+    for (const char* expected : {
+             "DataUsers.usr: record 0: the length of LN, MED[3] is above the field's capacity",
+             "DataUsers.usr: record 0: ED is nan",
+             "DataUsers.usr: record 0: person number -3 is not above 0",
+             "DataUsers.usr: record 1: ED is -0.5",
+             "DataUsers.usr: not in name order (record 1 belongs before record 0)",
+             "DataHist.hst: record 4: Dose is inf",
+             "DataHist.hst: record 4: DoseSum is nan",
+             "DataHist.hst: record 4: HistTime 1 is not a time of day",
+             "DataHist.hst: record 5: Dose is -1",
+             "DataHist.hst: record 5: HistDate is nan",
+             "DataHist.hst: record 5: HistTime -0.25 is not a time of day",
+             "DB/DataUsers.usr.Ab12Cd.tmp: left behind by an interrupted replacement",
+         })
+        EXPECT_TRUE(r.out.contains(expected)) << expected << "\n" << r.out.toStdString();
+    // Listings of such records go on: damaged dates and times show empty.
+    EXPECT_EQ(tool({"history", "--person", "1", "--dir", dirArg()}).code, 0);
 }
 
 TEST_F(ToolTest, BadArgumentsAndFailures) {
