@@ -4,6 +4,7 @@
 #include "shell/language.h"
 #include "shell/message_boxes.h"
 #include "shell/single_instance.h"
+#include "store/platform.h"
 #include "store/store.h"
 #include "store/store_error.h"
 #include "views/form_sarvo.h"
@@ -11,28 +12,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QLockFile>
-#include <QTemporaryFile>
 
 namespace sarvo {
 
-namespace {
-
-// A file can be created in `directory`: a probe file is made there and removed at once. A
-// directory that does not exist yet counts as writable when its parent is.
-bool canCreateFilesIn(const QString& directory) {
-    if (!QFileInfo(directory).isDir())
-        return false;
-    QTemporaryFile probe(QDir(directory).filePath(QStringLiteral(".Sarvo-probe-XXXXXX")));
-    return probe.open();
-}
-
-} // namespace
-
 bool SarvoApp::dataDirectoriesWritable(const QString& baseDir) {
-    const QString dataDir = QDir(baseDir).filePath(QStringLiteral("DB"));
-    return canCreateFilesIn(baseDir) && (!QFileInfo::exists(dataDir) || canCreateFilesIn(dataDir));
+    // A data directory that does not exist yet is made in the base directory.
+    const std::filesystem::path base = baseDir.toStdString();
+    std::error_code error;
+    return platform::folderWritable(base) &&
+           (!std::filesystem::exists(base / "DB", error) || platform::folderWritable(base / "DB"));
 }
 
 SarvoApp::SarvoApp() : SarvoApp(Options{}) {}
