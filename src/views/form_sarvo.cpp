@@ -669,8 +669,8 @@ void TFormSarvo::showUserList() {
 }
 
 void TFormSarvo::ToggleHistGrid() {
-    if (!selectedRowHoldsPerson())
-        return;
+    // Opened for the person of the selected row; the way back is open even when the list,
+    // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
         if (!takeHistoryPerson())
             return;
@@ -690,8 +690,8 @@ void TFormSarvo::ToggleHistGrid() {
 }
 
 void TFormSarvo::ToggleHistChart() {
-    if (!selectedRowHoldsPerson())
-        return;
+    // Opened for the person of the selected row; the way back is open even when the list,
+    // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
         if (!takeHistoryPerson())
             return;
