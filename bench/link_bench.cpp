@@ -102,8 +102,9 @@ void intakeLatency(const QString& directory) {
     QuickOfficer officer;
     QuietHost host;
     ManualWaitTimer timer;
+    ManualWaitTimer retry(kLockRetryMs);
     SystemClock clock;
-    DosimeterLink link(store, officer, host, timer, clock);
+    DosimeterLink link(store, officer, host, timer, retry, clock);
     link.setSavED(true);
 
     std::vector<double> toHistory;

@@ -25,8 +25,10 @@ void checkGood(const sarvo::FrameDecoder& decoder) {
             std::min(r.entriesInFrame, static_cast<int>(kEntriesTaken)));
     require(r.doseThousandths >= 0 && r.doseThousandths < kDoseLimit);
     require(!r.identifierText().isEmpty());
-    for (const DoseRateEntry& e : r.entries)
+    for (const DoseRateEntry& e : r.entries) {
         require(e.line(2026).size() <= 28);
+        require(e.month <= 12 && e.day <= 31 && e.hour <= 23 && e.minute <= 59);
+    }
 
     FrameDecoder again;
     const FrameVerdict verdict = again.receive(encodeFrame(r));

@@ -10,7 +10,9 @@ PortError::PortError(const QString& text, int code)
 
 ComPort::ComPort(QObject* parent) : QObject(parent), name_(QStringLiteral("COM1")) {
     port_.setPortName(name_);
-    connect(&port_, &QSerialPort::readyRead, this, &ComPort::deliver);
+    port_.setReadBufferSize(kReadBufferSize);
+    // Queued: QSerialPort does not raise readyRead again while a slot of it still runs.
+    connect(&port_, &QSerialPort::readyRead, this, &ComPort::deliver, Qt::QueuedConnection);
     connect(&port_, &QSerialPort::errorOccurred, this, &ComPort::onError);
 }
 
@@ -94,18 +96,10 @@ QStringList ComPort::availablePortNames() {
 }
 
 void ComPort::deliver() {
-    if (inHandler_) {
-        pending_ = true;
-        return;
-    }
-    inHandler_ = true;
-    do {
-        pending_ = false;
-        const qint64 count = port_.isOpen() ? port_.bytesAvailable() : 0;
-        if (count > 0)
-            emit rxChar(count);
-    } while (pending_ && port_.isOpen() && port_.bytesAvailable() > 0);
-    inHandler_ = false;
+    // Several notifications may have been queued for bytes read at once: the first takes them.
+    const qint64 count = port_.isOpen() ? port_.bytesAvailable() : 0;
+    if (count > 0)
+        emit rxChar(count);
 }
 
 void ComPort::onError(QSerialPort::SerialPortError error) {

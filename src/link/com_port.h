@@ -21,13 +21,17 @@ private:
 };
 
 // The adapter's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,
-// DTR and RTS raised while open. Everything runs on the user-interface thread. The
-// characters-received event is raised one at a time: bytes that arrive while its handler runs
-// (a message box keeps the event loop going) wait in the port and raise the next event only
-// after the handler has returned.
+// DTR and RTS raised while open. Everything runs on the user-interface thread. Received bytes are
+// kept in a read buffer of at most kReadBufferSize bytes (more wait in the system's queue until
+// they are read). The characters-received event is raised from the event loop, outside the
+// port's own notification, so that bytes arriving while its handler waits in a message box (a
+// nested event loop) raise an event of their own there: the handler must expect to be called
+// again before it has returned.
 class ComPort : public QObject {
     Q_OBJECT
 public:
+    static constexpr qint64 kReadBufferSize = 64 * 1024;
+
     explicit ComPort(QObject* parent = nullptr);
 
     QString portName() const { return name_; }
@@ -70,8 +74,6 @@ private:
 
     QSerialPort port_;
     QString name_;
-    bool inHandler_ = false;
-    bool pending_ = false;
 };
 
 } // namespace sarvo

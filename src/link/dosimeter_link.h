@@ -7,8 +7,11 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace sarvo {
@@ -76,6 +79,16 @@ struct HighlightMark {
     long long recordIndex = -1;
 };
 
+// What mnu_ClearEDClick did.
+enum class ClearEdResult {
+    NotAsked, // the row holds no person: nothing asked, nothing written
+    Declined, // the officer answered No
+    Cleared,  // ED of the person is 0.0 now
+    Moved,    // the record of the row holds someone else now (the file was reordered): nothing
+              // written; the window says so and fills its list again
+    Failed,   // a file operation failed; the officer has seen its text
+};
+
 // The dosimeter link of the main window without the window: the receive event with its frame
 // decoder, the answer-wait timer TimerWauth, the reading intake over the store, mnu_SavED and
 // mnu_ClearED. Everything runs on the user-interface thread.
@@ -84,26 +97,53 @@ struct HighlightMark {
 //   - ComPortSarvoRxChar: switch back to the list of persons when the history table or chart is
 //     showing, read the bytes waiting, and hand them to receive() (also when they are 0).
 //   - TimerWauth: a QTimer wrapped in QtWaitTimer; its timeout() calls TimerWauthTimer().
+//   - The retry timer: a QTimer wrapped in QtWaitTimer (kLockRetryMs); its timeout() calls
+//     retryQueued().
 //   - FormActivate: activate() (empties the buffer, rebuilds Fcs16Table, clears the highlight).
 //   - StringGridUserClick: clearHighlight(); StringGridUserDrawCell reads highlight().
 //   - mnu_SavED: mnu_SavEDClick() and savED(); LinkHost::savEDChanged() tells of a change made by
-//     the intake. mnu_ClearED: mnu_ClearEDClick(selected row - 1) when the row holds a person.
+//     the intake. mnu_ClearED: mnu_ClearEDClick(selected row - 1, UserNo the row shows).
 //
-// While a sequence with message boxes runs (the intake, the reject, the timer's expiry) the event
-// loop keeps running and more pieces can arrive; receive() then discards them (they are read from
-// the port and dropped, as the purge at the end of the sequence would drop them). The frame being
-// taken in is a copy of its own, apart from the receive buffer. The buffer is emptied and the port
-// purged at the end of every sequence.
+// No reading is dropped in silence. The boxes of a sequence (the intake, the reject, the timer's
+// expiry, the dose-rate log window) keep the event loop running, so receive() and the timers'
+// slots are called again inside a sequence. Such a nested call goes on as usual: its bytes go to
+// the decoder, whose rules stay (bytes behind a complete frame in one buffer reject it, the
+// timer, the checks), and the decoder is emptied right after each verdict so that the next frame
+// starts afresh. What a nested call judges is kept and dealt with by the outermost call only,
+// once the sequence under way has ended, never inside it:
+//   - a good frame is queued in arrival order (at most kQueueCapacity) and taken in later, each
+//     with its own boxes. A frame equal to the one being taken in or to one already queued
+//     (identifier, dose and entries alike) is the same broadcast sent again and is dropped
+//     without a word. A different frame that finds the queue full is dropped; the officer is
+//     told once, after the sequence under way, how many were dropped and which dosimeters sent
+//     them.
+//   - a broken frame, or a frame that did not complete in time, is reported with one box of
+//     language line 75 after the sequence under way, however many there were meanwhile (they
+//     are alike to the officer: a dosimeter to be read again).
+// After each sequence the port is purged and the buffer emptied only when no frame is queued and
+// none is partly received; otherwise the bytes that follow belong to a frame still to come.
+//
+// The data files may be locked by another program (DataBusyError after the store's wait). A
+// reading that meets the lock before its History record is written goes back to the head of the
+// queue and is tried again by retryQueued() when the retry timer expires; its identifier box is
+// not shown twice. Once the History record is written, the rewrite of the person (the ED addition,
+// the dose-rate lines) is tried again until it goes through, the officer being told once with the
+// store's text, so that a confirmed dose reaches ED exactly once.
 class DosimeterLink {
 public:
+    // Readings kept while a sequence with boxes runs.
+    static constexpr int kQueueCapacity = 32;
+
     DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
-                  const Clock& clock);
+                  WaitTimer& retryTimer, const Clock& clock);
 
     // The receive event: appends the piece, starts TimerWauth when it is stopped, and rejects a
     // broken frame (error box with language line 75) or takes in a good one.
     void receive(QByteArrayView piece);
     // The expiry of TimerWauth: stop it, error box with language line 75, purge, empty the buffer.
     void TimerWauthTimer();
+    // The expiry of the retry timer: the reading at the head of the queue is tried again.
+    void retryQueued();
     // Activation of the main window: empty the buffer, rebuild Fcs16Table, highlight off.
     // TimerWauth keeps running or stays stopped.
     void activate();
@@ -111,9 +151,10 @@ public:
     bool savED() const { return savED_; }
     void setSavED(bool checked);
     void mnu_SavEDClick() { setSavED(!savED_); }
-    // Asks language line 78; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0.
-    // Nothing is asked when the index holds no record. True when ED was cleared.
-    bool mnu_ClearEDClick(long long recordIndex);
+    // Asks language line 78; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0 when
+    // that record still holds `userNo` (the person the row shows). Nothing is asked when the
+    // index holds no record or `userNo` is 0.
+    ClearEdResult mnu_ClearEDClick(long long recordIndex, std::int32_t userNo);
 
     HighlightMark highlight() const { return highlight_; }
     void clearHighlight() { highlight_.on = false; }
@@ -122,29 +163,46 @@ public:
     const UserRecord& person() const { return person_; }
     const FrameDecoder& decoder() const { return decoder_; }
     // True while a sequence with message boxes runs.
-    bool busy() const { return busy_; }
-    // Pieces discarded while busy, for diagnostics.
-    long long discardedPieces() const { return discarded_; }
+    bool busy() const { return running_; }
+    // Readings waiting to be taken in.
+    int queued() const { return static_cast<int>(queue_.size()); }
+    // Frames dropped as repeats of a reading being taken in or queued, for diagnostics.
+    long long repeats() const { return repeats_; }
 
 private:
-    void reject();
-    void intake(const Reading& reading);
-    void takeIn(const Reading& reading);
-    void finish();
+    struct Queued {
+        Reading reading;
+        bool announced = false; // the identifier box has been shown
+    };
+    enum class Outcome { Done, LockBusy };
+
+    void keep(const Reading& reading);
+    void run();
+    void settle();
+    Outcome intake(Queued& item, long long& mark);
+    void takeIn(Queued& item, bool& historyWritten, long long& mark);
+    UserRecord readPerson(std::int32_t userNo, long long& index);
     bool rewritePerson(long long& index, std::int32_t userNo,
                        const std::function<void(UserRecord&)>& change);
+    QString droppedText() const;
 
     Store& store_;
     Officer& officer_;
     LinkHost& host_;
     WaitTimer& timer_;
+    WaitTimer& retry_;
     const Clock& clock_;
     FrameDecoder decoder_;
     UserRecord person_;
     HighlightMark highlight_;
     bool savED_ = false;
-    bool busy_ = false;
-    long long discarded_ = 0;
+    bool running_ = false;
+    std::deque<Queued> queue_;
+    std::optional<Reading> current_; // the reading being taken in
+    bool broken_ = false;            // a frame was rejected or expired; line 75 still to show
+    int dropped_ = 0;                // readings dropped on a full queue, not yet told
+    QStringList droppedIds_;
+    long long repeats_ = 0;
 };
 
 } // namespace sarvo

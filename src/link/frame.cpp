@@ -98,6 +98,10 @@ QString describe(const FrameVerdict& verdict) {
         return QStringLiteral("not a decimal digit: offset %1 holds %2")
             .arg(verdict.offset)
             .arg(hex(verdict.found, 2));
+    case FrameFault::BadDate:
+        return QStringLiteral("impossible date or time in an entry: offset %1 holds %2")
+            .arg(verdict.offset)
+            .arg(hex(verdict.found, 2));
     case FrameFault::Timeout:
         return QStringLiteral("incomplete frame of %1 bytes when the wait ended")
             .arg(verdict.found);
@@ -121,6 +125,14 @@ FrameVerdict decodeReading(QByteArrayView frame, Reading& reading) {
         bad = firstNonBcd(frame, kEntryOffset + kEntrySize * k + 1, kEntrySize - 1);
     if (bad >= 0)
         return FrameVerdict::reject(FrameFault::BadDigit, bad, at(frame, bad));
+    // Month, day, hour and minute of each entry: their highest possible values.
+    static constexpr int kLimits[4] = {12, 31, 23, 59};
+    for (int k = 0; k < taken; ++k)
+        for (int field = 0; field < 4; ++field) {
+            const int offset = kEntryOffset + kEntrySize * k + 4 + field;
+            if (bcdValue(at(frame, offset)) > kLimits[field])
+                return FrameVerdict::reject(FrameFault::BadDate, offset, at(frame, offset));
+        }
 
     std::uint64_t identifier = 0;
     for (int i = 0; i < 8; ++i)

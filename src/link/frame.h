@@ -72,6 +72,9 @@ struct Reading {
     // n = (N - 72) div 8 as the frame's length gives it, before the cut to 100.
     int entriesInFrame = 0;
 
+    // The same broadcast: identifier, dose and entries alike.
+    friend bool operator==(const Reading&, const Reading&) = default;
+
     // The ED in mSv.
     double dose() const { return static_cast<double>(doseThousandths) / 1000.0; }
     // The identifier display text: the 16 digits without leading zeros ("0" when all are zero).
@@ -87,6 +90,8 @@ enum class FrameFault {
     Overflow, // more bytes arrived than the receive buffer holds
     TooShort, // the checksum matched, but the frame is shorter than 72 bytes
     BadDigit, // a BCD nibble above 9 in the identifier, the ED or an entry taken in
+    BadDate,  // an entry taken in with a month above 12, a day above 31, an hour above 23 or a
+              // minute above 59
     Timeout,  // the frame was not complete when TimerWauth expired
 };
 
@@ -112,8 +117,9 @@ struct FrameVerdict {
 QString describe(const FrameVerdict& verdict);
 
 // Reads the fields of a frame whose checksum matched (escapes removed, `frame` is the whole
-// frame). Rejects a frame shorter than 72 bytes or with a nibble above 9 in the identifier, the ED
-// or an entry taken in; takes in the first 100 entries.
+// frame). Rejects a frame shorter than 72 bytes, with a nibble above 9 in the identifier, the ED
+// or an entry taken in, or with an entry taken in whose month is above 12, day above 31, hour
+// above 23 or minute above 59; takes in the first 100 entries.
 FrameVerdict decodeReading(QByteArrayView frame, Reading& reading);
 
 // The frame of a reading before the escapes are put in: flags, header, length, the fields, every

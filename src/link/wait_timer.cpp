@@ -4,9 +4,10 @@
 
 namespace sarvo {
 
-QtWaitTimer::QtWaitTimer(QTimer& timer) : timer_(timer) {
+QtWaitTimer::QtWaitTimer(QTimer& timer, int intervalMs) : timer_(timer) {
     timer_.setSingleShot(true);
-    timer_.setInterval(kAnswerWaitMs);
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(intervalMs);
 }
 
 void QtWaitTimer::start() {

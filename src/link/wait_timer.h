@@ -8,6 +8,8 @@ namespace sarvo {
 
 // TimerWauth waits this long for the rest of a frame after its first piece.
 inline constexpr int kAnswerWaitMs = 10000;
+// A reading that found the data files locked by another program is tried again after this long.
+inline constexpr int kLockRetryMs = 1000;
 
 // The answer-wait timer as DosimeterLink sees it. Its owner calls DosimeterLink::TimerWauthTimer()
 // when the timer expires.
@@ -19,11 +21,12 @@ public:
     virtual bool isActive() const = 0;
 };
 
-// TimerWauth on a QTimer of the window: single shot, 10000 ms. The window connects the QTimer's
-// timeout() to its TimerWauthTimer slot, which calls DosimeterLink::TimerWauthTimer().
+// A link timer on a QTimer of the window: single shot and precise (a coarse timer may fire up to
+// 5 % early), 10000 ms for TimerWauth. The window connects the QTimer's timeout() to its slot,
+// which calls DosimeterLink::TimerWauthTimer() (or DosimeterLink::retryQueued()).
 class QtWaitTimer : public WaitTimer {
 public:
-    explicit QtWaitTimer(QTimer& timer);
+    explicit QtWaitTimer(QTimer& timer, int intervalMs = kAnswerWaitMs);
     void start() override;
     void stop() override;
     bool isActive() const override;

@@ -166,8 +166,10 @@ void TFormMED::closeEvent(QCloseEvent* event) {
 }
 
 void TFormMED::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    // Esc leaves the window as File -> Exit does, with the same question about an unsaved log.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        mnu_MEDExitClick();
         return;
     }
     QDialog::keyPressEvent(event);

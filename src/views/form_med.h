@@ -18,7 +18,8 @@ class TFormPrint;
 
 // The dose-rate log window: the lines of a reading that are new since the person's previous
 // reading. It shows only what the reading intake puts into its grid, is shown modally, and is
-// closed only through its own menu (no title-bar buttons, Esc does nothing).
+// closed only through its own menu or with Esc, which does what File -> Exit does (no title-bar
+// buttons).
 class TFormMED : public QDialog {
     Q_OBJECT
 public:

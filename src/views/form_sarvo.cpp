@@ -86,8 +86,13 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
     TimerWauth->setInterval(kAnswerWaitMs);
     connect(TimerWauth, &QTimer::timeout, this, &TFormSarvo::TimerWauthTimer);
     waitTimer_ = std::make_unique<QtWaitTimer>(*TimerWauth);
+    auto* retry = new QTimer(this);
+    retry->setObjectName(QStringLiteral("TimerLinkRetry"));
+    retryTimer_ = std::make_unique<QtWaitTimer>(*retry, kLockRetryMs);
+    connect(retry, &QTimer::timeout, this, [this] { link_->retryQueued(); });
     LinkHost& host = *this;
-    link_ = std::make_unique<DosimeterLink>(store_, officer_, host, *waitTimer_, clock_);
+    link_ =
+        std::make_unique<DosimeterLink>(store_, officer_, host, *waitTimer_, *retryTimer_, clock_);
 
     createTray();
 
@@ -997,7 +1002,8 @@ void TFormSarvo::mnu_ClearEDClick() {
     const std::optional<SelectedPerson> person = selectedPerson();
     if (!person)
         return;
-    link_->mnu_ClearEDClick(person->index);
+    if (link_->mnu_ClearEDClick(person->index, person->record.UserNo) == ClearEdResult::Moved)
+        refuseStaleRow(); // reordered by another program while the question was open
 }
 
 void TFormSarvo::purgePort() {

@@ -285,6 +285,7 @@ private:
     BoxOfficer officer_;
     SystemClock clock_;
     std::unique_ptr<QtWaitTimer> waitTimer_;
+    std::unique_ptr<QtWaitTimer> retryTimer_; // a reading that met the data files locked
     std::unique_ptr<DosimeterLink> link_;
 };
 

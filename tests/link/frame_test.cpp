@@ -149,16 +149,23 @@ TEST(FrameFields, IdentifierDoseAndEntryVectors) {
         {69, "7700000012312359", "31.12.202623:590,00 uSv/h"},
         {69, "0099990701010000", "01.01.202600:009999,07 uSv/h"},
         {69, "0001005010051005", "05.10.202610:05100,50 uSv/h"},
-        {69, "000012050314096A", "bad digit at 76"}};
+        {69, "000012050314096A", "bad digit at 76"},
+        {69, "0000000013010000", "bad date at 73"}, // month 13
+        {69, "0000000012320000", "bad date at 74"}, // day 32
+        {69, "0000000001012400", "bad date at 75"}, // hour 24
+        {69, "0000000001010060", "bad date at 76"}, // minute 60
+        {69, "0000000099990000", "bad date at 73"}};
     for (const auto& [offset, field, expected] : cases) {
         Reading r;
         const FrameVerdict v = decodeReading(frame80().replace(offset, 8, hex(field)), r);
-        const QString shown = !v.good()      ? QString("bad digit at %1").arg(v.offset)
+        const QString shown = !v.good()
+                                  ? QString("bad %1 at %2")
+                                        .arg(v.fault == FrameFault::BadDate ? "date" : "digit")
+                                        .arg(v.offset)
                               : offset == 45 ? r.identifierText()
                               : offset == 53 ? QString::number(r.doseThousandths)
                                              : r.entries.at(0).line(2026);
         EXPECT_EQ(shown, expected) << field;
-        EXPECT_EQ(v.fault, v.good() ? FrameFault{} : FrameFault::BadDigit);
         if (offset == 45 && v.good()) {
             EXPECT_EQ(r.identifier, qFromBigEndian<qint64>(hex(field).constData()));
         }
@@ -193,7 +200,7 @@ TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
         r.doseThousandths = static_cast<std::int64_t>(random() % (round % 3 ? 100000 : kDoseLimit));
         const int n = round == 0 ? 100 : round == 1 ? 130 : pick(101);
         for (int k = 0; k < n; ++k)
-            r.entries.push_back({pick(1000000), pick(100), pick(100), pick(100), pick(100)});
+            r.entries.push_back({pick(1000000), pick(13), pick(32), pick(24), pick(60)});
         const QByteArray wire = encodeFrame(r);
 
         FrameDecoder d;

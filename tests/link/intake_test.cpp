@@ -2,11 +2,13 @@
 #include "link/frame.h"
 #include "shell/language.h"
 #include "store/store.h"
+#include "store/store_error.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <deque>
 
@@ -18,6 +20,8 @@ struct Script : Officer, LinkHost {
     QStringList events;
     std::deque<bool> answers;
     std::function<void()> whileOpen; // runs inside every box, as a nested event loop would
+    std::function<void()> once;      // runs inside the next box only
+    std::function<void()> inLog;     // runs inside the next dose-rate log window only
     std::vector<std::vector<DoseRateRow>> logs;
 
     void information(const QString& text) override { box("info: " + text); }
@@ -34,13 +38,19 @@ struct Script : Officer, LinkHost {
         events << text;
         if (whileOpen)
             whileOpen();
+        if (auto run = std::exchange(once, nullptr))
+            run();
     }
     void purgePort() override { events << "purge"; }
     void setDoseRateLog(const std::vector<DoseRateRow>& rows) override {
         logs.push_back(rows);
         events << QString("log of %1").arg(rows.size());
     }
-    void showDoseRateLog(const UserRecord&) override { events << "log window"; }
+    void showDoseRateLog(const UserRecord&) override {
+        events << "log window";
+        if (auto run = std::exchange(inLog, nullptr))
+            run();
+    }
     void highlightPerson(long long index) override { events << QString("row %1").arg(index); }
     void savEDChanged(bool checked) override { events << QString("savED %1").arg(checked); }
 };
@@ -65,6 +75,7 @@ protected:
         store.appendPerson(QStringLiteral("Petrov"), QStringLiteral("Petr"), QString(), QString());
         setPetrovEd(1.5, 0x1234);
         timer.onTimeout = [this] { link.TimerWauthTimer(); };
+        retry.onTimeout = [this] { link.retryQueued(); };
     }
 
     void setPetrovEd(double ed, std::int64_t id = 0x1234) {
@@ -73,8 +84,20 @@ protected:
         petrov.ED = ed;
         store.writeUser(1, petrov);
     }
+    static QByteArray wire(std::vector<DoseRateEntry> entries = {}, std::int64_t id = 0x1234,
+                           std::int64_t dose = 250) {
+        return encodeFrame(Reading{id, dose, std::move(entries), 0});
+    }
     void read(std::vector<DoseRateEntry> entries = {}, std::int64_t id = 0x1234) {
-        link.receive(encodeFrame(Reading{id, 250, std::move(entries), 0}));
+        link.receive(wire(std::move(entries), id));
+    }
+    std::vector<double> doses() {
+        std::vector<double> all;
+        store.forEachHistory([&](long long, const HistoryRecord& r) {
+            all.push_back(r.Dose);
+            return true;
+        });
+        return all;
     }
     HistoryRecord lastHistory() {
         HistoryRecord last;
@@ -91,14 +114,20 @@ protected:
     Store store{dir.path().toStdString()};
     Script script;
     ManualWaitTimer timer;
+    ManualWaitTimer retry{kLockRetryMs};
     FixedClock clock;
-    DosimeterLink link{store, script, script, timer, clock};
+    DosimeterLink link{store, script, script, timer, retry, clock};
 };
 
 TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
+    // Identifier 0 is no dosimeter: Ivanov, who holds none, does not get its reading.
     const std::vector<UserRecord> before = store.readUsers();
-    read({entry(100, 1, 1)}, 0x5678);
-    EXPECT_EQ(script.events, QStringList({"info: line 76 5678", "error: line 92", "purge"}));
+    for (std::int64_t id : {0x5678, 0x0}) {
+        script.events.clear();
+        read({entry(100, 1, 1)}, id);
+        EXPECT_EQ(script.events, QStringList({"info: line 76 " + QString::number(id, 16),
+                                              "error: line 92", "purge"}));
+    }
     EXPECT_EQ(store.historyCount(), 0);
     EXPECT_EQ(store.readUsers(), before);
     EXPECT_FALSE(link.highlight().on);
@@ -171,9 +200,10 @@ TEST_F(Intake, DecemberReadOnSecondJanuaryGetsTheNewYear) {
     EXPECT_EQ(store.readUser(1).MED[0], "31.12.202709:300,05 uSv/h");
 }
 
-TEST_F(Intake, LoneBytesExpireOnce) {
-    script.whileOpen = [&] {
-        // The box keeps the event loop running: more bytes and time pass, nothing repeats.
+TEST_F(Intake, LoneBytesExpireOnceAndBytesDuringTheBoxExpireAfterIt) {
+    script.once = [&] {
+        // The box keeps the event loop running: more bytes and time pass. The box is not shown
+        // again while it is open; the second piece, not completed either, is reported after it.
         link.receive(QByteArray(5, char(0xC0)));
         timer.advance(2 * kAnswerWaitMs);
     };
@@ -183,9 +213,8 @@ TEST_F(Intake, LoneBytesExpireOnce) {
     timer.advance(kAnswerWaitMs - 1);
     EXPECT_TRUE(script.events.isEmpty());
     timer.advance(1);
-    EXPECT_EQ(script.events, QStringList({"error: line 75", "purge"}));
-    EXPECT_EQ(timer.timeouts(), 1);
-    EXPECT_EQ(link.discardedPieces(), 1);
+    EXPECT_EQ(script.events, QStringList({"error: line 75", "error: line 75", "purge"}));
+    EXPECT_EQ(timer.timeouts(), 2);
     expectIdle();
 }
 
@@ -202,29 +231,118 @@ TEST_F(Intake, BrokenFrameAndStoreFailureEndTheFrame) {
     expectIdle();
 }
 
-TEST_F(Intake, BytesDuringTheIntakeAreDiscarded) {
-    const QByteArray other = encodeFrame(Reading{0x1234, 999, {entry(1, 1, 1)}, 0});
-    script.whileOpen = [&] { link.receive(other); };
-    read({entry(700, 6, 15)});
-    EXPECT_EQ(script.events.filter("info"), QStringList({"info: line 76 1234"}));
-    ASSERT_EQ(store.historyCount(), 1);
-    EXPECT_EQ(lastHistory().Dose, 0.25);
+TEST_F(Intake, FramesDuringTheBoxesAreTakenInAfterwardsRepeatsAreNot) {
+    // While the first reading's box is open: the same broadcast again, a second reading in two
+    // pieces, that one again, and a broken frame.
+    const QByteArray first = wire({entry(700, 6, 15)}), second = wire({}, 0x1234, 999);
+    QByteArray broken = wire({}, 0x1234, 5);
+    broken[broken.size() - 3] = char(broken[broken.size() - 3] ^ 1);
+    script.once = [&] {
+        for (const QByteArray& piece : {first, second.left(30), second.mid(30), second, broken})
+            link.receive(piece);
+    };
+    link.receive(first);
+    EXPECT_EQ(script.events,
+              QStringList({"info: line 76 1234", "log of 1", "log window", "row 1",
+                           "error: line 75", "info: line 76 1234", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999}));
     EXPECT_EQ(store.readUser(1).MED[0], "15.06.202609:307,00 uSv/h");
-    EXPECT_EQ(link.discardedPieces(), 1);
+    expectIdle();
+
+    // A frame partly received when the intake ends: no purge, the rest completes it.
+    script.events.clear();
+    script.once = [&] { link.receive(first.left(40)); };
+    link.receive(second);
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 0", "row 1"}));
+    EXPECT_EQ(link.decoder().receiveCount(), 40);
+    link.receive(first.mid(40));
+    EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999, 0.999, 0.25}));
+    expectIdle();
+
+    // A reading while the dose-rate log window is open.
+    script.events.clear();
+    script.inLog = [&] { link.receive(second); };
+    read({entry(1, 2, 3)});
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 1", "log window", "row 1",
+                                          "info: line 76 1234", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(doses().back(), 0.999);
+}
+
+TEST_F(Intake, FullQueueDropsAreToldWithTheirIdentifiers) {
+    script.once = [&] {
+        for (int k = 1; k <= DosimeterLink::kQueueCapacity; ++k)
+            link.receive(wire({}, 0x1234, k));
+        int extra = 0;
+        for (std::int64_t id : {0x5678, 0x9999, 0x5678})
+            link.receive(wire({}, id, 2000 + ++extra));
+    };
+    read();
+    const QStringList told = script.events.filter("reading(s)");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("error: 3 reading(s)")) << told[0].toStdString();
+    EXPECT_TRUE(told[0].endsWith(": 5678, 9999")) << told[0].toStdString();
+    EXPECT_EQ(script.events.indexOf(told[0]), 3); // right after the first intake
+    EXPECT_EQ(store.historyCount(), 1 + DosimeterLink::kQueueCapacity);
+    EXPECT_EQ(lastHistory().Dose, 0.032);
+    expectIdle();
+}
+
+TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
+    // Another program holds the data lock from inside the identifier box until the retry, and
+    // from inside question 79 until the busy box.
+    QProcess holder;
+    holder.setWorkingDirectory(dir.path());
+    auto hold = [&] {
+        holder.start("flock", {"-x", "DB/Write.lock", "-c",
+                               "touch held; while [ ! -e free ]; do sleep 0.05; done"});
+        ASSERT_TRUE(holder.waitForStarted());
+        while (!QFile::exists(dir.filePath("held")))
+            ASSERT_FALSE(holder.waitForFinished(5)); // the holder is still there
+    };
+    auto release = [&] {
+        QFile(dir.filePath("free")).open(QIODevice::WriteOnly);
+        ASSERT_TRUE(holder.waitForFinished());
+        QFile::remove(dir.filePath("held"));
+        QFile::remove(dir.filePath("free"));
+    };
+    const QString busy = "error: " + DataBusyError().text();
+    script.whileOpen = [&] {
+        if (script.events.last().startsWith("info") || script.events.last().startsWith("question"))
+            hold();
+        else if (script.events.last() == busy)
+            release();
+    };
+    link.setSavED(true);
+    script.answers = {true};
+    read();
+    EXPECT_TRUE(retry.isActive());
+    release();
+    EXPECT_EQ(store.historyCount(), 0);
+    retry.advance(kLockRetryMs);
+    EXPECT_EQ(script.events, QStringList({"savED 1", "info: line 76 1234", "question: line 79",
+                                          busy, "savED 0", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(store.historyCount(), 1);
+    EXPECT_EQ(store.readUser(1).ED, 1.75);
     expectIdle();
 }
 
 TEST_F(Intake, ClearEd) {
-    const std::tuple<long long, std::deque<bool>, int, double> cases[] = {
-        {1, {false}, 1, 1.5}, {5, {}, 0, 1.5}, {-1, {}, 0, 1.5}, {1, {true}, 1, 0.0}};
-    for (const auto& [index, answers, questions, ed] : cases) {
+    using R = ClearEdResult;
+    UserRecord ivanov = store.readUser(0);
+    ivanov.ED = 2.0;
+    store.writeUser(0, ivanov);
+    const std::tuple<long long, std::int32_t, std::deque<bool>, R, double> cases[] = {
+        {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
+        {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
+        {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};
+    for (const auto& [index, userNo, answers, result, ed] : cases) {
         script.events.clear();
         script.answers = answers;
-        EXPECT_EQ(link.mnu_ClearEDClick(index), ed == 0.0);
-        EXPECT_EQ(script.events.size(), questions);
+        EXPECT_EQ(link.mnu_ClearEDClick(index, userNo), result);
+        EXPECT_EQ(script.events.size(), answers.size());
         EXPECT_EQ(store.readUser(1).ED, ed);
+        EXPECT_EQ(store.readUser(0).ED, 2.0); // a row that shows Petrov never clears Ivanov
     }
-    EXPECT_EQ(script.events, QStringList({"question: line 78"}));
 }
 
 } // namespace

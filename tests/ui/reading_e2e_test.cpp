@@ -103,6 +103,8 @@ TEST_F(ReadingTest, RegisteredReadingInPiecesIsStoredAndMarked) {
     EXPECT_FALSE(main->mnu_SavED->isChecked());
     EXPECT_EQ(main->link().decoder().receiveCount(), 0);
     EXPECT_FALSE(main->TimerWauth->isActive());
+    EXPECT_EQ(main->TimerWauth->timerType(),
+              Qt::PreciseTimer); // a coarse one fires up to 5 % early
 }
 
 TEST_F(ReadingTest, BrokenFrameAndUnregisteredIdentifierStoreNothing) {
@@ -122,25 +124,69 @@ TEST_F(ReadingTest, BrokenFrameAndUnregisteredIdentifierStoreNothing) {
     EXPECT_EQ(main->StringGridUser->highlightedRow(), -1);
 }
 
-TEST_F(ReadingTest, SecondReadingDuringTheBoxesIsDiscarded) {
+TEST_F(ReadingTest, SecondReadingDuringTheBoxIsStoredAfterItARepeatIsNot) {
     ModalScript script;
     script.add([&](QWidget* modal) {
-        // While line 76 is on screen, a second dosimeter is read.
-        simulate({"--id", "5678", "--dose", "9"});
-        ASSERT_TRUE(waitUntil([&] { return main->ComPortSarvo->bytesWaiting() >= 72; }));
+        // While line 76 is on screen, the first dosimeter's broadcast comes again, then a second
+        // dosimeter is read (one after the other: two frames in one buffer break each other).
+        simulate({"--id", "1234", "--dose", "0.5"});
+        ASSERT_TRUE(waitUntil([&] { return main->link().repeats() == 1; }));
+        simulate({"--id", "5678", "--dose", "9", "--piece", "20", "--gap", "5"});
+        ASSERT_TRUE(waitUntil([&] { return main->link().queued() == 1; }));
         qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
     });
+    script.answer(QMessageBox::Ok); // line 76 of the second reading
     simulate({"--id", "1234", "--dose", "0.5"});
-    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
 
-    EXPECT_EQ(script.boxTexts(), QStringList{"1/76 1234"});
+    EXPECT_EQ(script.boxTexts(), QStringList({"1/76 1234", "1/76 5678"}));
     const std::vector<HistoryRecord> records = history();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].UserNo, 1);
-    EXPECT_EQ(main->ComPortSarvo->bytesWaiting(), 0);
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(std::pair(records[0].UserNo, records[0].Dose), std::pair(1, 0.5));
+    EXPECT_EQ(std::pair(records[1].UserNo, records[1].Dose), std::pair(2, 9.0));
     EXPECT_EQ(main->link().decoder().receiveCount(), 0);
     EXPECT_FALSE(main->TimerWauth->isActive());
-    EXPECT_EQ(main->StringGridUser->highlightedRow(), 0);
+    EXPECT_EQ(main->StringGridUser->highlightedRow(), 1);
+}
+
+TEST_F(ReadingTest, ConfirmedDosesReachEdWhileAnotherProgramReordersThePersons) {
+    // Another program keeps adding persons whose names sort before Ivanov's, so that his record
+    // moves down the user file with every addition, until the file "stop" appears.
+    QProcess writer;
+    writer.setWorkingDirectory(dir());
+    writer.start("/bin/sh", {"-c",
+                             "i=0; while [ ! -e stop ]; do i=$((i+1)); "
+                             "\"$0\" add-person --dir . --last \"Aa$i\" --first X >/dev/null "
+                             "|| exit 1; done",
+                             QStringLiteral(SARVO_TOOL_PATH)});
+    ASSERT_TRUE(writer.waitForStarted());
+    constexpr int kReadings = 25;
+    for (int k = 0; k < kReadings; ++k) {
+        SCOPED_TRACE(k);
+        ASSERT_FALSE(main->mnu_SavED->isChecked());
+        main->mnu_SavED->trigger();
+        ModalScript script;
+        script.answer(QMessageBox::Ok);  // line 76
+        script.answer(QMessageBox::Yes); // line 79: add the dose to ED
+        simulate({"--id", "1234", "--dose", "1"});
+        ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
+        ASSERT_EQ(script.boxTexts(), QStringList({"1/76 1234", "1/79"}));
+    }
+    QFile(path("stop")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+
+    Store files(dir().toStdString(), true);
+    const long long index = files.findUserIndex(1);
+    ASSERT_GT(index, 0) << "the file was not reordered";
+    EXPECT_EQ(files.readUser(index).ED, double(kReadings));
+    const std::vector<HistoryRecord> records = history();
+    std::vector<double> sums, expected;
+    for (const HistoryRecord& record : records)
+        sums.push_back(record.DoseSum);
+    for (int k = 1; k <= kReadings; ++k)
+        expected.push_back(k); // each reading saw the ED of all confirmed before it
+    EXPECT_EQ(sums, expected);
 }
 
 } // namespace
