@@ -4,6 +4,7 @@
 #include "shell/language.h"
 #include "shell/message_boxes.h"
 #include "shell/single_instance.h"
+#include "store/platform.h"
 #include "store/store.h"
 #include "store/store_error.h"
 #include "views/form_sarvo.h"
@@ -14,6 +15,14 @@
 #include <QLockFile>
 
 namespace sarvo {
+
+bool SarvoApp::dataDirectoriesWritable(const QString& baseDir) {
+    // A data directory that does not exist yet is made in the base directory.
+    const std::filesystem::path base = baseDir.toStdString();
+    std::error_code error;
+    return platform::folderWritable(base) &&
+           (!std::filesystem::exists(base / "DB", error) || platform::folderWritable(base / "DB"));
+}
 
 SarvoApp::SarvoApp() : SarvoApp(Options{}) {}
 
@@ -30,9 +39,11 @@ bool SarvoApp::start() {
     //    the order of day, month and year stays the workstation's.
     ValueFormats::system();
 
-    // 2. The base directory.
+    // 2. The base directory. When it or its data directory may not be written, the program
+    //    shows the data without writing anything (a missing settings file gives the defaults).
     baseDir_ = QDir::currentPath();
-    Store store(baseDir_.toStdString());
+    readOnly_ = !dataDirectoriesWritable(baseDir_);
+    Store store(baseDir_.toStdString(), readOnly_);
 
     try {
         // 3, 4. Defaults, then the settings file (created with the defaults when missing).
@@ -58,15 +69,21 @@ bool SarvoApp::start() {
     }
 
     // Two programs never write the same files: the base directory is locked while one runs. A
-    // lock left by a program that is no longer running is taken over.
-    lock_ = std::make_unique<QLockFile>(baseDir_ + QLatin1Char('/') + lockFileName());
-    lock_->setStaleLockTime(0);
-    if (!lock_->tryLock(0)) {
-        errorBox(QStringLiteral("The data in %1 are in use by another running copy of the "
-                                "program.")
-                     .arg(QDir::toNativeSeparators(baseDir_)));
-        exitCode_ = 1;
-        return false;
+    // lock left by a program that is no longer running is taken over. A directory in which the
+    // lock cannot be made is read-only, not held by another copy.
+    if (!readOnly_) {
+        lock_ = std::make_unique<QLockFile>(baseDir_ + QLatin1Char('/') + lockFileName());
+        lock_->setStaleLockTime(0);
+        if (!lock_->tryLock(0)) {
+            if (lock_->error() != QLockFile::LockFailedError) {
+                readOnly_ = true;
+            } else {
+                errorBox(tr("The data in %1 are in use by another running copy of the program.")
+                             .arg(QDir::toNativeSeparators(baseDir_)));
+                exitCode_ = 1;
+                return false;
+            }
+        }
     }
 
     // 7. The splash window, painted before anything else is created.
@@ -76,7 +93,7 @@ bool SarvoApp::start() {
     QApplication::processEvents();
 
     // 8. The main window and the dialogs it creates.
-    main_ = std::make_unique<TFormSarvo>(baseDir_, settings_);
+    main_ = std::make_unique<TFormSarvo>(baseDir_, settings_, readOnly_);
     main_->setSplash(splash_.get());
     connect(splash_.get(), &TFormZast::activated, main_.get(), &TFormSarvo::splashActivated);
     connect(main_.get(), &TFormSarvo::programEnds, qApp, &QCoreApplication::quit,

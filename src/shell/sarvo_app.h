@@ -40,6 +40,10 @@ public:
     int exec();
 
     const QString& baseDir() const { return baseDir_; }
+    // The base directory or its data directory may not be written (checked once at start): the
+    // data are shown, and every write is refused.
+    bool readOnly() const { return readOnly_; }
+    static bool dataDirectoriesWritable(const QString& baseDir);
     const SettingsRecord& settings() const { return settings_; }
     TFormSarvo* mainWindow() const { return main_.get(); }
     TFormZast* splash() const { return splash_.get(); }
@@ -53,6 +57,7 @@ private:
     QString baseDir_;
     SettingsRecord settings_;
     int exitCode_ = 0;
+    bool readOnly_ = false;
     SingleInstance* single_ = nullptr;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<TFormZast> splash_;

@@ -70,6 +70,7 @@ TFormNewUser::TFormNewUser(QWidget* parent) : QDialog(parent) {
         edit->setObjectName(QLatin1String(editName));
         edit->setGeometry(kMargin, top + kLabelHeight + 1, kFieldWidth, kFieldHeight);
         edit->setFont(bold);
+        edit->setMaxLength(kNameCapacity); // what a field of the user record holds
         fillWith(edit, QPalette::Base, fieldColour);
         edit->installEventFilter(this);
         top += kPairStep;
@@ -91,10 +92,10 @@ TFormNewUser::TFormNewUser(QWidget* parent) : QDialog(parent) {
     connect(btnOk, &QPushButton::clicked, this, &TFormNewUser::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &TFormNewUser::btnCancelClick);
 
-    // Tab visits the last name right after the first name.
-    setTabOrder(EditFN, EditLN);
-    setTabOrder(EditLN, EditMN);
-    setTabOrder(EditMN, EditDep);
+    // Tab visits the fields in the order they are shown, then the buttons.
+    setTabOrder(EditFN, EditMN);
+    setTabOrder(EditMN, EditLN);
+    setTabOrder(EditLN, EditDep);
     setTabOrder(EditDep, btnOk);
     setTabOrder(btnOk, btnCancel);
 }
@@ -207,7 +208,7 @@ void TFormNewUser::EditLNKeyDown() {
 }
 
 void TFormNewUser::EditDepKeyDown() {
-    if (namesPresent())
+    if (namesPresent() && textsStorable())
         accept();
 }
 
@@ -220,7 +221,30 @@ void TFormNewUser::btnOkClick() {
         errorBox(L(kLineNamesMissing), this);
         return;
     }
-    accept();
+    if (textsStorable())
+        accept();
+}
+
+QString TFormNewUser::unstorableText(const QString& label, const QString& letters) {
+    return tr("%1: the person file cannot hold the letters %2. Store them as \"?\" (Yes) or go "
+              "back to the field (No)?")
+        .arg(label, letters);
+}
+
+bool TFormNewUser::textsStorable() {
+    // Texts shown read-only came from the file and are stored as they are.
+    if (EditFN->isReadOnly())
+        return true;
+    for (QLineEdit* edit : {EditFN, EditMN, EditLN, EditDep}) {
+        const QString letters = cp1251Unstorable(edit->text());
+        if (letters.isEmpty())
+            continue;
+        if (!warningQuestion(unstorableText(labelOf(edit)->text(), letters), this)) {
+            edit->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFormNewUser::btnCancelClick() {

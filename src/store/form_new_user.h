@@ -14,8 +14,10 @@ namespace sarvo {
 
 // The person dialog: first name, middle name, last name and department of one person, for a
 // new person, for showing a person read-only, and for changing a person. The opener sets the
-// mode (title, texts, read-only state) before showing it. OK needs a last name and a first
-// name; Esc cancels.
+// mode (title, texts, read-only state) before showing it. Each field takes up to 20 characters;
+// Tab visits them top to bottom, then the buttons. OK needs a last name and a first name, and a
+// text with letters Windows-1251 lacks is named in a question: stored with "?" for them, or back
+// to that field. Esc cancels.
 class TFormNewUser : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +35,8 @@ public:
     PersonTexts texts() const;
     // The background colour of a label.
     static QColor labelColour(const QLabel* label);
+    // The question about a field whose text holds `letters` that cannot be stored.
+    static QString unstorableText(const QString& label, const QString& letters);
 
     QFrame* PanelTop;
     QFrame* PanelBottom;
@@ -68,6 +72,9 @@ private:
     void EditDepKeyDown();
     QLabel* labelOf(const QLineEdit* edit) const;
     bool namesPresent() const;
+    // Asks about each field holding letters the person file cannot store; false (the focus in
+    // that field) when the officer goes back to one.
+    bool textsStorable();
 };
 
 } // namespace sarvo

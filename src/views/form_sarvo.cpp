@@ -9,6 +9,7 @@
 #include "shell/language.h"
 #include "shell/message_boxes.h"
 #include "shell/pictogram.h"
+#include "store/data_lock.h"
 #include "store/form_new_user.h"
 #include "store/person_ops.h"
 #include "store/store_error.h"
@@ -34,6 +35,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -57,8 +59,10 @@ static void initSarvoResources() {
 
 namespace sarvo {
 
-TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, QWidget* parent)
-    : QMainWindow(parent), baseDir_(baseDir), store_(baseDir.toStdString()), settings_(settings) {
+TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, bool readOnly,
+                       QWidget* parent)
+    : QMainWindow(parent), baseDir_(baseDir), store_(baseDir.toStdString(), readOnly),
+      settings_(settings) {
     initSarvoResources();
     setObjectName(QStringLiteral("TFormSarvo"));
     // A system menu and a minimize button, no maximize button; the size is fixed at layout.
@@ -92,13 +96,24 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, Q
 
     createTray();
 
+    // Another program may change the person file (sarvo-tool, a second workstation): the list
+    // follows. The file is replaced by a rename, so its folder is watched too; a burst of
+    // changes fills the list once.
+    watcher_ = new QFileSystemWatcher(this);
+    userFileTimer_ = new QTimer(this);
+    userFileTimer_->setSingleShot(true);
+    userFileTimer_->setInterval(50);
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, &TFormSarvo::userFileChanged);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &TFormSarvo::userFileChanged);
+    connect(userFileTimer_, &QTimer::timeout, this, &TFormSarvo::refillUserRows);
+
     helpOpener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
 
     // The dialogs, in the order the program creates its windows.
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
     SaveDialogSarvo = new SaveDialog(QStringLiteral("Text files (*.txt)|*.txt|Any files (*.*)|*.*"),
                                      QStringLiteral("*.txt"), this);
-    SaveDialogSarvo->setDirectory(QDir::rootPath());
+    SaveDialog::setProgramDirectory(baseDir_);
     FormPrint = new TFormPrint(this);
     FormMED = new TFormMED(this);
     FormMED->setPrintWindow(FormPrint);
@@ -256,6 +271,9 @@ void TFormSarvo::createViews() {
             &TFormSarvo::StringGridUserDblClick);
     connect(StringGridUser, &UserListGrid::clickedInList, this, &TFormSarvo::StringGridUserClick);
     connect(StringGridUser, &UserListGrid::mouseUp, this, &TFormSarvo::StringGridUserMouseUp);
+    // Status panel 0 names the selected person however the selection moves.
+    connect(StringGridUser->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &TFormSarvo::selectionMoved);
 
     // The history table: its header here; its rows are built for the selected person.
     auto* histTable = new HistTableView(client);
@@ -481,32 +499,103 @@ void TFormSarvo::ApplyCaptions() {
 
 void TFormSarvo::FillUserList() {
     viewState_ = ViewUserList;
-    const int keep = qMax(0, StringGridUser->selectedRow() >= 0 ? StringGridUser->selectedRow()
-                                                                : StringGridUser->currentRow());
+    refillUserRows();
+}
+
+void TFormSarvo::refillUserRows() {
+    userFileTimer_->stop();
+    const int row = selectedRow();
+    const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
+    const int markedRow = StringGridUser->highlightedRow();
+    const std::optional<std::int32_t> marked = StringGridUser->userNoOf(markedRow);
     StringGridUser->clearContents();
     StringGridUser->setRowCount(kEmptyRows);
-    rowUserNo_.clear();
     try {
         store_.ensureDataDir();
-        store_.forEachUser([this](long long index, const UserRecord& user) {
-            QString identifier;
-            if (user.DosimeterId != 0) {
-                if (identifierHasLetters(user.DosimeterId))
-                    throw StoreError(QStringLiteral("'%1' is not a valid integer value")
-                                         .arg(identifierHex16(user.DosimeterId)));
-                identifier = identifierDisplayText(user.DosimeterId);
-            }
-            const int row = static_cast<int>(index);
-            StringGridUser->setCells(row, sarvo::nameCell(user), identifier);
-            rowUserNo_.push_back(user.UserNo);
-            StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
-            return true;
-        });
+        store_.forEachUser(
+            [this](long long index, const UserRecord& user) {
+                // Identifiers are shown as the command-line tool lists them, letters included.
+                const QString identifier =
+                    user.DosimeterId != 0 ? identifierDisplayText(user.DosimeterId) : QString();
+                StringGridUser->setCells(static_cast<int>(index), sarvo::nameCell(user), identifier,
+                                         user.UserNo);
+                StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
+                return true;
+            },
+            false);
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
-    StringGridUser->selectRow(qMin(keep, StringGridUser->rowCount() - 1));
+    // The person who was selected, and the one marked, wherever the file has them now; otherwise
+    // the same row is selected.
+    if (marked)
+        StringGridUser->moveHighlight(StringGridUser->rowOfUserNo(*marked, markedRow));
+    const int found = selected ? StringGridUser->rowOfUserNo(*selected, row) : -1;
+    StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
+    watchUserFile();
+}
+
+void TFormSarvo::watchUserFile() {
+    const QString dataDir = QString::fromStdString(store_.dataDir().string());
+    const QString userFile = QString::fromStdString(store_.userPath().string());
+    if (!watcher_->directories().contains(dataDir) && QFileInfo(dataDir).isDir())
+        watcher_->addPath(dataDir);
+    if (!watcher_->files().contains(userFile) && QFileInfo::exists(userFile))
+        watcher_->addPath(userFile);
+}
+
+void TFormSarvo::userFileChanged() {
+    // A file replaced by a rename is no longer watched: it is added again with the next fill.
+    userFileTimer_->start();
+}
+
+void TFormSarvo::selectionMoved() {
+    StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
+}
+
+QString TFormSarvo::staleRowText() {
+    return tr("The list of persons no longer matched the person file, which has been changed "
+              "by another program. The list has been filled again; nothing was done. Select "
+              "the person again.");
+}
+
+void TFormSarvo::refuseStaleRow() {
+    refillUserRows();
+    errorBox(staleRowText(), this);
+}
+
+std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
+    const int row = selectedRow();
+    const std::optional<std::int32_t> shown = StringGridUser->userNoOf(row);
+    if (!shown || !selectedRowHoldsPerson())
+        return std::nullopt;
+    SelectedPerson person{row, {}};
+    bool present = false;
+    try {
+        DataLock lock = store_.readLock(); // the count and the record of one version of the file
+        if (row < store_.userCount()) {
+            person.record = store_.readUser(row);
+            present = true;
+        }
+    } catch (const StoreError& error) {
+        errorBox(error.text(), this);
+        return std::nullopt;
+    }
+    if (!present || person.record.UserNo != *shown) {
+        refuseStaleRow();
+        return std::nullopt;
+    }
+    return person;
+}
+
+std::optional<TFormSarvo::SelectedPerson> TFormSarvo::shownHistoryPerson() {
+    std::optional<SelectedPerson> person = selectedPerson();
+    if (person && person->record.UserNo != histUserNo_) {
+        refuseStaleRow();
+        return std::nullopt;
+    }
+    return person;
 }
 
 int TFormSarvo::selectedRow() const {
@@ -585,9 +674,11 @@ void TFormSarvo::showUserList() {
 }
 
 void TFormSarvo::ToggleHistGrid() {
-    if (!selectedRowHoldsPerson())
-        return;
+    // Opened for the person of the selected row; the way back is open even when the list,
+    // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
+        if (!takeHistoryPerson())
+            return;
         StringGridUser->hide();
         StringGridHist->show();
         StringGridHist->setFocus();
@@ -604,9 +695,11 @@ void TFormSarvo::ToggleHistGrid() {
 }
 
 void TFormSarvo::ToggleHistChart() {
-    if (!selectedRowHoldsPerson())
-        return;
+    // Opened for the person of the selected row; the way back is open even when the list,
+    // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
+        if (!takeHistoryPerson())
+            return;
         StringGridUser->hide();
         ChartHist->show();
         ChartHist->setFocus();
@@ -640,45 +733,45 @@ bool TFormSarvo::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The history table of the selected person under the filter: the readings shown, in the order
-// they arrived, then 29 empty rows. A reading whose identifier has no display text ends the
-// table (its identifier cell stays empty); so does a file error, after the rows before it.
-void TFormSarvo::FillHistGrid() {
-    histModel_->clearRows();
-    std::vector<HistoryRecord> rows;
-    QString failure;
-    try {
-        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
-        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
-            rows.push_back(record);
-            failure = identifierCellFailure(record);
-            return failure.isEmpty();
-        });
-    } catch (const StoreError& error) {
-        failure = error.text();
-    }
-    histModel_->setRows(std::move(rows));
-    if (!failure.isEmpty())
-        errorBox(failure, this);
+bool TFormSarvo::takeHistoryPerson() {
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
+        return false;
+    histUserNo_ = person->record.UserNo;
+    return true;
 }
 
-// The chart of the selected person under the filter: one point per reading shown and the dose
-// axis range around them. After a file error the points read so far stay and the dose axis
-// keeps its range.
-void TFormSarvo::FillHistChart() {
-    ChartHistChart->setPoints({});
+std::vector<HistoryRecord> TFormSarvo::historyReadings(QString& failure) {
     std::vector<HistoryRecord> shown;
-    QString failure;
     try {
-        const std::int32_t userNo = store_.readUser(selectedRow()).UserNo;
-        forEachShownReading(store_, userNo, histFilter(), [&](const HistoryRecord& record) {
+        forEachShownReading(store_, histUserNo_, histFilter(), [&](const HistoryRecord& record) {
             shown.push_back(record);
             return true;
         });
     } catch (const StoreError& error) {
         failure = error.text();
     }
-    const std::vector<ChartPoint> points = chartPoints(shown, ValueFormats::system());
+    return shown;
+}
+
+// The history table of the person it was opened for, under the filter: the readings shown, in
+// the order they arrived, then 29 empty rows. After a file error the rows read before it stay.
+void TFormSarvo::FillHistGrid() {
+    histModel_->clearRows();
+    QString failure;
+    histModel_->setRows(historyReadings(failure));
+    if (!failure.isEmpty())
+        errorBox(failure, this);
+}
+
+// The chart of the person it was opened for, under the filter: one point per reading shown and
+// the dose axis range around them. After a file error the points read so far stay and the dose
+// axis keeps its range.
+void TFormSarvo::FillHistChart() {
+    ChartHistChart->setPoints({});
+    QString failure;
+    const std::vector<ChartPoint> points =
+        chartPoints(historyReadings(failure), ValueFormats::system());
     ChartHistChart->setPoints(points);
     if (!failure.isEmpty()) {
         errorBox(failure, this);
@@ -741,37 +834,29 @@ void TFormSarvo::mnu_NewUserClick() {
 }
 
 void TFormSarvo::mnu_InfoUserClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    UserRecord user;
-    try {
-        user = store_.readUser(selectedRow());
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-        return;
-    }
-    FormNewUser->setMode(TFormNewUser::ShowPerson, PersonTexts::of(user));
+    FormNewUser->setMode(TFormNewUser::ShowPerson, PersonTexts::of(person->record));
     FormNewUser->exec();
 }
 
 void TFormSarvo::mnu_ChangUserClick() {
-    if (!selectedRowHoldsPerson())
-        return;
     // The person as read now; a reading taken in while the dialog is open is kept, because
     // only the four texts are written back, into the record as it is then.
-    UserRecord kept;
-    try {
-        kept = store_.readUser(selectedRow());
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    }
+    const UserRecord& kept = person->record;
     FormNewUser->setMode(TFormNewUser::ChangePerson, PersonTexts::of(kept));
     if (FormNewUser->exec() != QDialog::Accepted)
         return;
+    // The list follows the file while the dialog is open: the selected row is read again.
     try {
-        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts()))
-            errorBox(personMovedText(), this);
+        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts())) {
+            refuseStaleRow();
+            return;
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
         return;
@@ -780,7 +865,8 @@ void TFormSarvo::mnu_ChangUserClick() {
 }
 
 void TFormSarvo::mnu_regClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
     if (FormReg->exec() != QDialog::Accepted)
         return;
@@ -794,12 +880,19 @@ void TFormSarvo::mnu_regClick() {
             errorBox(L(kLineIdRegistered), this);
             return;
         }
+        // The person is looked for where the list has them now.
         const long long index = selectedRow();
         const UserRecord user = store_.readUser(index);
+        if (user.UserNo != person->record.UserNo) {
+            refuseStaleRow();
+            return;
+        }
         const bool replace = replacementNeedsQuestion(user.DosimeterId, *value) &&
                              warningQuestion(L(kLineReplaceId), this);
-        if (!storeRegistration(store_, index, user.UserNo, *value, replace))
-            errorBox(personMovedText(), this);
+        if (!storeRegistration(store_, index, user.UserNo, *value, replace)) {
+            refuseStaleRow();
+            return;
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
         return;
@@ -808,12 +901,16 @@ void TFormSarvo::mnu_regClick() {
 }
 
 void TFormSarvo::mnu_SavMEDClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
     if (!warningQuestion(L(kLineClearDoseRates), this))
         return;
     try {
-        clearDoseRateLines(store_, selectedRow(), store_.readUser(selectedRow()).UserNo);
+        // The lines of the person the row showed, wherever the list has them after the question.
+        if (!clearDoseRateLines(store_, selectedRow(), person->record.UserNo)) {
+            refuseStaleRow();
+        }
     } catch (const StoreError& error) {
         errorBox(error.text(), this);
     }
@@ -903,15 +1000,11 @@ void TFormSarvo::mnu_SavEDClick() {
 }
 
 void TFormSarvo::mnu_ClearEDClick() {
-    if (!selectedRowHoldsPerson())
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
         return;
-    const auto row = static_cast<size_t>(selectedRow());
-    const std::int32_t userNo = row < rowUserNo_.size() ? rowUserNo_[row] : 0;
-    if (link_->mnu_ClearEDClick(selectedRow(), userNo) == ClearEdResult::Moved) {
-        // The file was reordered by another program since the list was filled.
-        errorBox(personMovedText(), this);
-        FillUserList();
-    }
+    if (link_->mnu_ClearEDClick(person->index, person->record.UserNo) == ClearEdResult::Moved)
+        refuseStaleRow(); // reordered by another program while the question was open
 }
 
 void TFormSarvo::purgePort() {

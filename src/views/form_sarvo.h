@@ -11,11 +11,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
 class QChart;
 class QChartView;
+class QFileSystemWatcher;
 class QLabel;
 class QLineSeries;
 class QMenu;
@@ -50,7 +52,10 @@ public:
     enum ViewState { ViewUserList = 0, ViewHistGrid = 1, ViewHistChart = 2 };
     static constexpr int kEmptyRows = 29;
 
-    TFormSarvo(const QString& baseDir, const SettingsRecord& settings, QWidget* parent = nullptr);
+    // A read-only window (its base or data directory may not be written) shows the persons and
+    // their histories; every write is refused by its store.
+    TFormSarvo(const QString& baseDir, const SettingsRecord& settings, bool readOnly = false,
+               QWidget* parent = nullptr);
     ~TFormSarvo() override;
 
     Store& store() { return store_; }
@@ -74,6 +79,24 @@ public:
     // person (its name cell is not empty).
     int selectedRow() const;
     bool selectedRowHoldsPerson() const;
+    // The person the selected row shows, read again from the user file. Nothing when the row
+    // holds no person, when the file cannot be read (the officer has been told), or when the
+    // record at that place now holds someone else: then the list has been filled again and the
+    // officer told that nothing was done.
+    struct SelectedPerson {
+        long long index;
+        UserRecord record;
+    };
+    std::optional<SelectedPerson> selectedPerson();
+    // The person whose readings the history table or chart on screen holds, read again and
+    // checked as selectedPerson() does (the hidden list keeps that person selected).
+    std::optional<SelectedPerson> shownHistoryPerson();
+    // The person file is watched: a change made by another program fills the list again.
+    QFileSystemWatcher* userFileWatcher() const { return watcher_; }
+    // The text of the box shown when a selected row no longer holds the person it showed, and
+    // the refusal: the list filled again from the file, then that box.
+    static QString staleRowText();
+    void refuseStaleRow();
     // The text of a status bar panel (0 to 2).
     QString panelText(int panel) const;
 
@@ -218,10 +241,21 @@ private:
     void setHistGridCommandsEnabled(bool enabled);
     void setHistChartCommandsEnabled(bool enabled);
     void showUserList();
+    // Fills the rows of the list from the user file; the selection stays on the person who was
+    // selected (by UserNo), status panel 0 names it, and the file stays watched.
+    void refillUserRows();
+    void watchUserFile();
+    void userFileChanged();
+    void selectionMoved();
+    // The person of a history view about to be opened, checked as selectedPerson() does.
+    bool takeHistoryPerson();
 
     // Hooks of the history views, the filter and the person commands.
     void FillHistGrid();
     void FillHistChart();
+    // The readings of the person the history view holds, under the filter; a file error is
+    // returned as its text, with the readings read before it.
+    std::vector<HistoryRecord> historyReadings(QString& failure);
     void rebuildHistView();
     void switchFilterOff();
 
@@ -242,6 +276,10 @@ private:
     bool activatedOnce_ = false;
     QAction* checkedLanguage_ = nullptr;
     HistTableModel* histModel_;
+    // The person whose history the table or chart was opened for.
+    std::int32_t histUserNo_ = 0;
+    QFileSystemWatcher* watcher_;
+    QTimer* userFileTimer_;
     std::function<void(const QString&)> helpOpener_;
 
     BoxOfficer officer_;
@@ -249,7 +287,6 @@ private:
     std::unique_ptr<QtWaitTimer> waitTimer_;
     std::unique_ptr<QtWaitTimer> retryTimer_; // a reading that met the data files locked
     std::unique_ptr<DosimeterLink> link_;
-    std::vector<std::int32_t> rowUserNo_; // the UserNo each row of the list shows
 };
 
 } // namespace sarvo

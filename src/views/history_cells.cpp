@@ -15,15 +15,7 @@ HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& forma
     const QString unit = QStringLiteral(" mSv");
     return {formats.date(record.HistDate), formats.time(record.HistTime),
             formatNumber(record.Dose) + unit, formatNumber(record.DoseSum) + unit,
-            identifierHasLetters(record.DosimeterId) ? QString()
-                                                     : identifierDisplayText(record.DosimeterId)};
-}
-
-QString identifierCellFailure(const HistoryRecord& record) {
-    if (!identifierHasLetters(record.DosimeterId))
-        return QString();
-    return QStringLiteral("'%1' is not a valid integer value")
-        .arg(identifierHex16(record.DosimeterId));
+            identifierDisplayText(record.DosimeterId)};
 }
 
 } // namespace sarvo

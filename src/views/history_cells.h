@@ -21,13 +21,8 @@ inline constexpr int kHistoryEmptyRows = 29;
 HistoryCells historyHeaderCells(const LanguageStrings& lang);
 
 // The cells of a record row: the date and the time in the given forms, the dose and the dose sum
-// as numbers followed by " mSv", and the identifier display text. An identifier whose
-// hexadecimal digits include a letter has no display text: its cell is empty, and the table
-// build stops at that record (see identifierCellFailure).
+// as numbers followed by " mSv", and the identifier display text (an identifier with hexadecimal
+// letters as its digits without leading zeros, as the command-line tool lists it).
 HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& formats);
-
-// For a record whose identifier cannot be shown: the message that stops the table build,
-// "'%s' is not a valid integer value" with the 16 hexadecimal digits; empty otherwise.
-QString identifierCellFailure(const HistoryRecord& record);
 
 } // namespace sarvo

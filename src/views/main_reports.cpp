@@ -2,6 +2,7 @@
 
 #include "shell/language.h"
 #include "shell/message_boxes.h"
+#include "store/data_lock.h"
 #include "store/store_error.h"
 #include "views/chart_points.h"
 #include "views/form_print.h"
@@ -60,11 +61,26 @@ void saveShownAsText(TFormSarvo& main, SaveDialog& dialog) {
     if (file.isEmpty())
         return;
     try {
-        if (view == TFormSarvo::ViewUserList)
+        if (view == TFormSarvo::ViewUserList) {
             exportPersons(main.store(), file.toStdString(), languageStrings());
-        else
-            exportHistory(main.store(), main.selectedRow(), main.panelText(0), histFilter(),
-                          ValueFormats::system(), file.toStdString(), languageStrings());
+            return;
+        }
+        // The readings of the person the table holds, titled with that person's record. The
+        // record is checked once more under the lock that the export holds, so that no other
+        // program reorders the file between the check and the export.
+        const std::optional<TFormSarvo::SelectedPerson> person = main.shownHistoryPerson();
+        if (!person)
+            return;
+        bool moved = false;
+        {
+            DataLock lock = main.store().readLock();
+            moved = main.store().readUser(person->index).UserNo != person->record.UserNo;
+            if (!moved)
+                exportHistory(main.store(), person->index, nameCell(person->record), histFilter(),
+                              ValueFormats::system(), file.toStdString(), languageStrings());
+        }
+        if (moved)
+            main.refuseStaleRow();
     } catch (const StoreError& error) {
         errorBox(error.text(), &main);
     }
@@ -75,21 +91,24 @@ bool preparePrint(TFormSarvo& main, TFormPrint& window) {
     case TFormSarvo::ViewUserList:
         window.setListing(personsListing(languageStrings(), personRows(*main.StringGridUser)));
         return true;
-    case TFormSarvo::ViewHistGrid: {
-        const QAbstractItemModel& model = *main.StringGridHist->model();
-        window.setListing(historyListing(languageStrings(), main.panelText(0), historyHeader(model),
-                                         historyRows(model)));
-        return true;
-    }
     default:
         break;
     }
+    // A history is titled with the record of the person whose readings it holds.
+    const std::optional<TFormSarvo::SelectedPerson> person = main.shownHistoryPerson();
+    if (!person)
+        return false;
+    if (main.viewState() == TFormSarvo::ViewHistGrid) {
+        const QAbstractItemModel& model = *main.StringGridHist->model();
+        window.setListing(historyListing(languageStrings(), nameCell(person->record),
+                                         historyHeader(model), historyRows(model)));
+        return true;
+    }
 
-    // The chart: the points as the screen chart builds them, for the first selected row.
+    // The chart: the points as the screen chart builds them.
     std::vector<ChartPoint> points;
     try {
-        const UserRecord person = main.store().readUser(main.selectedRow());
-        points = chartPoints(shownReadings(main.store(), person.UserNo, histFilter()),
+        points = chartPoints(shownReadings(main.store(), person->record.UserNo, histFilter()),
                              ValueFormats::system());
     } catch (const StoreError& error) {
         errorBox(error.text(), &main);
@@ -97,7 +116,7 @@ bool preparePrint(TFormSarvo& main, TFormPrint& window) {
     }
     // The screen chart's ranges: the dose axis as its last rebuild computed it (also while the
     // screen draws it logarithmic), the time axis as shown.
-    window.setChart(printChartTitle(languageStrings(), main.panelText(0)), points,
+    window.setChart(printChartTitle(languageStrings(), nameCell(person->record)), points,
                     main.ChartHistChart->timeRange(), main.ChartHistChart->doseRange());
     return true;
 }

@@ -1,6 +1,22 @@
 #include "views/save_dialog.h"
 
+#include "shell/message_boxes.h"
+#include "views/program_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace sarvo {
+
+namespace {
+
+QString& programDirectory() {
+    static QString directory;
+    return directory;
+}
+
+} // namespace
 
 SaveDialog::SaveDialog(const QString& filter, const QString& defaultExtension, QWidget* parent)
     : QFileDialog(parent) {
@@ -12,12 +28,36 @@ SaveDialog::SaveDialog(const QString& filter, const QString& defaultExtension, Q
     if (suffix.startsWith(QLatin1String("*.")))
         suffix.remove(0, 2);
     setDefaultSuffix(suffix);
+    setDirectory(startDirectory());
 }
 
 QString SaveDialog::execute() {
-    if (exec() != QDialog::Accepted)
-        return {};
-    return selectedFiles().value(0);
+    for (;;) {
+        if (exec() != QDialog::Accepted)
+            return {};
+        const QString file = selectedFiles().value(0);
+        const QString base =
+            programDirectory().isEmpty() ? QDir::currentPath() : programDirectory();
+        // The language file is looked up in the working directory of the moment.
+        if (!isProgramFile(base, file) && !isProgramFile(QDir::currentPath(), file))
+            return file;
+        errorBox(programFileText(file), this);
+    }
+}
+
+void SaveDialog::setProgramDirectory(const QString& baseDir) {
+    programDirectory() = baseDir;
+}
+
+QString SaveDialog::startDirectory() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+QString SaveDialog::programFileText(const QString& file) {
+    return tr("%1 is one of the program's own files and cannot be replaced by a report. Choose "
+              "another file.")
+        .arg(QDir::toNativeSeparators(file));
 }
 
 QStringList SaveDialog::nameFiltersOf(const QString& filter) {

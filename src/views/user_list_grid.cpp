@@ -75,15 +75,40 @@ QString UserListGrid::identifierCell(int row) const {
     return cell ? cell->text() : QString();
 }
 
-void UserListGrid::setCells(int row, const QString& name, const QString& identifier) {
-    setItem(row, 0, new QTableWidgetItem(name));
+void UserListGrid::setCells(int row, const QString& name, const QString& identifier,
+                            std::int32_t userNo) {
+    auto* nameItem = new QTableWidgetItem(name);
+    nameItem->setData(Qt::UserRole, userNo);
+    setItem(row, 0, nameItem);
     setItem(row, 1, new QTableWidgetItem(identifier));
+}
+
+std::optional<std::int32_t> UserListGrid::userNoOf(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
+    const QVariant userNo = cell ? cell->data(Qt::UserRole) : QVariant();
+    if (!userNo.isValid())
+        return std::nullopt;
+    return static_cast<std::int32_t>(userNo.toInt());
+}
+
+int UserListGrid::rowOfUserNo(std::int32_t userNo, int preferred) const {
+    if (userNoOf(preferred) == userNo)
+        return preferred;
+    for (int row = 0; row < rowCount(); ++row)
+        if (userNoOf(row) == userNo)
+            return row;
+    return -1;
 }
 
 void UserListGrid::setHighlight(int row) {
     highlight_ = row;
     if (row >= 0)
         scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    viewport()->update();
+}
+
+void UserListGrid::moveHighlight(int row) {
+    highlight_ = row;
     viewport()->update();
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QTableWidget>
+#include <cstdint>
+#include <optional>
 
 namespace sarvo {
 
 // The list of persons: two columns (name cell, identifier), the header row as the table's
 // header, whole-row selection, horizontal grid lines only, no editing. Rows hold the persons
-// in the user file's order (table row k is record k) and end with 29 empty rows. While the
-// highlight mark is set, the name cell of the marked record carries a green frame 4 pixels
-// wide.
+// in the user file's order (table row k is record k) and end with 29 empty rows; each person
+// row remembers the UserNo of the record it was filled from. While the highlight mark is set,
+// the name cell of the marked record carries a green frame 4 pixels wide.
 class UserListGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -20,12 +22,19 @@ public:
     // The name cell of a row; empty for a row without a person or outside the list.
     QString nameCell(int row) const;
     QString identifierCell(int row) const;
-    void setCells(int row, const QString& name, const QString& identifier);
+    void setCells(int row, const QString& name, const QString& identifier, std::int32_t userNo);
+    // The UserNo of the record a row was filled from; nothing for a row without a person.
+    std::optional<std::int32_t> userNoOf(int row) const;
+    // The row filled from the record with `userNo`: `preferred` when it is one of them (a
+    // damaged file may hold a UserNo twice), otherwise the first; -1 when no row is.
+    int rowOfUserNo(std::int32_t userNo, int preferred = -1) const;
 
     // The highlight mark: the record index of the last-read person, or -1 when off.
     int highlightedRow() const { return highlight_; }
     void setHighlight(int row);
     void clearHighlight();
+    // The mark moved to another row (the person's new place after a refill), without scrolling.
+    void moveHighlight(int row);
 
     static QColor markColour() { return QColor(0, 128, 0); }
     static constexpr int kMarkWidth = 4;

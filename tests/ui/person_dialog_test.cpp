@@ -9,6 +9,12 @@ QWidget* focus() {
     return QApplication::focusWidget();
 }
 
+// Types a text of any letters, one key event each.
+void typeText(QWidget* widget, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 class PersonDialogTest : public MainWindowTest {
 protected:
     // Runs `command` with one step for the person dialog; returns the texts of the boxes.
@@ -50,10 +56,10 @@ TEST_F(PersonDialogTest, LayoutColoursTabOrderEscThenThreeAdditionsByKeysInNameO
                       QApplication::palette().color(QPalette::ToolTipBase));
             EXPECT_TRUE(i == 0 || labels[i]->y() > edits[i - 1]->y());
         }
-        // Tab: first name, last name, middle name, department, OK, Cancel; only the label of
-        // the field with the focus is cyan.
+        // Tab: the fields top to bottom, then OK and Cancel; only the label of the field with
+        // the focus is cyan.
         for (QWidget* expected : std::initializer_list<QWidget*>{
-                 d->EditFN, d->EditLN, d->EditMN, d->EditDep, d->btnOk, d->btnCancel}) {
+                 d->EditFN, d->EditMN, d->EditLN, d->EditDep, d->btnOk, d->btnCancel}) {
             EXPECT_EQ(focus(), expected);
             for (int i = 0; i < 4; ++i)
                 EXPECT_EQ(TFormNewUser::labelColour(labels[i]),
@@ -157,13 +163,46 @@ TEST_F(PersonDialogTest, ChangeFromZToAMovesThePersonWithTheirDataAndAReadingInB
     EXPECT_EQ(grid->nameCell(0), " Abramov F M");
     EXPECT_EQ(grid->identifierCell(0), "4321");
     EXPECT_EQ(grid->nameCell(1), " Borisov Boris ");
-    // The same row number stays selected, now holding another person.
-    EXPECT_EQ(main->selectedRow(), 1);
+    // The changed person stays selected in their new place.
+    EXPECT_EQ(main->selectedRow(), 0);
+    EXPECT_EQ(main->panelText(0), " Abramov F M");
     const UserRecord top = store().readUser(0);
     EXPECT_EQ(std::pair(int(top.UserNo), top.DosimeterId), std::pair(2, std::int64_t{0x4321}));
     EXPECT_EQ(top.ED, 3.25);
     EXPECT_EQ(top.MED[0], "0 05.12 10:00 1,5 uSv/h");
     EXPECT_EQ(top.MED[1], "1 05.12 10:10 1,7 uSv/h");
+}
+
+// A field takes 20 characters. Letters the person file cannot hold are named in a question: No
+// goes back to that field, Yes stores them as "?".
+TEST_F(PersonDialogTest, TwentyCharactersAndAQuestionAboutLettersTheFileCannotHold) {
+    activate();
+    ModalScript script;
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        QTest::keyClicks(d->EditFN, "John");
+        QTest::keyClick(d->EditFN, Qt::Key_Tab);
+        QTest::keyClicks(focus(), "Robert");
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        typeText(focus(), "Müller-Żółkiewski-Schwarzenberg");
+        EXPECT_EQ(d->EditLN->text(), "Müller-Żółkiewski-Sc");
+        d->EditDep->setFocus();
+        d->btnOk->click();
+    }));
+    script.answer(QMessageBox::No);
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        EXPECT_EQ(d->focusWidget(), d->EditLN);
+        QTest::keyClick(d->EditDep, Qt::Key_Return);
+    }));
+    script.answer(QMessageBox::Yes);
+    main->mnu_NewUserClick();
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    const QString question = TFormNewUser::unstorableText("1/29", "üŻół");
+    EXPECT_EQ(script.boxTexts(), QStringList({question, question}));
+    const std::vector<UserRecord> users = store().readUsers();
+    ASSERT_EQ(users.size(), 1u);
+    EXPECT_EQ(
+        std::tuple(users[0].FN, users[0].MN, users[0].LN),
+        std::tuple(QByteArray("John"), QByteArray("Robert"), QByteArray("M?ller-???kiewski-Sc")));
 }
 
 TEST_F(PersonDialogTest, EmptyRowDoesNothingAndClearingDoseRateLinesAsksLine89) {

@@ -3,9 +3,11 @@
 #include "ui_support.h"
 
 #include "store/store.h"
+#include "tool/run_tool.h"
 #include "views/form_print.h"
 #include "views/hist_chart.h"
 #include "views/hist_filter.h"
+#include "views/save_dialog.h"
 #include "views/text_forms.h"
 
 #include <QChartView>
@@ -109,10 +111,7 @@ TEST_F(ReportsTest, ListSavedByF2OverAnExistingFileThenPrintedOnceAPrinterIsChos
     old.write(QByteArray(2000, 'x'));
     old.close();
     ModalScript script;
-    script.add([this](QWidget* modal) {
-        EXPECT_EQ(static_cast<QFileDialog*>(modal)->directory().absolutePath(), QDir::rootPath());
-        typeFileName(path("persons"), {"Text files (*.txt)", "Any files (*)"})(modal);
-    });
+    script.add(typeFileName(path("persons"), {"Text files (*.txt)", "Any files (*)"}));
     run(script, [this] { QTest::keyClick(grid, Qt::Key_F2); });
     EXPECT_EQ(script.seen().size(), 1u); // no question before the old file is replaced
     // Written field by field into lines of 120 blanks, with the texts of the language.
@@ -206,6 +205,84 @@ TEST_F(ReportsTest, ChartHasNoTextExportAndIsPrintedLandscapeWithItsTitle) {
     // The screen's ranges, on a linear dose axis.
     EXPECT_EQ(main->FormPrint->ChartPrnChart->doseRange(), (AxisRange{9.5, 12.5}));
     EXPECT_FALSE(main->FormPrint->ChartPrnChart->drawnLogarithmic());
+}
+
+// The save dialog opens in the documents folder and refuses the program's own files, however
+// they are named, until the officer names another file.
+TEST_F(ReportsTest, SaveDialogStartsInTheDocumentsFolderAndRefusesTheProgramsOwnFiles) {
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", path("home").toLocal8Bit());
+    ASSERT_TRUE(QDir().mkpath(path("home/Documents")) && QDir().mkpath(path("Help")));
+    addPerson("Ivanov", "Ivan", QString());
+    activate();
+    qputenv("HOME", home);
+    const QByteArray users = userFile();
+    const QStringList refused = {path("DB/DataUsers.usr"),
+                                 path("DB/new.txt"),
+                                 path("Sarvo.ini"),
+                                 path("Lang.txt"),
+                                 path("Help/../DB/../Lang.txt"),
+                                 path("home/../Help/notes.txt")};
+    ModalScript script;
+    script.add([this](QWidget* modal) {
+        EXPECT_EQ(static_cast<QFileDialog*>(modal)->directory().absolutePath(),
+                  path("home/Documents"));
+        typeFileName(path("DB/DataUsers.usr"))(modal);
+    });
+    for (int i = 1; i <= refused.size(); ++i) {
+        script.answer(QMessageBox::Ok);
+        script.add(typeFileName(i < refused.size() ? refused[i] : path("home/persons.txt")));
+    }
+    run(script, [this] { QTest::keyClick(grid, Qt::Key_F2); });
+    // Each refused file is named (as the dialog spells it) in a box of its own.
+    const QString refusal = SaveDialog::programFileText("file").section(' ', 1);
+    ASSERT_EQ(script.boxTexts().size(), refused.size());
+    for (const QString& text : script.boxTexts())
+        EXPECT_EQ(text.section(' ', 1), refusal) << text;
+    EXPECT_EQ(userFile(), users);
+    EXPECT_FALSE(QFile::exists(path("DB/new.txt")) || QFile::exists(path("Help/notes.txt")));
+    EXPECT_EQ(fileBytes("home/persons.txt").split('\n').size(), 7);
+}
+
+// The history export and printout name the person whose readings they hold: a person selected
+// with the keys, renamed by another program a moment ago; a row gone stale is refused.
+TEST_F(ReportsTest, HistoryIsTitledWithTheRecordOfItsPersonAndAStaleRowIsRefused) {
+    const std::int32_t ivanov = addIvanov();
+    const std::int32_t petrov = store().readUser(addPerson("Petrov", "Petr", QString())).UserNo;
+    appendReading(ivanov, kDec5, QTime(9, 0), 1);
+    appendReading(petrov, kDec6, QTime(10, 15), 2);
+    activate();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Return);
+    ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
+    ModalScript script;
+    script.add(typeFileName(path("petrov.txt")));
+    run(script, [this] { main->tb_SaveAsText->trigger(); });
+    const QList<QByteArray> lines = fileBytes("petrov.txt").split('\n');
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[1], " 1/74   Petrov Petr \r");
+
+    const auto tool = [this](const QStringList& arguments) {
+        const ToolResult result = runTool(arguments + QStringList{"--dir", dir()}, "C.UTF-8");
+        ASSERT_EQ(result.code, 0) << result.err;
+    };
+    tool({"change-person", "--person", QString::number(petrov), "--first", "Pyotr"});
+    QString listing;
+    script.add([&listing](QWidget* modal) {
+        auto* window = qobject_cast<TFormPrint*>(modal);
+        ASSERT_NE(window, nullptr);
+        listing = window->RichEditPrint->toPlainText();
+        window->btnPrn_Cancel->click();
+    });
+    run(script, [this] { main->mnu_Print->trigger(); });
+    EXPECT_EQ(listing.section('\n', 1, 1), "  1/74   Petrov Pyotr ");
+
+    tool({"add-person", "--last", "Abramov", "--first", "A"});
+    script.answer(QMessageBox::Ok);
+    run(script, [this] { main->mnu_Print->trigger(); });
+    EXPECT_EQ(script.boxTexts(), QStringList{TFormSarvo::staleRowText()});
+    EXPECT_EQ(script.seen().size(), 3u); // the save dialog, the print window, the box
+    EXPECT_EQ(grid->nameCell(main->selectedRow()), " Petrov Pyotr ");
 }
 
 } // namespace

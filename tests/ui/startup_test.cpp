@@ -3,9 +3,12 @@
 #include "shell/form_abou.h"
 #include "shell/pictogram.h"
 #include "shell/single_instance.h"
+#include "store/form_new_user.h"
 
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLockFile>
+#include <QScopeGuard>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -94,6 +97,49 @@ TEST_F(StartupTest, ShortSettingsFileOrALiveLockEndStartUpWithABox) {
         // The second round: a good settings file in a directory another program holds.
         writeSettings(path("no-such-port"), 1);
         ASSERT_TRUE(held.isLocked() || held.tryLock(0));
+    }
+}
+
+// A base or data directory that may not be written opens read-only: the persons and their
+// readings are shown, a missing settings file counts as the defaults, nobody is said to hold the
+// data, and a write is refused with "File access denied".
+TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permissions do not stop root";
+    writeTestLangFile();
+    const long long ivanov = addPerson("Ivanov", "Ivan", QString());
+    store().appendHistory({46000, 0.5, 0.5, 1.5, store().readUser(ivanov).UserNo, 0x1234});
+    const QByteArray users = userFile();
+    const QFile::Permissions writable = QFileInfo(dir()).permissions();
+    for (const QString& locked : {dir(), path("DB")}) {
+        ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(locked, writable); });
+        ModalScript script;
+        script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+        script.add(on<TFormNewUser>([](TFormNewUser* dialog) {
+            dialog->EditFN->setText("Petr");
+            dialog->EditLN->setText("Petrov");
+            dialog->btnOk->click();
+        }));
+        script.answer(QMessageBox::Ok);
+        {
+            SarvoApp app({.singleInstance = false});
+            ASSERT_TRUE(app.start());
+            ASSERT_TRUE(waitUntil([&] { return script.seen().size() == 1; }));
+            EXPECT_TRUE(app.readOnly());
+            TFormSarvo* main = app.mainWindow();
+            EXPECT_EQ(main->windowTitle(), QStringLiteral("%1/1").arg(defaultLanguageIndex()));
+            EXPECT_EQ(main->StringGridUser->nameCell(0), " Ivanov Ivan ");
+            main->mnu_HistGridClick();
+            EXPECT_EQ(main->StringGridHist->model()->rowCount(), 1 + 29);
+            main->mnu_HistGridClick();
+            main->mnu_NewUserClick();
+            ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        }
+        EXPECT_EQ(script.boxTexts(), QStringList{"File access denied"}) << locked;
+        EXPECT_EQ(userFile(), users);
+        EXPECT_FALSE(QFile::exists(path("Sarvo.ini")) ||
+                     QFile::exists(path(SarvoApp::lockFileName())));
     }
 }
 

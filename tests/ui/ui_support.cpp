@@ -36,8 +36,11 @@ void ModalScript::add(Step step) {
 
 void ModalScript::answer(QMessageBox::StandardButton button) {
     add([button](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            box->button(button)->click();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QAbstractButton* pressed = box->button(button);
+            ASSERT_NE(pressed, nullptr) << "a box without that button: " << box->text();
+            pressed->click();
+        }
     });
 }
 

@@ -1,5 +1,8 @@
 #include "ui_support.h"
 
+#include "tool/run_tool.h"
+
+#include <QFileSystemWatcher>
 #include <QStatusBar>
 
 namespace sarvo::test {
@@ -31,28 +34,105 @@ TEST_F(UserListTest, PersonsThenTwentyNineEmptyRowsAndTheStatusBar) {
     // The first row is selected and named in the status bar.
     EXPECT_EQ(main->selectedRow(), 0);
     EXPECT_EQ(main->panelText(0), " Ivanov Ivan Ivanovich");
-    // A mouse release names the row in the status bar; the keyboard does not.
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(1, 1));
+    // The status bar names the selected row however the selection moves: keys and the mouse.
+    QTest::keyClick(grid, Qt::Key_Down);
     EXPECT_EQ(main->selectedRow(), 1);
+    EXPECT_EQ(main->panelText(0), " Petrov Petr Petrovich");
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(2, 1));
+    EXPECT_EQ(main->panelText(0), " Sidorov Sidor ");
     QTest::keyClick(grid, Qt::Key_Up);
-    EXPECT_EQ(main->selectedRow(), 0);
     EXPECT_EQ(main->panelText(0), " Petrov Petr Petrovich");
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(5, 0));
     EXPECT_EQ(main->panelText(0), "");
 }
 
-TEST_F(UserListTest, IdentifierWithLettersStopsTheFilling) {
+// Identifiers with hexadecimal letters are shown as the command-line tool lists them, and the
+// persons after them are listed too.
+TEST_F(UserListTest, IdentifierWithLettersIsShownAsTheToolListsIt) {
     addPerson("Ivanov", "Ivan", QString(), 0x12);
-    activate();
-    addPerson("Petrov", "Petr", QString(), 0xAB);
+    addPerson("Petrov", "Petr", QString(), 0x00AB00000000CDEFLL);
     addPerson("Sidorov", "Sidor", QString(), 0x34);
+    activate();
+    const ToolResult listed = runTool({"persons", "--csv", "--dir", dir()}, "C.UTF-8");
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    const QStringList lines = listed.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(grid->rowCount(), 3 + 29);
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(grid->identifierCell(row), lines[row + 1].section(',', 6, 6));
+    EXPECT_EQ(grid->identifierCell(1), "AB00000000CDEF");
+}
+
+// A person added by another program reorders the file: the list follows, and the selection
+// stays with the person who was selected.
+TEST_F(UserListTest, FileReorderedByAnotherProgramIsFollowedAndTheSelectionKept) {
+    addPerson("Ivanov", "Ivan", QString());
+    addPerson("Sidorov", "Sidor", QString(), 0x34);
+    activate();
+    QTest::keyClick(grid, Qt::Key_Down);
+    ASSERT_EQ(main->panelText(0), " Sidorov Sidor ");
+    grid->setHighlight(1); // a reading of Sidorov's was taken in
+    int persons = 2;
+    for (const char* last : {"Abramov", "Petrov"}) {
+        const ToolResult added =
+            runTool({"add-person", "--last", last, "--first", "A", "--dir", dir()}, "C.UTF-8");
+        ASSERT_EQ(added.code, 0) << added.err;
+        ++persons;
+        ASSERT_TRUE(waitUntil([&] { return grid->rowCount() == persons + 29; }));
+    }
+    EXPECT_EQ(grid->nameCell(0), " Abramov A ");
+    EXPECT_EQ(grid->nameCell(2), " Petrov A ");
+    EXPECT_EQ(main->selectedRow(), 3);
+    EXPECT_EQ(grid->highlightedRow(), 3);
+    EXPECT_EQ(grid->identifierCell(3), "34");
+    EXPECT_EQ(main->panelText(0), " Sidorov Sidor ");
+    // The file replaced by a rename is still watched.
+    EXPECT_TRUE(main->userFileWatcher()->files().contains(path("DB/DataUsers.usr")));
+}
+
+// Another program puts a person in front of the selected one, and a command is given before the
+// list has followed: every command on the selected row refuses, says so and writes nothing (Clear
+// ED used to zero the person now in that row). The list then shows the file, on the same person.
+TEST_F(UserListTest, CommandOnAStaleRowRefusesAndWritesNothing) {
+    for (const char* last : {"Ivanov", "Petrov"}) {
+        const long long index = addPerson(last, "A", QString());
+        UserRecord user = store().readUser(index);
+        user.ED = 2.5;
+        user.MED[0] = "0 05.12 10:00 1,5 uSv/h";
+        store().writeUser(index, user);
+    }
+    activate();
+    QTest::keyClick(grid, Qt::Key_Down);
+    int added = 0;
+    for (QAction* command :
+         {main->mnu_ClearED, main->mnu_SavMED, main->mnu_InfoUser, main->mnu_ChangUser,
+          main->mnu_reg, main->tb_histGrid, main->tb_histChart}) {
+        const ToolResult tool =
+            runTool({"add-person", "--last", QStringLiteral("Aa%1").arg(++added), "--first", "A",
+                     "--dir", dir()},
+                    "C.UTF-8");
+        ASSERT_EQ(tool.code, 0) << tool.err;
+        const QByteArray before = userFile();
+        ModalScript script;
+        script.answer(QMessageBox::Ok);
+        command->trigger();
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        EXPECT_EQ(script.boxTexts(), QStringList{TFormSarvo::staleRowText()})
+            << command->objectName();
+        EXPECT_EQ(script.seen().size(), 1u);
+        EXPECT_EQ(userFile(), before);
+        EXPECT_EQ(main->viewState(), TFormSarvo::ViewUserList);
+        EXPECT_EQ(main->selectedRow(), added + 1);
+        EXPECT_EQ(main->panelText(0), " Petrov A ");
+    }
+    // On a list that shows the file, Clear ED zeroes the selected person only.
     ModalScript script;
-    script.answer(QMessageBox::Ok);
-    main->FillUserList();
-    EXPECT_EQ(script.boxTexts(), QStringList{"'00000000000000AB' is not a valid integer value"});
-    EXPECT_EQ(grid->rowCount(), 1 + 29);
-    EXPECT_EQ(grid->identifierCell(0), "12");
-    EXPECT_TRUE(grid->nameCell(1).isEmpty());
+    script.answer(QMessageBox::Yes);
+    main->mnu_ClearED->trigger();
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    EXPECT_EQ(script.boxTexts(), QStringList{"1/78"});
+    for (const UserRecord& user : store().readUsers())
+        EXPECT_EQ(user.ED, user.LN == "Ivanov" ? 2.5 : 0.0) << user.LN.constData();
 }
 
 TEST_F(UserListTest, EnterAndDoubleClickOpenTheHistoryOnlyForAPerson) {
