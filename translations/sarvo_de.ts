@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>sarvo::SarvoApp</name>
+    <message>
+        <source>The data in %1 are in use by another running copy of the program.</source>
+        <translation>Die Daten in %1 werden von einer anderen laufenden Kopie des Programms verwendet.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::SaveDialog</name>
+    <message>
+        <source>%1 is one of the program&apos;s own files and cannot be replaced by a report. Choose another file.</source>
+        <translation>%1 ist eine Datei des Programms selbst und kann nicht durch einen Bericht ersetzt werden. Wählen Sie eine andere Datei.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
@@ -24,6 +38,20 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 ist keine gewöhnliche Datei; sie wird weder gelesen noch geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormNewUser</name>
+    <message>
+        <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
+        <translation>%1: Die Personendatei kann die Buchstaben %2 nicht speichern. Als „?“ speichern (Ja) oder zum Feld zurückkehren (Nein)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormSarvo</name>
+    <message>
+        <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
+        <translation>Die Personenliste stimmte nicht mehr mit der Personendatei überein, die ein anderes Programm geändert hat. Die Liste wurde neu gefüllt; es wurde nichts ausgeführt. Wählen Sie die Person erneut aus.</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>sarvo::SarvoApp</name>
+    <message>
+        <source>The data in %1 are in use by another running copy of the program.</source>
+        <translation>Los datos de %1 están en uso por otra copia del programa en ejecución.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::SaveDialog</name>
+    <message>
+        <source>%1 is one of the program&apos;s own files and cannot be replaced by a report. Choose another file.</source>
+        <translation>%1 es uno de los archivos propios del programa y no se puede reemplazar por un informe. Elija otro archivo.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
@@ -24,6 +38,20 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 no es un archivo normal; no se lee ni se escribe.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormNewUser</name>
+    <message>
+        <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
+        <translation>%1: el archivo de personas no puede guardar las letras %2. ¿Guardarlas como &quot;?&quot; (Sí) o volver al campo (No)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormSarvo</name>
+    <message>
+        <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
+        <translation>La lista de personas ya no coincidía con el archivo de personas, que otro programa ha modificado. La lista se ha vuelto a llenar; no se ha hecho nada. Seleccione de nuevo a la persona.</translation>
     </message>
 </context>
 </TS>

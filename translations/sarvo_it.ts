@@ -16,6 +16,20 @@
     </message>
 </context>
 <context>
+    <name>sarvo::SarvoApp</name>
+    <message>
+        <source>The data in %1 are in use by another running copy of the program.</source>
+        <translation>I dati in %1 sono in uso da un&apos;altra copia del programma in esecuzione.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::SaveDialog</name>
+    <message>
+        <source>%1 is one of the program&apos;s own files and cannot be replaced by a report. Choose another file.</source>
+        <translation>%1 è uno dei file del programma stesso e non può essere sostituito da un rapporto. Scegliere un altro file.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
@@ -24,6 +38,20 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 non è un file normale; non viene né letto né scritto.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormNewUser</name>
+    <message>
+        <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
+        <translation>%1: il file delle persone non può contenere le lettere %2. Salvarle come &quot;?&quot; (Sì) o tornare al campo (No)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormSarvo</name>
+    <message>
+        <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
+        <translation>L&apos;elenco delle persone non corrispondeva più al file delle persone, modificato da un altro programma. L&apos;elenco è stato riempito di nuovo; non è stato fatto nulla. Selezionare di nuovo la persona.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>sarvo::SarvoApp</name>
+    <message>
+        <source>The data in %1 are in use by another running copy of the program.</source>
+        <translation>Dane w %1 są używane przez inną uruchomioną kopię programu.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::SaveDialog</name>
+    <message>
+        <source>%1 is one of the program&apos;s own files and cannot be replaced by a report. Choose another file.</source>
+        <translation>%1 jest jednym z plików samego programu i nie może zostać zastąpiony raportem. Wybierz inny plik.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
@@ -25,6 +39,20 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 nie jest zwykłym plikiem; nie jest ani odczytywany, ani zapisywany.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormNewUser</name>
+    <message>
+        <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
+        <translation>%1: plik osób nie może przechować liter %2. Zapisać je jako „?” (Tak) czy wrócić do pola (Nie)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormSarvo</name>
+    <message>
+        <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
+        <translation>Lista osób nie odpowiadała już plikowi osób, który zmienił inny program. Lista została wypełniona ponownie; nic nie zostało zrobione. Wybierz osobę ponownie.</translation>
     </message>
 </context>
 </TS>

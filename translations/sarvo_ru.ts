@@ -17,6 +17,20 @@
     </message>
 </context>
 <context>
+    <name>sarvo::SarvoApp</name>
+    <message>
+        <source>The data in %1 are in use by another running copy of the program.</source>
+        <translation>Данные в %1 используются другой запущенной копией программы.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::SaveDialog</name>
+    <message>
+        <source>%1 is one of the program&apos;s own files and cannot be replaced by a report. Choose another file.</source>
+        <translation>%1 — собственный файл программы, его нельзя заменить отчётом. Выберите другой файл.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::Store</name>
     <message>
         <source>The data are being changed by another program; nothing was written. Try again.</source>
@@ -25,6 +39,20 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 не является обычным файлом; он не читается и не записывается.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormNewUser</name>
+    <message>
+        <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
+        <translation>%1: файл сотрудников не может хранить буквы %2. Сохранить их как «?» (Да) или вернуться к полю (Нет)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormSarvo</name>
+    <message>
+        <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
+        <translation>Список сотрудников больше не соответствовал файлу сотрудников, который изменила другая программа. Список заполнен заново; ничего не сделано. Выберите сотрудника ещё раз.</translation>
     </message>
 </context>
 </TS>
