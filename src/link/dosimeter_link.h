@@ -137,10 +137,12 @@ public:
     DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
                   WaitTimer& retryTimer, const Clock& clock);
 
-    // The receive event: appends the piece, starts TimerWauth when it is stopped, and rejects a
-    // broken frame (error box with language line 75) or takes in a good one.
+    // The receive event: appends the piece and starts TimerWauth when it is stopped; a frame
+    // judged broken is reported (error box with language line 75) and a good one taken in, at
+    // once or, inside a sequence with boxes, once it has ended.
     void receive(QByteArrayView piece);
-    // The expiry of TimerWauth: stop it, error box with language line 75, purge, empty the buffer.
+    // The expiry of TimerWauth: stop it; a frame partly received is dropped and reported with
+    // language line 75 (inside a sequence with boxes, once it has ended).
     void TimerWauthTimer();
     // The expiry of the retry timer: the reading at the head of the queue is tried again.
     void retryQueued();

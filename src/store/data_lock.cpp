@@ -121,15 +121,4 @@ DataLock::~DataLock() {
     }
 }
 
-bool DataLock::heldExclusive(const fs::path& dataDir) {
-    std::lock_guard<std::mutex> hold(registryMutex());
-    auto it = registry().find(lockPath(dataDir));
-    return it != registry().end() && it->second->exclusive > 0;
-}
-
-bool DataLock::held(const fs::path& dataDir) {
-    std::lock_guard<std::mutex> hold(registryMutex());
-    return registry().count(lockPath(dataDir)) > 0;
-}
-
 } // namespace sarvo

@@ -34,10 +34,6 @@ public:
     DataLock(const DataLock&) = delete;
     DataLock& operator=(const DataLock&) = delete;
 
-    // Whether this process holds the lock of `dataDir` now, and how.
-    static bool heldExclusive(const std::filesystem::path& dataDir);
-    static bool held(const std::filesystem::path& dataDir);
-
     struct Entry; // what the process holds of one folder's lock
 
 private:
