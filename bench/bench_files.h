@@ -1,7 +1,7 @@
 #pragma once
 
 // Large data files for the timing programs, written in big blocks.
-#include "store/records.h"
+#include "core/store/records.h"
 
 #include <QFile>
 #include <filesystem>

@@ -3,14 +3,14 @@
 // 1,000,000 records, drawn offscreen. Asserts nothing.
 //   hist_views_bench [DIR]   (default: a temporary directory)
 #include "bench_files.h"
-#include "shell/language.h"
-#include "store/store.h"
-#include "views/form_sarvo.h"
-#include "views/hist_chart.h"
-#include "views/hist_filter.h"
-#include "views/hist_table_model.h"
-#include "views/text_forms.h"
-#include "views/user_list_grid.h"
+#include "core/text/language.h"
+#include "core/store/store.h"
+#include "gui/main/form_sarvo.h"
+#include "gui/history/hist_chart.h"
+#include "core/text/hist_filter.h"
+#include "gui/history/hist_table_model.h"
+#include "core/text/text_forms.h"
+#include "gui/main/user_list_grid.h"
 
 #include <QApplication>
 #include <QChartView>

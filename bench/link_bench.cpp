@@ -4,9 +4,9 @@
 // 2. The reading intake: from the receive event that completes a good frame to its History record
 //    written and flushed to the disk, and to the end of the intake; the officer's boxes answer at
 //    once, so their time is left out.
-#include "link/dosimeter_link.h"
-#include "link/frame.h"
-#include "store/store.h"
+#include "core/link/dosimeter_link.h"
+#include "core/link/frame.h"
+#include "core/store/store.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Timing program for the record store: prints its figures, asserts nothing.
 //   store_bench [DIR]   (default: a temporary directory)
 #include "bench_files.h"
-#include "store/store.h"
+#include "core/store/store.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the frame decoder, once one byte per receive event and once in pieces
 // of random sizes, emptying the buffer after each verdict as the program does. Every good frame is
 // encoded again and must decode to the same reading.
-#include "link/frame.h"
-#include "link/frame_decoder.h"
+#include "core/link/frame.h"
+#include "core/link/frame_decoder.h"
 
 #include <cstddef>
 #include <cstdint>

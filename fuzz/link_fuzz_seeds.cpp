@@ -1,5 +1,5 @@
 // Writes the fuzzer's seed corpus into the directory given: frames as a dosimeter sends them.
-#include "link/frame.h"
+#include "core/link/frame.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,13 +4,13 @@
 // reader is held to what it promises: a record written back reads back to the same bytes, a
 // stored name survives decoding and encoding unchanged, a record file yields exactly its whole
 // records, the language lines hold no line end, and a filter bound survives its edit text.
-#include "shell/language.h"
-#include "store/record_file.h"
-#include "store/records.h"
-#include "store/store_error.h"
-#include "views/filter_texts.h"
-#include "views/hist_filter.h"
-#include "views/text_forms.h"
+#include "core/text/language.h"
+#include "core/store/record_file.h"
+#include "core/store/records.h"
+#include "core/store/store_error.h"
+#include "core/text/filter_texts.h"
+#include "core/text/hist_filter.h"
+#include "core/text/text_forms.h"
 
 #include <QStringEncoder>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Writes the seed corpus of records_fuzz into the directory given: one input for each reader
 // (the first byte picks it), built from records, settings, a language file and filter texts as
 // the program writes and reads them.
-#include "store/records.h"
+#include "core/store/records.h"
 
 #include <QDir>
 #include <QFile>

@@ -59,4 +59,4 @@ Send a reading of dosimeter 1234 from another terminal:
 
 EOM
 cd "$run"
-"$build/src/shell/sarvo"
+"$build/src/gui/app/sarvo"

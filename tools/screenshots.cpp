@@ -9,12 +9,12 @@
 // Modal windows run event loops of their own, so everything here is driven by one polling
 // timer: each tick looks at what is on screen and takes the next step.
 
-#include "shell/form_abou.h"
-#include "shell/form_zast.h"
-#include "shell/sarvo_app.h"
-#include "views/form_med.h"
-#include "views/form_sarvo.h"
-#include "views/user_list_grid.h"
+#include "gui/dialogs/form_abou.h"
+#include "gui/dialogs/form_zast.h"
+#include "gui/app/sarvo_app.h"
+#include "gui/main/form_med.h"
+#include "gui/main/form_sarvo.h"
+#include "gui/main/user_list_grid.h"
 
 #include <QAbstractButton>
 #include <QApplication>

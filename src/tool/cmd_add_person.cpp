@@ -1,5 +1,5 @@
-#include "store/person_ops.h"
-#include "store/store.h"
+#include "core/store/person_ops.h"
+#include "core/store/store.h"
 #include "tool/commands.h"
 #include "tool/refusal.h"
 #include "tool/storable_texts.h"

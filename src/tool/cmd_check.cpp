@@ -1,7 +1,7 @@
-#include "store/record_file.h"
-#include "store/store.h"
+#include "core/store/record_file.h"
+#include "core/store/store.h"
 #include "tool/commands.h"
-#include "views/text_forms.h"
+#include "core/text/text_forms.h"
 
 #include <QDir>
 #include <QFileInfo>

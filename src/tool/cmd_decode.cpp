@@ -1,7 +1,7 @@
-#include "link/frame.h"
-#include "link/frame_decoder.h"
+#include "core/link/frame.h"
+#include "core/link/frame_decoder.h"
 #include "tool/commands.h"
-#include "views/text_forms.h"
+#include "core/text/text_forms.h"
 
 #include <QDate>
 #include <QFile>

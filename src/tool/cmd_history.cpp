@@ -1,8 +1,8 @@
-#include "store/store.h"
+#include "core/store/store.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
-#include "views/filter_texts.h"
-#include "views/text_forms.h"
+#include "core/text/filter_texts.h"
+#include "core/text/text_forms.h"
 
 namespace sarvo::tool {
 namespace {

@@ -1,7 +1,7 @@
-#include "store/store.h"
+#include "core/store/store.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
-#include "views/text_forms.h"
+#include "core/text/text_forms.h"
 
 namespace sarvo::tool {
 namespace {

@@ -1,5 +1,5 @@
-#include "shell/language.h"
-#include "store/store.h"
+#include "core/text/language.h"
+#include "core/store/store.h"
 #include "tool/commands.h"
 
 namespace sarvo::tool {

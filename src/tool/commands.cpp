@@ -1,6 +1,6 @@
 #include "tool/commands.h"
 
-#include "store/store_error.h"
+#include "core/store/store_error.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "tool/listing.h"
 
 #include "tool/commands.h"
-#include "views/text_forms.h"
+#include "core/text/text_forms.h"
 
 namespace sarvo::tool {
 

@@ -1,6 +1,6 @@
 #include "tool/person_lookup.h"
 
-#include "store/store.h"
+#include "core/store/store.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
 #include "tool/refusal.h"
 
-#include "shell/language.h"
-#include "store/store.h"
-#include "store/store_error.h"
+#include "core/text/language.h"
+#include "core/store/store.h"
+#include "core/store/store_error.h"
 #include "tool/commands.h"
 
 #include <QDir>

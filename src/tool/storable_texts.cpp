@@ -1,6 +1,6 @@
 #include "tool/storable_texts.h"
 
-#include "store/records.h"
+#include "core/store/records.h"
 
 namespace sarvo::tool {
 

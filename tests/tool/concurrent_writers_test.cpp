@@ -1,6 +1,6 @@
 // Several real sarvo-tool processes writing the same data directory at once, and the write lock
 // held by another program.
-#include "store/store.h"
+#include "core/store/store.h"
 #include "tool/run_tool.h"
 
 #include <QProcess>

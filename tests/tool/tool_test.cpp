@@ -1,4 +1,4 @@
-#include "store/store.h"
+#include "core/store/store.h"
 #include "tool/run_tool.h"
 
 #include <QFile>

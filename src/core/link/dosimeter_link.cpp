@@ -1,0 +1,295 @@
+#include "core/link/dosimeter_link.h"
+
+#include "core/link/fcs16.h"
+#include "core/text/language.h"
+#include "core/store/store.h"
+#include "core/store/store_error.h"
+#include "core/text/text_forms.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace sarvo {
+
+namespace {
+
+// Marks a sequence with message boxes as running for as long as it lives.
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+QString personGoneText(std::int32_t userNo) {
+    return QCoreApplication::translate(
+               "sarvo::DosimeterLink",
+               "The reading was stored in the history, but the record of person number %1 is no "
+               "longer in the user file, so it was not updated.")
+        .arg(userNo);
+}
+
+} // namespace
+
+DosimeterLink::DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
+                             WaitTimer& retryTimer, const Clock& clock)
+    : store_(store), officer_(officer), host_(host), timer_(timer), retry_(retryTimer),
+      clock_(clock) {}
+
+void DosimeterLink::receive(QByteArrayView piece) {
+    const FrameVerdict verdict = decoder_.receive(piece);
+    if (!timer_.isActive())
+        timer_.start();
+    if (verdict.waiting())
+        return;
+    timer_.stop();
+    if (verdict.rejected())
+        broken_ = true;
+    else
+        keep(decoder_.reading());
+    // The verdict is in hand: the next bytes start a frame of their own.
+    decoder_.clear();
+    run();
+}
+
+void DosimeterLink::TimerWauthTimer() {
+    timer_.stop();
+    // Inside a sequence the timer only ends a frame that is partly received.
+    if (running_ && decoder_.receiveCount() == 0 && !decoder_.escapeHeld())
+        return;
+    decoder_.clear();
+    broken_ = true;
+    run();
+}
+
+void DosimeterLink::retryQueued() {
+    run();
+}
+
+void DosimeterLink::activate() {
+    decoder_.clear();
+    BuildFcs16Table();
+    highlight_.on = false;
+}
+
+void DosimeterLink::setSavED(bool checked) {
+    if (savED_ == checked)
+        return;
+    savED_ = checked;
+    host_.savEDChanged(checked);
+}
+
+ClearEdResult DosimeterLink::mnu_ClearEDClick(long long recordIndex, std::int32_t userNo) {
+    if (recordIndex < 0 || userNo == 0)
+        return ClearEdResult::NotAsked;
+    try {
+        if (recordIndex >= store_.userCount())
+            return ClearEdResult::NotAsked;
+        if (!officer_.warningQuestion(L(78)))
+            return ClearEdResult::Declined;
+        return store_.updateUser(recordIndex, userNo, [](UserRecord& user) { user.ED = 0.0; })
+                   ? ClearEdResult::Cleared
+                   : ClearEdResult::Moved;
+    } catch (const StoreError& e) {
+        officer_.error(e.text());
+        return ClearEdResult::Failed;
+    }
+}
+
+void DosimeterLink::keep(const Reading& reading) {
+    const auto same = [&](const Queued& queued) { return queued.reading == reading; };
+    if ((current_ && *current_ == reading) || std::any_of(queue_.begin(), queue_.end(), same)) {
+        ++repeats_; // the same broadcast again
+        return;
+    }
+    if (queue_.size() >= kQueueCapacity) {
+        ++dropped_;
+        if (!droppedIds_.contains(reading.identifierText()))
+            droppedIds_ << reading.identifierText();
+        return;
+    }
+    queue_.push_back({reading, false});
+}
+
+void DosimeterLink::run() {
+    // Only the outermost call works through what was kept; a nested one returns at once, and the
+    // outermost loop finds what it kept.
+    if (running_)
+        return;
+    BusyScope scope(running_);
+    for (;;) {
+        if (broken_) {
+            broken_ = false;
+            officer_.error(L(75));
+            settle();
+            continue;
+        }
+        if (dropped_ > 0) {
+            const QString text = droppedText();
+            dropped_ = 0;
+            droppedIds_.clear();
+            officer_.error(text);
+            settle();
+            continue;
+        }
+        // A reading waiting for the lock keeps its place until the retry timer expires.
+        if (queue_.empty() || retry_.isActive())
+            break;
+        Queued item = std::move(queue_.front());
+        queue_.pop_front();
+        long long mark = -1;
+        if (intake(item, mark) == Outcome::LockBusy) {
+            queue_.push_front(std::move(item));
+            retry_.start();
+            break;
+        }
+        settle();
+        if (mark >= 0) {
+            highlight_ = {true, mark};
+            host_.highlightPerson(mark);
+        }
+    }
+}
+
+void DosimeterLink::settle() {
+    // Not yet when a frame is queued or partly received, or a box is still due.
+    if (!queue_.empty() || decoder_.receiveCount() > 0 || decoder_.escapeHeld() || broken_ ||
+        dropped_ > 0)
+        return;
+    host_.purgePort();
+    decoder_.clear();
+}
+
+QString DosimeterLink::droppedText() const {
+    return QCoreApplication::translate("sarvo::DosimeterLink",
+                                       "%n reading(s) arrived while too many others were waiting "
+                                       "and could not be taken in. Read these dosimeters again: %1",
+                                       nullptr, dropped_)
+        .arg(droppedIds_.join(QStringLiteral(", ")));
+}
+
+DosimeterLink::Outcome DosimeterLink::intake(Queued& item, long long& mark) {
+    bool historyWritten = false;
+    current_ = item.reading;
+    struct Reset {
+        std::optional<Reading>& current;
+        ~Reset() { current.reset(); }
+    } reset{current_};
+    try {
+        takeIn(item, historyWritten, mark);
+    } catch (const DataBusyError& e) {
+        // Before the History record nothing is written: the reading is tried again later.
+        if (!historyWritten)
+            return Outcome::LockBusy;
+        officer_.error(e.text());
+    } catch (const StoreError& e) {
+        officer_.error(e.text());
+    }
+    return Outcome::Done;
+}
+
+void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) {
+    const Reading& reading = item.reading;
+    // 1-3: say which dosimeter was read; nobody holds it -> nothing is written. Identifier 0 is
+    // no dosimeter, so it belongs to nobody.
+    const std::int64_t identifier = reading.identifier;
+    const std::int32_t userNo = identifier == 0 ? 0 : store_.findUserByIdentifier(identifier);
+    if (!item.announced) {
+        item.announced = true;
+        officer_.information(L(76) + QLatin1Char(' ') + reading.identifierText());
+    }
+    long long index = -1;
+    if (userNo != 0)
+        person_ = readPerson(userNo, index);
+    if (index < 0) {
+        officer_.error(L(92));
+        return;
+    }
+
+    // 4-6: one History record.
+    const QDateTime now = clock_.now();
+    HistoryRecord history;
+    history.HistDate = daysFromDate(now.date());
+    history.HistTime = fractionFromTime(now.time());
+    history.UserNo = userNo;
+    history.DosimeterId = identifier;
+    history.Dose = reading.dose();
+    history.DoseSum = history.Dose + person_.ED;
+    store_.appendHistory(history);
+    historyWritten = true;
+
+    // 7: add the dose to ED when armed and confirmed.
+    if (savED_ && officer_.warningQuestion(L(79))) {
+        if (!rewritePerson(index, userNo, [&](UserRecord& user) { user.ED += history.Dose; })) {
+            officer_.error(personGoneText(userNo));
+            return;
+        }
+        setSavED(false);
+    }
+
+    // 8-10: the dose-rate lines; those that differ from the stored text are new.
+    const int year = clock_.now().date().year();
+    std::vector<DoseRateRow> rows;
+    std::vector<QByteArray> lines;
+    lines.reserve(reading.entries.size());
+    for (size_t k = 0; k < reading.entries.size(); ++k) {
+        const DoseRateEntry& entry = reading.entries[k];
+        const QByteArray line = entry.line(year).toLatin1().left(kMedCapacity);
+        if (line != person_.MED[k])
+            rows.push_back(
+                {static_cast<int>(k), entry.dateText(year), entry.timeText(), entry.rateText()});
+        lines.push_back(line);
+    }
+    host_.setDoseRateLog(rows);
+    if (!rewritePerson(index, userNo, [&](UserRecord& user) {
+            for (size_t k = 0; k < lines.size(); ++k)
+                user.MED[k] = lines[k];
+        })) {
+        officer_.error(personGoneText(userNo));
+        return;
+    }
+
+    // 11: show what is new; 12-13 (purge, mark the person) follow when the sequence settles.
+    if (!rows.empty())
+        host_.showDoseRateLog(person_);
+    mark = index;
+}
+
+UserRecord DosimeterLink::readPerson(std::int32_t userNo, long long& index) {
+    // Under one lock, so that no other program reorders the file between look-up and read.
+    const DataLock guard = store_.readLock();
+    index = store_.findUserIndex(userNo);
+    return index < 0 ? UserRecord{} : store_.readUser(index);
+}
+
+bool DosimeterLink::rewritePerson(long long& index, std::int32_t userNo,
+                                  const std::function<void(UserRecord&)>& change) {
+    // The record is read again and only this change is applied, so that nothing another writer
+    // stored while the officer was asked is lost; should the file have been reordered meanwhile,
+    // the person is looked up again, under the same lock. The History record is written already:
+    // a file locked by another program is tried again until the change goes through.
+    auto apply = [&](UserRecord& user) {
+        change(user);
+        person_ = user;
+    };
+    bool told = false;
+    for (;;) {
+        try {
+            const DataLock guard = store_.writeLock();
+            if (store_.updateUser(index, userNo, apply))
+                return true;
+            index = store_.findUserIndex(userNo);
+            return index >= 0 && store_.updateUser(index, userNo, apply);
+        } catch (const DataBusyError& busy) {
+            if (!told)
+                officer_.error(busy.text());
+            told = true;
+        }
+    }
+}
+
+} // namespace sarvo

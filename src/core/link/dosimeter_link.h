@@ -1,0 +1,210 @@
+#pragma once
+
+#include "core/link/frame_decoder.h"
+#include "core/link/wait_timer.h"
+#include "core/store/records.h"
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace sarvo {
+
+class Store;
+
+// The officer's message boxes. The window shows them as modal message boxes (which keep the
+// event loop running); tests answer from a script.
+class Officer {
+public:
+    virtual ~Officer() = default;
+    // Information box with an OK button.
+    virtual void information(const QString& text) = 0;
+    // Error box with an OK button.
+    virtual void error(const QString& text) = 0;
+    // Warning box with Yes and No; true for Yes.
+    virtual bool warningQuestion(const QString& text) = 0;
+};
+
+// The workstation's clock: local date and time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+// One row of StringGridMED: column 0 the entry number k (from 0), then the date, time and rate
+// texts of its dose-rate line.
+struct DoseRateRow {
+    int k = 0;
+    QString date;
+    QString time;
+    QString rate;
+    friend bool operator==(const DoseRateRow&, const DoseRateRow&) = default;
+};
+
+// What the link asks of the main window besides the message boxes.
+class LinkHost {
+public:
+    virtual ~LinkHost() = default;
+    // Purge the serial port's input and output queues. A failure of the port is the window's to
+    // report; the link goes on as if the purge had been done.
+    virtual void purgePort() = 0;
+    // Empty rows 1 to 100 of StringGridMED and write `rows` from row 1 down (no rows: the grid is
+    // left empty). Called by every intake of a known person.
+    virtual void setDoseRateLog(const std::vector<DoseRateRow>& rows) = 0;
+    // Show TFormMED modally and return when it is closed. Called only when the grid holds at least
+    // one row. `person` is the in-memory User record, whose names go into the title line.
+    virtual void showDoseRateLog(const UserRecord& person) = 0;
+    // Make row recordIndex + 1 of StringGridUser the top visible row and repaint the list; the
+    // highlight mark (see DosimeterLink::highlight()) is already on for that record.
+    virtual void highlightPerson(long long recordIndex) = 0;
+    // The check mark of mnu_SavED changed inside the link (the intake unchecks it after a Yes).
+    virtual void savEDChanged(bool checked) { (void)checked; }
+};
+
+// The highlight mark of the list of persons: the record whose reading was taken in last.
+struct HighlightMark {
+    bool on = false;
+    long long recordIndex = -1;
+};
+
+// What mnu_ClearEDClick did.
+enum class ClearEdResult {
+    NotAsked, // the row holds no person: nothing asked, nothing written
+    Declined, // the officer answered No
+    Cleared,  // ED of the person is 0.0 now
+    Moved,    // the record of the row holds someone else now (the file was reordered): nothing
+              // written; the window says so and fills its list again
+    Failed,   // a file operation failed; the officer has seen its text
+};
+
+// The dosimeter link of the main window without the window: the receive event with its frame
+// decoder, the answer-wait timer TimerWauth, the reading intake over the store, mnu_SavED and
+// mnu_ClearED. Everything runs on the user-interface thread.
+//
+// Wiring in TFormSarvo:
+//   - ComPortSarvoRxChar: switch back to the list of persons when the history table or chart is
+//     showing, read the bytes waiting, and hand them to receive() (also when they are 0).
+//   - TimerWauth: a QTimer wrapped in QtWaitTimer; its timeout() calls TimerWauthTimer().
+//   - The retry timer: a QTimer wrapped in QtWaitTimer (kLockRetryMs); its timeout() calls
+//     retryQueued().
+//   - FormActivate: activate() (empties the buffer, rebuilds Fcs16Table, clears the highlight).
+//   - StringGridUserClick: clearHighlight(); StringGridUserDrawCell reads highlight().
+//   - mnu_SavED: mnu_SavEDClick() and savED(); LinkHost::savEDChanged() tells of a change made by
+//     the intake. mnu_ClearED: mnu_ClearEDClick(selected row - 1, UserNo the row shows).
+//
+// No reading is dropped in silence. The boxes of a sequence (the intake, the reject, the timer's
+// expiry, the dose-rate log window) keep the event loop running, so receive() and the timers'
+// slots are called again inside a sequence. Such a nested call goes on as usual: its bytes go to
+// the decoder, whose rules stay (bytes behind a complete frame in one buffer reject it, the
+// timer, the checks), and the decoder is emptied right after each verdict so that the next frame
+// starts afresh. What a nested call judges is kept and dealt with by the outermost call only,
+// once the sequence under way has ended, never inside it:
+//   - a good frame is queued in arrival order (at most kQueueCapacity) and taken in later, each
+//     with its own boxes. A frame equal to the one being taken in or to one already queued
+//     (identifier, dose and entries alike) is the same broadcast sent again and is dropped
+//     without a word. A different frame that finds the queue full is dropped; the officer is
+//     told once, after the sequence under way, how many were dropped and which dosimeters sent
+//     them.
+//   - a broken frame, or a frame that did not complete in time, is reported with one box of
+//     language line 75 after the sequence under way, however many there were meanwhile (they
+//     are alike to the officer: a dosimeter to be read again).
+// After each sequence the port is purged and the buffer emptied only when no frame is queued and
+// none is partly received; otherwise the bytes that follow belong to a frame still to come.
+//
+// The data files may be locked by another program (DataBusyError after the store's wait). A
+// reading that meets the lock before its History record is written goes back to the head of the
+// queue and is tried again by retryQueued() when the retry timer expires; its identifier box is
+// not shown twice. Once the History record is written, the rewrite of the person (the ED addition,
+// the dose-rate lines) is tried again until it goes through, the officer being told once with the
+// store's text, so that a confirmed dose reaches ED exactly once.
+class DosimeterLink {
+public:
+    // Readings kept while a sequence with boxes runs.
+    static constexpr int kQueueCapacity = 32;
+
+    DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
+                  WaitTimer& retryTimer, const Clock& clock);
+
+    // The receive event: appends the piece and starts TimerWauth when it is stopped; a frame
+    // judged broken is reported (error box with language line 75) and a good one taken in, at
+    // once or, inside a sequence with boxes, once it has ended.
+    void receive(QByteArrayView piece);
+    // The expiry of TimerWauth: stop it; a frame partly received is dropped and reported with
+    // language line 75 (inside a sequence with boxes, once it has ended).
+    void TimerWauthTimer();
+    // The expiry of the retry timer: the reading at the head of the queue is tried again.
+    void retryQueued();
+    // Activation of the main window: empty the buffer, rebuild Fcs16Table, highlight off.
+    // TimerWauth keeps running or stays stopped.
+    void activate();
+
+    bool savED() const { return savED_; }
+    void setSavED(bool checked);
+    void mnu_SavEDClick() { setSavED(!savED_); }
+    // Asks language line 78; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0 when
+    // that record still holds `userNo` (the person the row shows). Nothing is asked when the
+    // index holds no record or `userNo` is 0.
+    ClearEdResult mnu_ClearEDClick(long long recordIndex, std::int32_t userNo);
+
+    HighlightMark highlight() const { return highlight_; }
+    void clearHighlight() { highlight_.on = false; }
+
+    // The shared in-memory User record: the person of the last reading taken in.
+    const UserRecord& person() const { return person_; }
+    const FrameDecoder& decoder() const { return decoder_; }
+    // True while a sequence with message boxes runs.
+    bool busy() const { return running_; }
+    // Readings waiting to be taken in.
+    int queued() const { return static_cast<int>(queue_.size()); }
+    // Frames dropped as repeats of a reading being taken in or queued, for diagnostics.
+    long long repeats() const { return repeats_; }
+
+private:
+    struct Queued {
+        Reading reading;
+        bool announced = false; // the identifier box has been shown
+    };
+    enum class Outcome { Done, LockBusy };
+
+    void keep(const Reading& reading);
+    void run();
+    void settle();
+    Outcome intake(Queued& item, long long& mark);
+    void takeIn(Queued& item, bool& historyWritten, long long& mark);
+    UserRecord readPerson(std::int32_t userNo, long long& index);
+    bool rewritePerson(long long& index, std::int32_t userNo,
+                       const std::function<void(UserRecord&)>& change);
+    QString droppedText() const;
+
+    Store& store_;
+    Officer& officer_;
+    LinkHost& host_;
+    WaitTimer& timer_;
+    WaitTimer& retry_;
+    const Clock& clock_;
+    FrameDecoder decoder_;
+    UserRecord person_;
+    HighlightMark highlight_;
+    bool savED_ = false;
+    bool running_ = false;
+    std::deque<Queued> queue_;
+    std::optional<Reading> current_; // the reading being taken in
+    bool broken_ = false;            // a frame was rejected or expired; line 75 still to show
+    int dropped_ = 0;                // readings dropped on a full queue, not yet told
+    QStringList droppedIds_;
+    long long repeats_ = 0;
+};
+
+} // namespace sarvo

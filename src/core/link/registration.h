@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/store/store.h"
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace sarvo {
+
+// Language lines of the registration.
+inline constexpr int kLineIdTooLong = 43;       // more than 16 characters typed
+inline constexpr int kLineIdNotNumber = 44;     // not a dosimeter number
+inline constexpr int kLineReplaceId = 93;       // question: replace the person's dosimeter?
+inline constexpr int kLineIdRegistered = 94;    // somebody holds that dosimeter already
+inline constexpr int kRegistrationTextMax = 16; // characters the field takes
+
+// The check of the registration dialog's OK: at most 16 characters.
+bool registrationTextFits(const QString& text);
+
+// The identifier the officer typed: the dosimeter's decimal number, whose digits are the
+// hexadecimal digits of the stored value ("1234" gives 0x1234, "0" gives 0 = no dosimeter).
+// Nothing for an empty text, more than 16 digits, or any character that is not a decimal digit
+// (blanks, signs and letters included).
+std::optional<std::int64_t> registrationValue(const QString& text);
+
+// What registering `value` to a person needs, decided before the person's record is changed.
+enum class RegistrationCheck {
+    Accepted,          // may be stored
+    AlreadyRegistered, // line 94: a person (the same one included) holds the value
+};
+RegistrationCheck checkRegistration(Store& store, std::int64_t value);
+
+// Whether the officer is asked (line 93) before `value` replaces the identifier `held`: only
+// when both are non-zero. Without a question the value is stored (0 removes the dosimeter).
+bool replacementNeedsQuestion(std::int64_t held, std::int64_t value);
+
+// Writes the registration into record `index` of the person `userNo`: the record is read again
+// and only its identifier is set, to `value` when the person holds none, when the value is 0,
+// or when `replace` is true; otherwise the record is written back as it is. False, and nothing
+// written, when the record no longer holds that person.
+bool storeRegistration(Store& store, long long index, std::int32_t userNo, std::int64_t value,
+                       bool replace);
+
+// English texts of the registration's lines, for when no language file is loaded.
+QString registrationEnglishText(int line);
+
+} // namespace sarvo

@@ -1,0 +1,124 @@
+#include "core/store/data_lock.h"
+
+#include "core/store/platform.h"
+#include "core/store/store_error.h"
+
+#include <QThread>
+#include <cerrno>
+#include <map>
+#include <mutex>
+
+namespace sarvo {
+
+namespace fs = std::filesystem;
+
+// What the process holds of one data folder's lock.
+struct DataLock::Entry {
+    platform::LockHandle handle = platform::kNoLock;
+    int shared = 0;    // guards taken shared
+    int exclusive = 0; // guards taken exclusive
+};
+
+namespace {
+
+std::mutex& registryMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// One entry a lock file, by its path, for the whole process.
+std::map<fs::path, DataLock::Entry*>& registry() {
+    static std::map<fs::path, DataLock::Entry*> entries;
+    return entries;
+}
+
+fs::path lockPath(const fs::path& dataDir) {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(dataDir, ec);
+    return (ec ? dataDir : absolute).lexically_normal() / DataLock::kFileName;
+}
+
+// Tries until `wait` has passed; 0 or the last error.
+int lockWithin(platform::LockHandle handle, bool exclusive, std::chrono::milliseconds wait) {
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    auto pause = std::chrono::milliseconds(2);
+    for (;;) {
+        int error = platform::tryLock(handle, exclusive);
+        if (error != EWOULDBLOCK && error != EAGAIN)
+            return error;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return error;
+        QThread::msleep(static_cast<unsigned long>(pause.count()));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+    }
+}
+
+} // namespace
+
+DataLock::DataLock(const fs::path& dataDir, Kind kind, std::chrono::milliseconds wait)
+    : exclusive_(kind == Kind::Exclusive) {
+    const fs::path path = lockPath(dataDir);
+    std::lock_guard<std::mutex> hold(registryMutex());
+    auto& entries = registry();
+    auto it = entries.find(path);
+    if (it == entries.end()) {
+        std::error_code ec;
+        if (!exclusive_ && !fs::is_directory(path.parent_path(), ec))
+            return;
+        int error = 0;
+        platform::LockHandle handle =
+            platform::openLockFile(path, path.parent_path() / "DataUsers.usr", exclusive_, error);
+        if (handle == platform::kNoLock) {
+            if (!exclusive_)
+                return; // nobody can write there: nothing to guard against
+            throw errorFromSystem(error);
+        }
+        if (int e = lockWithin(handle, exclusive_, wait)) {
+            platform::closeLockFile(handle);
+            if (e == EWOULDBLOCK || e == EAGAIN)
+                throw DataBusyError();
+            throw errorFromSystem(e);
+        }
+        it = entries.emplace(path, new Entry{handle, 0, 0}).first;
+    } else if (exclusive_ && it->second->exclusive == 0) {
+        // Held shared by this process: turn it exclusive. Should that fail, the shared lock is
+        // taken again for the guards that hold it.
+        if (int e = lockWithin(it->second->handle, true, wait)) {
+            lockWithin(it->second->handle, false, std::chrono::hours(1));
+            if (e == EWOULDBLOCK || e == EAGAIN)
+                throw DataBusyError();
+            throw errorFromSystem(e);
+        }
+        turnedExclusive_ = true;
+    }
+    entry_ = it->second;
+    (exclusive_ ? entry_->exclusive : entry_->shared) += 1;
+}
+
+DataLock::DataLock(DataLock&& other) noexcept
+    : entry_(other.entry_), exclusive_(other.exclusive_), turnedExclusive_(other.turnedExclusive_) {
+    other.entry_ = nullptr;
+}
+
+DataLock::~DataLock() {
+    if (!entry_)
+        return;
+    std::lock_guard<std::mutex> hold(registryMutex());
+    (exclusive_ ? entry_->exclusive : entry_->shared) -= 1;
+    if (entry_->exclusive == 0 && entry_->shared == 0) {
+        platform::unlock(entry_->handle);
+        platform::closeLockFile(entry_->handle);
+        auto& entries = registry();
+        for (auto it = entries.begin(); it != entries.end(); ++it)
+            if (it->second == entry_) {
+                entries.erase(it);
+                break;
+            }
+        delete entry_;
+    } else if (turnedExclusive_) {
+        // Back to the shared lock the outer guards took.
+        platform::tryLock(entry_->handle, false);
+    }
+}
+
+} // namespace sarvo

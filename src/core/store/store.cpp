@@ -1,0 +1,466 @@
+#include "core/store/store.h"
+
+#include "core/store/platform.h"
+#include "core/store/record_file.h"
+#include "core/store/store_error.h"
+
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QtEndian>
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace sarvo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using UserBytes = std::array<char, kUserRecordSize>;
+using HistoryBytes = std::array<char, kHistoryRecordSize>;
+
+std::function<fs::path(const fs::path&, int)>& temporaryNames() {
+    static std::function<fs::path(const fs::path&, int)> names;
+    return names;
+}
+
+// "DataUsers.usr.k3J9qZ.tmp": the target's name, six random letters or digits, ".tmp".
+fs::path randomTemporaryName(const fs::path& target) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string tail(6, '0');
+    for (char& c : tail)
+        c = letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters - 1))];
+    fs::path name = target;
+    name += "." + tail + ".tmp";
+    return name;
+}
+
+void removeQuietly(const fs::path& path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+}
+
+} // namespace
+
+bool isReplacementTemporary(const QString& fileName) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(Sarvo\.ini|DataUsers\.usr|DataHist\.hst)(\.[A-Za-z0-9]{6})?\.tmp$)"));
+    return pattern.match(fileName).hasMatch();
+}
+
+void setTemporaryNamesForTest(std::function<fs::path(const fs::path&, int)> names) {
+    temporaryNames() = std::move(names);
+}
+
+Store::Store(fs::path baseDir, bool readOnly) : base_(std::move(baseDir)), readOnly_(readOnly) {}
+
+fs::path Store::settingsPath() const {
+    return base_ / "Sarvo.ini";
+}
+fs::path Store::dataDir() const {
+    return base_ / "DB";
+}
+fs::path Store::userPath() const {
+    return dataDir() / "DataUsers.usr";
+}
+fs::path Store::historyPath() const {
+    return dataDir() / "DataHist.hst";
+}
+
+void Store::ensureDataDir() {
+    if (readOnly_)
+        return;
+    std::error_code ec;
+    if (fs::is_directory(dataDir(), ec))
+        return;
+    if (int error = platform::makePrivateDirectory(dataDir()); error && error != EEXIST)
+        throw errorFromSystem(error);
+}
+
+DataLock Store::writeLock() {
+    if (readOnly_)
+        throw errorFromSystem(EACCES);
+    ensureDataDir();
+    return DataLock(dataDir(), DataLock::Kind::Exclusive);
+}
+
+DataLock Store::readLock() {
+    return DataLock(dataDir(), DataLock::Kind::Shared);
+}
+
+long long Store::userCount() {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    return file.count();
+}
+
+UserRecord Store::readUser(long long index) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    UserBytes bytes;
+    file.read(index, bytes.data());
+    file.close();
+    return UserRecord::fromBytes(bytes.data());
+}
+
+void Store::writeUser(long long index, const UserRecord& user) {
+    DataLock lock = writeLock();
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    file.write(index, bytes.data());
+    file.sync();
+    file.close();
+}
+
+bool Store::updateUser(long long index, std::int32_t userNo,
+                       const std::function<void(UserRecord&)>& change) {
+    DataLock lock = writeLock();
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    if (index < 0 || index >= file.count())
+        return false;
+    UserBytes bytes;
+    file.read(index, bytes.data());
+    UserRecord user = UserRecord::fromBytes(bytes.data());
+    if (user.UserNo != userNo)
+        return false;
+    change(user);
+    user.toBytes(bytes.data());
+    file.write(index, bytes.data());
+    file.sync();
+    file.close();
+    return true;
+}
+
+void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit,
+                        bool medLines) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, UserRecord::fromBytes(bytes, medLines)))
+            break;
+    file.close();
+}
+
+std::vector<UserRecord> Store::readUsers() {
+    std::vector<UserRecord> users;
+    forEachUser([&](long long, const UserRecord& u) {
+        users.push_back(u);
+        return true;
+    });
+    return users;
+}
+
+std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    while (const char* bytes = file.next()) {
+        // Only the two fields compared are decoded.
+        std::int64_t id;
+        std::int32_t userNo;
+        std::memcpy(&id, bytes + 96, sizeof id);
+        std::memcpy(&userNo, bytes + 84, sizeof userNo);
+        if (qFromLittleEndian(id) == identifier)
+            return qFromLittleEndian(userNo);
+    }
+    file.close();
+    return 0;
+}
+
+long long Store::findUserIndex(std::int32_t userNo) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    for (; const char* bytes = file.next(); ++k) {
+        std::int32_t no;
+        std::memcpy(&no, bytes + 84, sizeof no);
+        if (qFromLittleEndian(no) == userNo)
+            return k;
+    }
+    file.close();
+    return -1;
+}
+
+std::int32_t Store::appendPerson(const QString& last, const QString& first, const QString& middle,
+                                 const QString& department) {
+    DataLock lock = writeLock();
+    RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    const long long count = file.count();
+    UserRecord user;
+    user.setTexts(last, first, middle, department);
+    user.UserNo = static_cast<std::int32_t>(count + 1);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    file.write(count, bytes.data());
+    file.sync();
+    file.close();
+    return user.UserNo;
+}
+
+namespace {
+
+// The part of a last name that the name order looks at: up to three bytes and how many.
+struct NameKey {
+    unsigned char length;
+    unsigned char c[3];
+};
+
+NameKey nameKey(const char* lengthAndText) {
+    NameKey key{
+        static_cast<unsigned char>(std::min<int>(static_cast<unsigned char>(lengthAndText[0]), 3)),
+        {0, 0, 0}};
+    for (int i = 0; i < key.length; ++i)
+        key.c[i] = static_cast<unsigned char>(lengthAndText[1 + i]);
+    return key;
+}
+
+inline bool goesBefore(const NameKey& b, const NameKey& a) {
+    for (int i = 0; i < 3; ++i) {
+        if (i >= a.length || i >= b.length)
+            return false;
+        if (b.c[i] != a.c[i])
+            return b.c[i] < a.c[i];
+    }
+    return false;
+}
+
+} // namespace
+
+bool Store::sortByName() {
+    DataLock lock = writeLock();
+    return rewriteInNameOrder(nullptr);
+}
+
+std::int32_t Store::addPerson(const QString& last, const QString& first, const QString& middle,
+                              const QString& department) {
+    DataLock lock = writeLock();
+    UserRecord user;
+    user.setTexts(last, first, middle, department);
+    user.UserNo = static_cast<std::int32_t>(userCount() + 1);
+    UserBytes bytes;
+    user.toBytes(bytes.data());
+    rewriteInNameOrder(bytes.data());
+    return user.UserNo;
+}
+
+long long Store::firstOutOfNameOrder() {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    NameKey previous{};
+    while (const char* bytes = file.next()) {
+        const NameKey key = nameKey(bytes);
+        if (k > 0 && goesBefore(key, previous))
+            return k;
+        previous = key;
+        ++k;
+    }
+    return -1;
+}
+
+bool Store::rewriteInNameOrder(const char* extraRecord) {
+    // The passes of the bubble sort run over the last names held in memory; the records
+    // themselves are copied once, in their new order, into a file that replaces the old one.
+    // `extraRecord`, when given, is a new record after the last one of the file.
+    struct Entry {
+        NameKey key;
+        std::int32_t index;
+    };
+    std::vector<Entry> order;
+    {
+        RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+        while (const char* bytes = file.next())
+            order.push_back({nameKey(bytes), static_cast<std::int32_t>(order.size())});
+        file.close();
+    }
+    const std::int32_t stored = static_cast<std::int32_t>(order.size());
+    if (extraRecord)
+        order.push_back({nameKey(extraRecord), stored});
+    bool changed = false;
+    bool exchanged = !order.empty();
+    while (exchanged) {
+        exchanged = false;
+        for (size_t i = 0; i + 1 < order.size(); ++i) {
+            if (goesBefore(order[i + 1].key, order[i].key)) {
+                std::swap(order[i], order[i + 1]);
+                exchanged = true;
+            }
+        }
+        changed = changed || exchanged;
+    }
+    if (!changed && !extraRecord)
+        return false;
+
+    RecordFile source(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
+    replaceFile(userPath(), [&](std::FILE* out) {
+        UserBytes bytes;
+        for (const Entry& entry : order) {
+            const char* record = extraRecord;
+            if (entry.index != stored) {
+                source.read(entry.index, bytes.data());
+                record = bytes.data();
+            }
+            if (std::fwrite(record, 1, kUserRecordSize, out) != size_t{kUserRecordSize})
+                throw errorFromSystem(errno ? errno : EIO);
+        }
+    });
+    return true;
+}
+
+long long Store::historyCount() {
+    DataLock lock = readLock();
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    return file.count();
+}
+
+void Store::appendHistory(const HistoryRecord& record) {
+    DataLock lock = writeLock();
+    RecordFile file(historyPath(), kHistoryRecordSize, RecordFile::Mode::OpenOrCreate);
+    HistoryBytes bytes;
+    record.toBytes(bytes.data());
+    file.append(bytes.data());
+    file.sync();
+    file.close();
+}
+
+void Store::forEachHistory(const std::function<bool(long long, const HistoryRecord&)>& visit) {
+    DataLock lock = readLock();
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, HistoryRecord::fromBytes(bytes)))
+            break;
+    file.close();
+}
+
+void Store::forEachHistoryOf(std::int32_t userNo,
+                             const std::function<bool(long long, const HistoryRecord&)>& visit) {
+    if (userNo == 0)
+        return;
+    DataLock lock = readLock();
+    RecordFile file(historyPath(), kHistoryRecordSize, readMode());
+    const std::int32_t wanted = qToLittleEndian(userNo);
+    long long k = 0;
+    size_t records = 0;
+    while (const char* block = file.nextBlock(records)) {
+        for (size_t i = 0; i < records; ++i, ++k) {
+            const char* bytes = block + i * kHistoryRecordSize;
+            if (std::memcmp(bytes + 32, &wanted, sizeof wanted) == 0 &&
+                !visit(k, HistoryRecord::fromBytes(bytes)))
+                return;
+        }
+    }
+    file.close();
+}
+
+std::optional<SettingsRecord> Store::readSettings() {
+    DataLock lock = readLock();
+    int error = 0;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        platform::openFile(settingsPath(), platform::Access::ReadOnly, error), &std::fclose);
+    if (!file) {
+        if (error == ENOENT)
+            return std::nullopt;
+        throw openError(error, QString::fromStdString(settingsPath().string()));
+    }
+    QByteArray bytes(kSettingsRecordSize + 1 + kPortExtensionCapacity, '\0');
+    size_t got = std::fread(bytes.data(), 1, static_cast<size_t>(bytes.size()), file.get());
+    if (std::ferror(file.get()))
+        throw errorFromSystem(errno ? errno : EIO);
+    if (got < static_cast<size_t>(kSettingsRecordSize))
+        throw readBeyondEnd();
+    bytes.truncate(static_cast<qsizetype>(got));
+    return SettingsRecord::fromFileBytes(bytes);
+}
+
+SettingsRecord Store::loadSettings(std::uint8_t defaultLangIndex) {
+    if (auto existing = readSettings())
+        return *existing;
+    SettingsRecord settings = SettingsRecord::defaults(defaultLangIndex);
+    if (readOnly_)
+        return settings;
+    DataLock lock = writeLock();
+    if (auto existing = readSettings()) // another program made it meanwhile
+        return *existing;
+    saveSettings(settings);
+    return settings;
+}
+
+void Store::replaceFile(const fs::path& target, const std::function<void(std::FILE*)>& write) {
+    if (readOnly_)
+        throw errorFromSystem(EACCES);
+    // A fresh file of a name nobody uses: created exclusively, so a link or a file planted
+    // under that name is never written through; another name is tried instead.
+    fs::path temporary;
+    std::FILE* out = nullptr;
+    int error = 0;
+    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
+        temporary =
+            temporaryNames() ? temporaryNames()(target, attempt) : randomTemporaryName(target);
+        out = platform::createExclusive(temporary, target, error);
+        if (!out && error != EEXIST)
+            break;
+    }
+    if (!out)
+        throw errorFromSystem(error);
+    try {
+        write(out);
+        if (int e = platform::syncFile(out))
+            throw errorFromSystem(e);
+    } catch (...) {
+        std::fclose(out);
+        removeQuietly(temporary);
+        throw;
+    }
+    if (std::fclose(out) != 0) {
+        const int e = errno;
+        removeQuietly(temporary);
+        throw errorFromSystem(e);
+    }
+    if (int e = platform::replaceFile(temporary, target)) {
+        removeQuietly(temporary);
+        throw errorFromSystem(e);
+    }
+}
+
+void Store::saveSettings(const SettingsRecord& settings) {
+    DataLock lock = writeLock();
+    const QByteArray bytes = settings.toFileBytes();
+    replaceFile(settingsPath(), [&bytes](std::FILE* out) {
+        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
+            static_cast<size_t>(bytes.size()))
+            throw errorFromSystem(errno ? errno : EIO);
+    });
+}
+
+SettingsRecord Store::updateSettings(const SettingsRecord& fallback,
+                                     const std::function<void(SettingsRecord&)>& change) {
+    DataLock lock = writeLock();
+    SettingsRecord settings = readSettings().value_or(fallback);
+    change(settings);
+    saveSettings(settings);
+    return settings;
+}
+
+void Store::savePortChoice(const QString& portName, SettingsRecord& settings) {
+    settings = updateSettings(
+        settings, [&portName](SettingsRecord& stored) { stored.setPortName(portName); });
+}
+
+bool Store::saveLanguageChoice(std::uint8_t langIndex, SettingsRecord& settings) {
+    DataLock lock = writeLock();
+    std::optional<SettingsRecord> stored = readSettings();
+    if (!stored)
+        return false;
+    settings = *stored;
+    settings.LangIndex = langIndex;
+    saveSettings(settings);
+    return true;
+}
+
+} // namespace sarvo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/store/records.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+#include <cstdint>
+
+namespace sarvo {
+
+// Number in general format: at most 15 significant digits, trailing zeros and a trailing
+// separator dropped; magnitudes below 0.0001 or with more than 15 integer digits as mantissa,
+// "E" and exponent (0.00005 -> "5E-5").
+QString formatNumber(double value, QChar decimalSeparator = QLatin1Char(','));
+
+// The 16 hexadecimal digits of an identifier, upper case, zero-filled.
+QString identifierHex16(std::int64_t identifier);
+// The identifier display text: its 16 hexadecimal digits read as a decimal number, without
+// leading zeros ("0" for none). An identifier whose digits include A to F cannot be read so; it
+// is shown as its hexadecimal digits without leading zeros.
+QString identifierDisplayText(std::int64_t identifier);
+bool identifierHasLetters(std::int64_t identifier);
+
+// Date-time values count days since 30 December 1899; the fraction is the time of day. A value
+// that is not finite gives an invalid date or time (shown as an empty text).
+QDate dateFromDays(double days);
+double daysFromDate(const QDate& date);
+// A fraction of a day, rounded to the millisecond.
+QTime timeFromFraction(double fraction);
+double fractionFromTime(const QTime& time);
+
+// The date and time patterns of a locale with the program's separators: "." in dates, ":" in
+// times, and without the time-zone part of a long time pattern.
+class ValueFormats {
+public:
+    explicit ValueFormats(const QLocale& locale);
+    // The formats of the workstation's locale (LANG / LC_TIME).
+    static const ValueFormats& system();
+
+    QString datePattern() const { return datePattern_; }
+    QString timePattern() const { return timePattern_; }
+    QString date(double days) const;
+    QString date(const QDate& date) const;
+    QString time(double fraction) const;
+    QString time(const QTime& time) const;
+
+private:
+    QLocale locale_;
+    QString datePattern_;
+    QString timePattern_;
+};
+
+// The name cell of the list of persons: blank, last name, blank, first name, blank, middle name.
+QString nameCell(const UserRecord& user);
+
+} // namespace sarvo

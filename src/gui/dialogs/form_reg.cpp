@@ -1,0 +1,97 @@
+#include "gui/dialogs/form_reg.h"
+
+#include "core/link/registration.h"
+#include "core/text/language.h"
+#include "gui/common/message_boxes.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace sarvo {
+
+TFormReg::TFormReg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFormReg"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint);
+    setModal(true);
+
+    LblReg = new QLabel(this);
+    LblReg->setObjectName(QStringLiteral("LblReg"));
+    EditReg = new QLineEdit(this);
+    EditReg->setObjectName(QStringLiteral("EditReg"));
+    EditReg->setMaxLength(kRegistrationTextMax);
+    EditReg->installEventFilter(this);
+    LblReg->setBuddy(EditReg);
+    BtnOk = new QPushButton(this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    BtnCancel = new QPushButton(this);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LblReg);
+    layout->addWidget(EditReg);
+    layout->addLayout(buttons);
+    setFixedSize(280, 110);
+
+    connect(BtnOk, &QPushButton::clicked, this, &TFormReg::BtnOkClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormReg::BtnCancelClick);
+}
+
+QString TFormReg::text() const {
+    return EditReg->text();
+}
+
+void TFormReg::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TFormReg::FormActivate() {
+    setWindowTitle(L(41));
+    LblReg->setText(L(42));
+    BtnOk->setText(L(19));
+    BtnCancel->setText(L(20));
+    EditReg->clear();
+    EditReg->setFocus(Qt::OtherFocusReason);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool TFormReg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == EditReg && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            EditRegKeyDown();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormReg::EditRegKeyDown() {
+    BtnOkClick();
+}
+
+void TFormReg::BtnOkClick() {
+    if (!registrationTextFits(text())) {
+        errorBox(L(kLineIdTooLong), this);
+        return;
+    }
+    accept();
+}
+
+void TFormReg::BtnCancelClick() {
+    reject();
+}
+
+} // namespace sarvo

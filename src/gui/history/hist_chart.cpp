@@ -1,0 +1,318 @@
+#include "gui/history/hist_chart.h"
+
+#include <QFontMetricsF>
+#include <QGraphicsItem>
+#include <QLineSeries>
+#include <QLocale>
+#include <QLogValueAxis>
+#include <QPainter>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace sarvo {
+
+namespace {
+
+constexpr double kTickLength = 4.0;
+constexpr double kLabelGap = 2.0;
+constexpr int kMargin = 10;
+
+// 1, 2 or 5 times a power of ten, the smallest of them not below `rough`.
+double niceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (factor * power >= rough * (1.0 - 1e-9))
+            return factor * power;
+    return 10.0 * power;
+}
+
+// The decimals a label needs to show a step (or value) of this size.
+int decimalsFor(double value) {
+    if (!(value > 0.0))
+        return 0;
+    return std::clamp(static_cast<int>(-std::floor(std::log10(value) + 1e-9)), 0, 12);
+}
+
+QFont arial(int pixels, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// The point labels along the time axis, with a tick at each, drawn over the chart.
+class PointLabelItem : public QGraphicsItem {
+public:
+    explicit PointLabelItem(HistChart* chart) : QGraphicsItem(chart), chart_(chart) {
+        setZValue(100);
+        setAcceptedMouseButtons(Qt::NoButton);
+    }
+
+    QRectF boundingRect() const override { return chart_->rect(); }
+
+    void geometryChanging() { prepareGeometryChange(); }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        const std::vector<HistChart::PlacedLabel> placed = chart_->placedLabels();
+        if (placed.empty())
+            return;
+        const QFontMetricsF metrics(chart_->labelFont());
+        const double height = metrics.height();
+        const double axis = chart_->plotArea().bottom();
+        const double top = chart_->labelTop();
+        painter->save();
+        painter->setFont(chart_->labelFont());
+        painter->setPen(chart_->textColour());
+        for (const HistChart::PlacedLabel& label : placed) {
+            painter->drawLine(QPointF(label.x, axis), QPointF(label.x, axis + kTickLength));
+            const QString& text = chart_->points()[static_cast<size_t>(label.point)].label;
+            const double width = metrics.horizontalAdvance(text) + 1.0;
+            painter->save();
+            painter->translate(label.x, top);
+            painter->rotate(-90.0); // reads upwards and ends next to the axis
+            painter->drawText(QRectF(-width, -height / 2.0, width, height),
+                              Qt::AlignRight | Qt::AlignVCenter, text);
+            painter->restore();
+        }
+        painter->restore();
+    }
+
+private:
+    HistChart* chart_;
+};
+
+} // namespace
+
+HistChart::HistChart(Look look, QGraphicsItem* parent)
+    : QChart(parent), look_(look), text_(look == Look::Screen ? Qt::white : Qt::black),
+      labelFont_(arial(11, false)), series_(new QLineSeries(this)),
+      logSeries_(new QLineSeries(this)), timeAxis_(new QValueAxis(this)),
+      linearAxis_(new QValueAxis(this)), logAxis_(new QLogValueAxis(this)),
+      labels_(new PointLabelItem(this)) {
+    const bool screen = look == Look::Screen;
+    const QColor background = screen ? Qt::black : Qt::white;
+    const QColor grid = screen ? QColor(64, 64, 64) : QColor(192, 192, 192);
+
+    setTheme(QChart::ChartThemeLight);
+    setAnimationOptions(QChart::NoAnimation);
+    legend()->hide();
+    setBackgroundBrush(background);
+    setBackgroundPen(Qt::NoPen);
+    setBackgroundRoundness(0);
+    setPlotAreaBackgroundVisible(false);
+    setDropShadowEnabled(false);
+    setTitleFont(arial(11, true));
+    setTitleBrush(text_);
+    // Dose labels with the program's decimal comma.
+    QLocale numbers(QLocale::German);
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    setLocale(numbers);
+    setLocalizeNumbers(true);
+
+    // One line over each dose axis; the one of the scale not drawn is hidden with its axis.
+    for (QLineSeries* line : {series_, logSeries_}) {
+        line->setPen(QPen(screen ? QColor(0, 255, 0) : QColor(Qt::black), 1));
+        line->setPointsVisible(false);
+        line->setPointLabelsVisible(false);
+        addSeries(line);
+    }
+
+    // The time axis shows no numbers of its own: its texts are the point labels.
+    timeAxis_->setLabelsVisible(false);
+    timeAxis_->setGridLineVisible(false);
+    timeAxis_->setMinorGridLineVisible(false);
+    timeAxis_->setTickCount(2);
+    timeAxis_->setLinePenColor(text_);
+    timeAxis_->setRange(0.0, 1.0);
+    addAxis(timeAxis_, Qt::AlignBottom);
+    series_->attachAxis(timeAxis_);
+    logSeries_->attachAxis(timeAxis_);
+
+    for (QAbstractAxis* axis :
+         {static_cast<QAbstractAxis*>(linearAxis_), static_cast<QAbstractAxis*>(logAxis_)}) {
+        axis->setLabelsFont(labelFont_);
+        axis->setLabelsColor(text_);
+        axis->setLinePenColor(text_);
+        axis->setGridLineColor(grid);
+        axis->setMinorGridLineVisible(false);
+    }
+    logAxis_->setBase(10.0);
+    logAxis_->setMinorTickCount(0);
+    logAxis_->setRange(1.0, 10.0);
+    addAxis(linearAxis_, Qt::AlignLeft);
+    series_->attachAxis(linearAxis_);
+    addAxis(logAxis_, Qt::AlignLeft);
+    logSeries_->attachAxis(logAxis_);
+    logAxis_->setVisible(false);
+    logSeries_->setVisible(false);
+    setDoseRange({});
+
+    connect(this, &QChart::plotAreaChanged, this, [this] {
+        static_cast<PointLabelItem*>(labels_)->geometryChanging();
+        labels_->update();
+    });
+    connect(timeAxis_, &QValueAxis::rangeChanged, this, [this] { labels_->update(); });
+    updateLabelSpace();
+}
+
+HistChart::~HistChart() = default;
+
+void HistChart::setPoints(const std::vector<ChartPoint>& points) {
+    points_ = points;
+    QList<QPointF> xy;
+    xy.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint& p : points)
+        xy.append(QPointF(p.x, p.y));
+    series_->replace(xy);
+    logSeriesDue_ = true;
+    if (drawnLogarithmic())
+        fillLogSeries();
+
+    // The time axis spans the points (a single point gets half a day on either side).
+    if (points.empty()) {
+        timeAxis_->setRange(0.0, 1.0);
+    } else {
+        const double first = points.front().x;
+        const double last = points.back().x;
+        if (last > first)
+            timeAxis_->setRange(first, last);
+        else
+            timeAxis_->setRange(first - 0.5, first + 0.5);
+    }
+    updateLabelSpace();
+    labels_->update();
+}
+
+void HistChart::setDoseRange(const AxisRange& range) {
+    doseRange_ = range;
+    applyDoseAxis();
+}
+
+AxisRange HistChart::timeRange() const {
+    return {timeAxis_->min(), timeAxis_->max()};
+}
+
+void HistChart::setTimeRange(const AxisRange& range) {
+    if (timeAxis_->max() < range.min)
+        timeAxis_->setMax(range.min);
+    timeAxis_->setMin(range.min);
+    timeAxis_->setMax(range.max);
+}
+
+void HistChart::setLogScale(bool logarithmic) {
+    log_ = logarithmic && look_ == Look::Screen;
+    applyDoseAxis();
+}
+
+QAbstractAxis* HistChart::doseAxis() const {
+    return drawnLogarithmic() ? static_cast<QAbstractAxis*>(logAxis_)
+                              : static_cast<QAbstractAxis*>(linearAxis_);
+}
+
+QLineSeries* HistChart::drawnSeries() const {
+    return drawnLogarithmic() ? logSeries_ : series_;
+}
+
+bool HistChart::drawnLogarithmic() const {
+    return logAxis_->isVisible();
+}
+
+AxisRange HistChart::drawnDoseRange() const {
+    if (drawnLogarithmic())
+        return {logAxis_->min(), logAxis_->max()};
+    return {linearAxis_->min(), linearAxis_->max()};
+}
+
+void HistChart::applyDoseAxis() {
+    setLinearRange(doseRange_);
+    std::optional<AxisRange> range;
+    if (log_) {
+        range = logDoseAxisRange(points_, doseRange_);
+        // A single dose (or doses that end where they start) still needs room on a log axis.
+        if (range && range->max <= range->min)
+            range->max = range->min * 1.1;
+    }
+    const bool logarithmic = range.has_value();
+    if (logarithmic) {
+        if (logSeriesDue_)
+            fillLogSeries();
+        // Both ends at once: the axis never holds a minimum above its maximum.
+        logAxis_->setRange(range->min, range->max);
+        logAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(
+            decimalsFor(std::pow(10.0, std::ceil(std::log10(range->min) - 1e-9)))));
+    }
+    linearAxis_->setVisible(!logarithmic);
+    series_->setVisible(!logarithmic);
+    logAxis_->setVisible(logarithmic);
+    logSeries_->setVisible(logarithmic);
+}
+
+void HistChart::setLinearRange(const AxisRange& range) {
+    linearAxis_->setRange(range.min, range.max);
+    // Ticks at round values inside the fixed range, about ten of them.
+    const double span = range.max - range.min;
+    if (span > 0.0) {
+        const double step = niceStep(span / 10.0);
+        linearAxis_->setTickType(QValueAxis::TicksDynamic);
+        linearAxis_->setTickAnchor(std::floor(range.min / step) * step);
+        linearAxis_->setTickInterval(step);
+        linearAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(step)));
+    } else {
+        linearAxis_->setTickType(QValueAxis::TicksFixed);
+        linearAxis_->setTickCount(2);
+        linearAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(decimalsFor(range.max)));
+    }
+}
+
+void HistChart::fillLogSeries() {
+    // A logarithmic axis has no place for a dose of 0: such points are left out of its line.
+    QList<QPointF> xy;
+    xy.reserve(static_cast<qsizetype>(points_.size()));
+    for (const ChartPoint& p : points_)
+        if (p.y > 0.0)
+            xy.append(QPointF(p.x, p.y));
+    logSeries_->replace(xy);
+    logSeriesDue_ = false;
+}
+
+double HistChart::labelTop() const {
+    return plotArea().bottom() + kTickLength + kLabelGap;
+}
+
+void HistChart::updateLabelSpace() {
+    // Room below the time axis for the longest label.
+    const QFontMetricsF metrics(labelFont_);
+    double longest = 0.0;
+    for (const ChartPoint& p : points_)
+        longest = std::max(longest, metrics.horizontalAdvance(p.label));
+    setMargins(QMargins(kMargin, kMargin, kMargin,
+                        kMargin + static_cast<int>(std::ceil(longest + kTickLength + kLabelGap))));
+}
+
+std::vector<HistChart::PlacedLabel> HistChart::placedLabels() const {
+    std::vector<PlacedLabel> placed;
+    const QRectF plot = plotArea();
+    const double min = timeAxis_->min();
+    const double span = timeAxis_->max() - min;
+    if (points_.empty() || plot.width() <= 0.0 || span <= 0.0)
+        return placed;
+    // A label is as wide as a line of text; it is written when it starts to the right of the
+    // last one written.
+    const double width = QFontMetricsF(labelFont_).height();
+    double lastRight = -1e300;
+    for (size_t i = 0; i < points_.size(); ++i) {
+        const double x = plot.left() + (points_[i].x - min) / span * plot.width();
+        if (x < plot.left() - 0.5 || x > plot.right() + 0.5)
+            continue;
+        if (x - width / 2.0 <= lastRight)
+            continue;
+        placed.push_back({static_cast<int>(i), x});
+        lastRight = x + width / 2.0;
+    }
+    return placed;
+}
+
+} // namespace sarvo

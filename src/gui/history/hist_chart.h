@@ -1,0 +1,93 @@
+#pragma once
+
+#include "core/text/chart_points.h"
+
+#include <QChart>
+#include <vector>
+
+class QGraphicsItem;
+class QLineSeries;
+class QLogValueAxis;
+class QValueAxis;
+
+namespace sarvo {
+
+// The chart of a person's accumulated dose over time: one line series through the points, a dose
+// axis at the left (linear or logarithmic, with a fixed range) and a time axis at the bottom
+// whose texts are the point labels, written vertically (reading upwards, ending at the axis).
+// Labels that would overlap a label already written to their left are left out. No legend, no
+// point markers, the plot area not filled.
+//
+// The screen look is white text and a lime line on black; the print look is black on white
+// with a black line, and its dose axis stays linear.
+class HistChart : public QChart {
+    Q_OBJECT
+public:
+    enum class Look { Screen, Print };
+
+    explicit HistChart(Look look = Look::Screen, QGraphicsItem* parent = nullptr);
+    ~HistChart() override;
+
+    // The line over the linear dose axis, through all points.
+    QLineSeries* series() const { return series_; }
+    // The line drawn now: over the logarithmic axis it leaves out the doses of 0.
+    QLineSeries* drawnSeries() const;
+    Look look() const { return look_; }
+
+    // Replaces the points (ascending X, as chartPoints gives them) and lets the time axis span
+    // them. The dose axis keeps its range until setDoseRange.
+    void setPoints(const std::vector<ChartPoint>& points);
+    const std::vector<ChartPoint>& points() const { return points_; }
+
+    // The fixed range of the dose axis, as computed by the last rebuild (doseAxisRange). On a
+    // logarithmic scale the axis is drawn from the smallest positive dose instead
+    // (logDoseAxisRange), and linear while there is none; the range kept here does not change.
+    void setDoseRange(const AxisRange& range);
+    AxisRange doseRange() const { return doseRange_; }
+    // The time axis's range as shown; setTimeRange fixes it (the print chart copies the screen's).
+    AxisRange timeRange() const;
+    void setTimeRange(const AxisRange& range);
+
+    // The scale chosen for the dose axis; it stays across new points and ranges.
+    void setLogScale(bool logarithmic);
+    bool logScale() const { return log_; }
+    // The dose axis as drawn now: linear or logarithmic, and its range.
+    bool drawnLogarithmic() const;
+    AxisRange drawnDoseRange() const;
+    QAbstractAxis* doseAxis() const;
+    QValueAxis* timeAxis() const { return timeAxis_; }
+
+    // The points whose labels are written at the chart's present size (index into points()),
+    // and the horizontal pixel position of each in the chart's coordinates.
+    struct PlacedLabel {
+        int point;
+        double x;
+    };
+    std::vector<PlacedLabel> placedLabels() const;
+    QFont labelFont() const { return labelFont_; }
+    QColor textColour() const { return text_; }
+    // The vertical place (chart coordinates) where the labels begin below the time axis line.
+    double labelTop() const;
+
+private:
+    void applyDoseAxis();
+    void setLinearRange(const AxisRange& range);
+    void fillLogSeries();
+    void updateLabelSpace();
+
+    Look look_;
+    QColor text_;
+    QFont labelFont_;
+    QLineSeries* series_;
+    QLineSeries* logSeries_;
+    QValueAxis* timeAxis_;
+    QValueAxis* linearAxis_;
+    QLogValueAxis* logAxis_;
+    QGraphicsItem* labels_;
+    std::vector<ChartPoint> points_;
+    AxisRange doseRange_;
+    bool log_ = false;
+    bool logSeriesDue_ = false;
+};
+
+} // namespace sarvo

@@ -1,0 +1,16 @@
+#include "gui/history/hist_table_view.h"
+
+#include "gui/history/hist_table_model.h"
+#include "gui/common/text_grid.h"
+
+namespace sarvo {
+
+HistTableView::HistTableView(QWidget* parent)
+    : QTableView(parent), model_(new HistTableModel(this)) {
+    setObjectName(QStringLiteral("StringGridHist"));
+    setModel(model_);
+    setItemDelegate(new RowLineDelegate(this));
+    styleTextGrid(this, QStringLiteral("Courier"), 16, QColor(Qt::darkBlue));
+}
+
+} // namespace sarvo

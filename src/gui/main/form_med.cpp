@@ -1,0 +1,178 @@
+#include "gui/main/form_med.h"
+
+#include "core/text/language.h"
+#include "gui/common/message_boxes.h"
+#include "core/store/store_error.h"
+#include "gui/print/form_print.h"
+#include "gui/common/save_dialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace sarvo {
+
+TFormMED::TFormMED(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TFormMED"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setModal(true);
+
+    menuBar = new QMenuBar(this);
+    mnu_MEDFile = menuBar->addMenu(QString());
+    mnu_MEDSaveAs = mnu_MEDFile->addAction(QString());
+    mnu_MEDFile->addSeparator();
+    mnu_MEDPrint = mnu_MEDFile->addAction(QString());
+    mnu_MEDFile->addSeparator();
+    mnu_MEDExit = mnu_MEDFile->addAction(QString());
+    connect(mnu_MEDSaveAs, &QAction::triggered, this, &TFormMED::mnu_MEDSaveAsClick);
+    connect(mnu_MEDPrint, &QAction::triggered, this, &TFormMED::mnu_MEDPrintClick);
+    connect(mnu_MEDExit, &QAction::triggered, this, &TFormMED::mnu_MEDExitClick);
+
+    StringGridMED = new QTableWidget(kRows, 4, this);
+    StringGridMED->setObjectName(QStringLiteral("StringGridMED"));
+    StringGridMED->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGridMED->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGridMED->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGridMED->verticalHeader()->hide();
+    StringGridMED->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGridMED->verticalHeader()->setDefaultSectionSize(20);
+    StringGridMED->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGridMED->horizontalHeader()->setFixedHeight(20);
+    StringGridMED->horizontalHeader()->setHighlightSections(false);
+    for (int column = 0; column < 4; ++column) {
+        StringGridMED->setColumnWidth(column, 97);
+        StringGridMED->setHorizontalHeaderItem(column, new QTableWidgetItem);
+    }
+
+    SaveDialogMED = new SaveDialog(QStringLiteral("Text file (*.txt)|*.txt|Any file (*.*)|*.*"),
+                                   QStringLiteral("*.txt"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(menuBar);
+    layout->addWidget(StringGridMED);
+    setFixedSize(352, 354 + menuBar->sizeHint().height());
+}
+
+void TFormMED::clearLines() {
+    for (int row = 0; row < kRows; ++row)
+        for (int column = 0; column < 4; ++column)
+            StringGridMED->setItem(row, column, nullptr);
+}
+
+void TFormMED::setLine(int row, const QString& number, const QString& date, const QString& time,
+                       const QString& rate) {
+    if (row < 1 || row > kRows)
+        return;
+    const QString texts[4] = {number, date, time, rate};
+    for (int column = 0; column < 4; ++column)
+        StringGridMED->setItem(row - 1, column, new QTableWidgetItem(texts[column]));
+}
+
+QString TFormMED::cell(int row, int column) const {
+    const QTableWidgetItem* item =
+        row >= 1 && row <= kRows ? StringGridMED->item(row - 1, column) : nullptr;
+    return item ? item->text() : QString();
+}
+
+bool TFormMED::hasLines() const {
+    return !cell(1, 1).isEmpty();
+}
+
+void TFormMED::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TFormMED::FormActivate() {
+    unsaved_ = true;
+    closing_ = false;
+    setWindowTitle(L(82));
+    StringGridMED->horizontalHeaderItem(0)->setText(QString());
+    StringGridMED->horizontalHeaderItem(1)->setText(L(59));
+    StringGridMED->horizontalHeaderItem(2)->setText(L(60));
+    StringGridMED->horizontalHeaderItem(3)->setText(L(80));
+    StringGridMED->setColumnWidth(0, 30);
+    mnu_MEDFile->setTitle(L(37));
+    mnu_MEDSaveAs->setText(L(38));
+    mnu_MEDPrint->setText(L(40));
+    mnu_MEDExit->setText(L(18));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+std::vector<DoseRateLogRow> TFormMED::logRows() const {
+    std::vector<DoseRateLogRow> rows;
+    for (int row = 1; row <= kRows; ++row)
+        rows.push_back({cell(row, 0), cell(row, 1), cell(row, 2), cell(row, 3)});
+    return rows;
+}
+
+void TFormMED::mnu_MEDSaveAsClick() {
+    saveLog();
+}
+
+TFormMED::SaveResult TFormMED::saveLog() {
+    const QString file = SaveDialogMED->execute();
+    if (file.isEmpty())
+        return SaveResult::Cancelled;
+    try {
+        saveDoseRateLog(file.toStdString(),
+                        doseRateLogExportText(languageStrings(), person_, logRows()));
+    } catch (const StoreError& error) {
+        // The log is still unsaved, and the window stays open.
+        errorBox(error.text(), this);
+        return SaveResult::Failed;
+    }
+    unsaved_ = false;
+    return SaveResult::Saved;
+}
+
+void TFormMED::mnu_MEDPrintClick() {
+    if (!printWindow_)
+        printWindow_ = new TFormPrint(this);
+    printWindow_->setListing(doseRateLogPrintLines(languageStrings(), person_, logRows()));
+    printWindow_->exec();
+}
+
+void TFormMED::mnu_MEDExitClick() {
+    if (unsaved_) {
+        switch (infoQuestion(L(81), this)) {
+        case QMessageBox::Yes:
+            // Cancelling the file dialog still closes the window; a failed save does not.
+            if (saveLog() == SaveResult::Failed)
+                return;
+            break;
+        case QMessageBox::No:
+            break;
+        default:
+            return;
+        }
+    }
+    closing_ = true;
+    accept();
+}
+
+void TFormMED::closeEvent(QCloseEvent* event) {
+    if (!closing_)
+        event->ignore();
+}
+
+void TFormMED::keyPressEvent(QKeyEvent* event) {
+    // Esc leaves the window as File -> Exit does, with the same question about an unsaved log.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        mnu_MEDExitClick();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace sarvo

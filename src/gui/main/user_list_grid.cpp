@@ -1,0 +1,146 @@
+#include "gui/main/user_list_grid.h"
+
+#include "gui/common/text_grid.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace sarvo {
+
+namespace {
+
+// Draws a cell as usual, a horizontal grid line under it, and the green frame around the
+// marked name cell.
+class UserCellDelegate : public RowLineDelegate {
+public:
+    explicit UserCellDelegate(UserListGrid* grid) : RowLineDelegate(grid), grid_(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        RowLineDelegate::paint(painter, option, index);
+        if (index.column() == 0 && index.row() == grid_->highlightedRow()) {
+            painter->save();
+            // The pen runs inside the cell so that the neighbours do not paint over it.
+            const int half = UserListGrid::kMarkWidth / 2;
+            const QRect r = option.rect.adjusted(half, half, -half, -half);
+            painter->setPen(QPen(UserListGrid::markColour(), UserListGrid::kMarkWidth,
+                                 Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            const QPoint corners[5] = {r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(),
+                                       r.topLeft()};
+            painter->drawPolyline(corners, 5);
+            painter->restore();
+        }
+    }
+
+private:
+    UserListGrid* grid_;
+};
+
+} // namespace
+
+UserListGrid::UserListGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
+    setObjectName(QStringLiteral("StringGridUser"));
+    setItemDelegate(new UserCellDelegate(this));
+    styleTextGrid(this, QStringLiteral("Courier New"), 19,
+                  QToolTip::palette().color(QPalette::ToolTipText));
+
+    setHorizontalHeaderItem(0, new QTableWidgetItem);
+    setHorizontalHeaderItem(1, new QTableWidgetItem);
+}
+
+int UserListGrid::selectedRow() const {
+    const QModelIndexList rows =
+        selectionModel() ? selectionModel()->selectedRows() : QModelIndexList();
+    int top = -1;
+    for (const QModelIndex& index : rows)
+        if (top < 0 || index.row() < top)
+            top = index.row();
+    return top;
+}
+
+void UserListGrid::selectRow(int row) {
+    if (row < 0 || row >= rowCount())
+        return;
+    setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+QString UserListGrid::nameCell(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
+    return cell ? cell->text() : QString();
+}
+
+QString UserListGrid::identifierCell(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 1) : nullptr;
+    return cell ? cell->text() : QString();
+}
+
+void UserListGrid::setCells(int row, const QString& name, const QString& identifier,
+                            std::int32_t userNo) {
+    auto* nameItem = new QTableWidgetItem(name);
+    nameItem->setData(Qt::UserRole, userNo);
+    setItem(row, 0, nameItem);
+    setItem(row, 1, new QTableWidgetItem(identifier));
+}
+
+std::optional<std::int32_t> UserListGrid::userNoOf(int row) const {
+    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
+    const QVariant userNo = cell ? cell->data(Qt::UserRole) : QVariant();
+    if (!userNo.isValid())
+        return std::nullopt;
+    return static_cast<std::int32_t>(userNo.toInt());
+}
+
+int UserListGrid::rowOfUserNo(std::int32_t userNo, int preferred) const {
+    if (userNoOf(preferred) == userNo)
+        return preferred;
+    for (int row = 0; row < rowCount(); ++row)
+        if (userNoOf(row) == userNo)
+            return row;
+    return -1;
+}
+
+void UserListGrid::setHighlight(int row) {
+    highlight_ = row;
+    if (row >= 0)
+        scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    viewport()->update();
+}
+
+void UserListGrid::moveHighlight(int row) {
+    highlight_ = row;
+    viewport()->update();
+}
+
+void UserListGrid::clearHighlight() {
+    highlight_ = -1;
+    viewport()->update();
+}
+
+void UserListGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+        event->accept();
+        emit keyDown(event->key());
+        return;
+    default:
+        QTableWidget::keyPressEvent(event);
+    }
+}
+
+void UserListGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    emit clickedInList();
+    emit mouseUp();
+}
+
+void UserListGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    emit doubleClickedInList();
+}
+
+} // namespace sarvo

@@ -1,0 +1,90 @@
+#include "gui/port/form_sel_port.h"
+
+#include "gui/port/com_port.h"
+#include "core/text/language.h"
+#include "gui/common/message_boxes.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace sarvo {
+
+TFormSelPort::TFormSelPort(ComPort& port, QWidget* parent) : QDialog(parent), port_(port) {
+    setObjectName(QStringLiteral("TFormSelPort"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+
+    LabelSelPort = new QLabel(this);
+    CCBSelPort = new QComboBox(this);
+    CCBSelPort->setEditable(false);
+    CCBSelPort->addItem(QStringLiteral("COM1"));
+    BtnOk = new QPushButton(this);
+    BtnOk->setDefault(true);
+    BtnCancel = new QPushButton(this);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BtnOk);
+    buttons->addWidget(BtnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LabelSelPort);
+    layout->addWidget(CCBSelPort);
+    layout->addLayout(buttons);
+    setFixedSize(280, 120);
+
+    connect(BtnOk, &QPushButton::clicked, this, &TFormSelPort::BtnOkClick);
+    connect(BtnCancel, &QPushButton::clicked, this, &TFormSelPort::BtnCancelClick);
+}
+
+QString TFormSelPort::portText() const {
+    return CCBSelPort->currentText();
+}
+
+void TFormSelPort::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TFormSelPort::FormActivate() {
+    setWindowTitle(L(5));
+    LabelSelPort->setText(L(21));
+    BtnOk->setText(L(19));
+    BtnCancel->setText(L(20));
+
+    QStringList names = ComPort::availablePortNames();
+    const QString current = port_.portName();
+    if (!names.contains(current))
+        names << current;
+    CCBSelPort->clear();
+    CCBSelPort->addItems(names);
+    CCBSelPort->setCurrentIndex(CCBSelPort->findText(current));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormSelPort::BtnOkClick() {
+    try {
+        port_.setPortName(portText());
+        port_.open();
+        port_.purge();
+        port_.pulseAdapterLines();
+    } catch (const PortError&) {
+        port_.close();
+        errorBox(L(22), this);
+        return;
+    }
+    accept();
+}
+
+void TFormSelPort::BtnCancelClick() {
+    reject();
+}
+
+} // namespace sarvo

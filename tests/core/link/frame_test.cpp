@@ -1,0 +1,224 @@
+#include "core/link/fcs16.h"
+#include "core/link/frame.h"
+#include "core/link/frame_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QtEndian>
+#include <random>
+
+namespace sarvo {
+namespace {
+
+QByteArray hex(const char* text) {
+    return QByteArray::fromHex(text); // blanks between the bytes are skipped
+}
+
+// The 72-byte example frame: identifier 0x1234, ED 1.234 mSv, no entries, FCS 02 F3.
+QByteArray frame72() {
+    return QByteArray(11, char(0xC0)) + hex("FF 13 70 70 01 00 82 00 34") + QByteArray(25, '\0') +
+           hex("00 00 00 00 00 00 12 34  00 00 00 00 00 12 34 00") + QByteArray(8, '\0') +
+           hex("02 F3 C1");
+}
+
+// The 80-byte example frame: the same with one entry 00 00 12 05 03 14 09 30, FCS 14 6C.
+QByteArray frame80() {
+    QByteArray f = frame72();
+    f[19] = 0x3C;
+    f.insert(69, hex("00 00 12 05 03 14 09 30"));
+    return f.replace(77, 2, hex("14 6C"));
+}
+
+// Sets the length field of an unescaped frame to its size - 20 and puts the right FCS in.
+QByteArray reseal(QByteArray f) {
+    qToBigEndian<quint16>(quint16(f.size() - 20), f.data() + 18);
+    const std::uint16_t fcs =
+        ComputeFcs16(reinterpret_cast<const std::uint8_t*>(f.constData()) + 11,
+                     static_cast<std::uint16_t>(f.size() - 14)) ^
+        0xFFFF;
+    qToLittleEndian<quint16>(fcs, f.data() + f.size() - 3);
+    return f;
+}
+
+TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
+    for (int pieceSize : {1000, 1, 7}) {
+        SCOPED_TRACE(pieceSize);
+        for (const QByteArray& wire : {frame72(), frame80()}) {
+            FrameDecoder d;
+            FrameVerdict v;
+            for (qsizetype at = 0; at < wire.size(); at += pieceSize) {
+                ASSERT_TRUE(v.waiting());
+                v = d.receive(wire.mid(at, pieceSize));
+            }
+            ASSERT_TRUE(v.good());
+            EXPECT_EQ(d.receiveCount(), wire.size());
+            EXPECT_EQ(d.reading().identifierText(), "1234");
+            EXPECT_DOUBLE_EQ(d.reading().dose(), 1.234);
+            EXPECT_EQ(d.reading().entries.size(), wire.size() == 80 ? 1u : 0u);
+        }
+    }
+    const Reading one{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 0};
+    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {}, 0}), frame72());
+    EXPECT_EQ(encodeFrame(one), frame80());
+    EXPECT_EQ(one.entries[0].line(2026), "14.03.202609:3012,05 uSv/h");
+    for (const Reading& bad : {Reading{0xA, 0, {}, 0}, Reading{1, kDoseLimit, {}, 0},
+                               Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}})
+        EXPECT_THROW(buildFrame(bad), std::invalid_argument);
+}
+
+TEST(FrameDecoder, EscapesInLengthAndChecksumAndEveryCut) {
+    // Nine entries and one surplus byte give the length 0x7D, sent as 7D 5D; the rate is chosen so
+    // that the FCS holds a byte that is sent escaped as well.
+    Reading r{0x1234, 1234, {}, 0};
+    auto special = [](char c) { return c == char(0x7D) || c == char(0xC0) || c == char(0xC1); };
+    QByteArray plain;
+    for (int rate = 0;
+         plain.isEmpty() || !(special(plain[plain.size() - 3]) || special(plain[plain.size() - 2]));
+         ++rate) {
+        r.entries.assign(9, DoseRateEntry{rate, 1, 2, 3, 4});
+        QByteArray f = buildFrame(r);
+        plain = reseal(f.insert(f.size() - 3, char(0x00)));
+    }
+    const QByteArray wire = escapeFrame(plain);
+    ASSERT_EQ(wire.mid(18, 3), hex("00 7D 5D"));
+    ASSERT_EQ(wire.size(), plain.size() + 2);
+
+    // Every cut into two pieces, including the one between 7D and 5D, gives the same frame.
+    for (qsizetype cut = 1; cut < wire.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        FrameDecoder d;
+        ASSERT_TRUE(d.receive(wire.left(cut)).waiting());
+        EXPECT_EQ(d.escapeHeld(), wire[cut - 1] == char(0x7D));
+        ASSERT_TRUE(d.receive(wire.mid(cut)).good());
+        EXPECT_EQ(d.frame().toByteArray(), plain);
+        EXPECT_EQ(d.reading().entries, r.entries);
+    }
+}
+
+TEST(FrameDecoder, JudgingPoints) {
+    // Offsets 0 to 17 are stored as received, 0x7D or not; judged at 20 bytes, not at 19.
+    const std::tuple<int, char, FrameFault> cases[] = {{0, 0x00, FrameFault::Preamble},
+                                                       {10, 0x7D, FrameFault::Preamble},
+                                                       {11, 0x00, FrameFault::Header},
+                                                       {16, 0x7D, FrameFault::Header},
+                                                       {17, 0x00, FrameFault::Header}};
+    for (const auto& [offset, value, fault] : cases) {
+        SCOPED_TRACE(offset);
+        QByteArray f = frame72().left(20);
+        f[offset] = value;
+        FrameDecoder d;
+        EXPECT_TRUE(d.receive(f.left(19)).waiting());
+        EXPECT_EQ(d.receiveCount(), 19);
+        const FrameVerdict v = d.receive(f.mid(19, 1));
+        EXPECT_EQ(v.fault, fault);
+        EXPECT_EQ(v.offset, offset);
+        EXPECT_EQ(v.found, static_cast<std::uint8_t>(value));
+    }
+    // L = 60: judged at 80 bytes, not at 79; a byte behind or before the frame spoils it.
+    FrameDecoder w;
+    EXPECT_TRUE(w.receive(frame80().left(79)).waiting());
+    EXPECT_TRUE(w.receive(frame80().mid(79)).good());
+    EXPECT_EQ(FrameDecoder().receive(frame72() + hex("C0")).fault, FrameFault::Checksum);
+    EXPECT_EQ(FrameDecoder().receive(hex("00") + frame72()).fault, FrameFault::Preamble);
+
+    // N = 72, 75 and 80 give n = 0, 0 and 1; the surplus bytes (0xEE is no BCD) are not examined.
+    for (auto [surplus, fill, n] : {std::tuple{0, '\0', 0}, {3, char(0xEE), 0}, {8, '\0', 1}}) {
+        FrameDecoder d;
+        ASSERT_TRUE(
+            d.receive(escapeFrame(reseal(frame72().insert(69, QByteArray(surplus, fill))))).good())
+            << surplus;
+        EXPECT_EQ(d.reading().entriesInFrame, n);
+    }
+}
+
+// The 80-byte frame with the 8 bytes at `offset` replaced: the identifier text (45), the ED in
+// thousandths (53) or the entry's line (69), or the offset of the byte rejected as no BCD.
+TEST(FrameFields, IdentifierDoseAndEntryVectors) {
+    const std::tuple<int, const char*, QString> cases[] = {
+        {45, "0000000000001234", "1234"},
+        {45, "0000000000000000", "0"},
+        {45, "9876543210012345", "9876543210012345"},
+        {45, "A000000000001234", "bad digit at 45"},
+        {45, "000000000000123F", "bad digit at 52"},
+        {53, "0000000000123456", "1234"}, // offset 60 not used
+        {53, "00000000000250FF", "250"},
+        {53, "9999999999999900", QString::number(kDoseLimit - 1)},
+        {53, "0000000000000B00", "bad digit at 59"},
+        {69, "FF00120503140930", "14.03.202609:3012,05 uSv/h"}, // offset 69 not used
+        {69, "7700000012312359", "31.12.202623:590,00 uSv/h"},
+        {69, "0099990701010000", "01.01.202600:009999,07 uSv/h"},
+        {69, "0001005010051005", "05.10.202610:05100,50 uSv/h"},
+        {69, "000012050314096A", "bad digit at 76"},
+        {69, "0000000013010000", "bad date at 73"}, // month 13
+        {69, "0000000012320000", "bad date at 74"}, // day 32
+        {69, "0000000001012400", "bad date at 75"}, // hour 24
+        {69, "0000000001010060", "bad date at 76"}, // minute 60
+        {69, "0000000099990000", "bad date at 73"}};
+    for (const auto& [offset, field, expected] : cases) {
+        Reading r;
+        const FrameVerdict v = decodeReading(frame80().replace(offset, 8, hex(field)), r);
+        const QString shown = !v.good()
+                                  ? QString("bad %1 at %2")
+                                        .arg(v.fault == FrameFault::BadDate ? "date" : "digit")
+                                        .arg(v.offset)
+                              : offset == 45 ? r.identifierText()
+                              : offset == 53 ? QString::number(r.doseThousandths)
+                                             : r.entries.at(0).line(2026);
+        EXPECT_EQ(shown, expected) << field;
+        if (offset == 45 && v.good()) {
+            EXPECT_EQ(r.identifier, qFromBigEndian<qint64>(hex(field).constData()));
+        }
+    }
+    Reading r;
+    EXPECT_EQ(decodeReading(frame80().left(71), r).fault, FrameFault::TooShort);
+}
+
+TEST(FrameDecoder, OverflowIsRejectedAtTheBufferEnd) {
+    QByteArray f = frame72().left(20);
+    f[18] = char(0xFF); // a length that can never be reached within the buffer
+    FrameDecoder d;
+    EXPECT_TRUE(d.receive(f + QByteArray(kReceiveBufferSize - 20, '\0')).waiting());
+    EXPECT_EQ(d.receiveCount(), kReceiveBufferSize);
+    EXPECT_TRUE(d.receive(hex("7D")).waiting()); // held back, not stored
+    EXPECT_EQ(d.receive(hex("01 02")).fault, FrameFault::Overflow);
+    EXPECT_EQ(d.receiveCount(), kReceiveBufferSize);
+    d.clear();
+    EXPECT_EQ(d.receiveCount(), 0);
+    EXPECT_FALSE(d.escapeHeld());
+}
+
+// Random readings, encoded and cut into random pieces, decode to the same values; of more than 100
+// entries the first 100 are taken.
+TEST(FrameRoundTrip, RandomReadingsInRandomPieces) {
+    std::mt19937_64 random(20260314);
+    auto pick = [&](long long limit) { return static_cast<int>(random() % limit); };
+    for (int round = 0; round < 300; ++round) {
+        Reading r;
+        for (int digit = 0; digit < 16; ++digit)
+            r.identifier = (r.identifier << 4) | pick(10);
+        r.doseThousandths = static_cast<std::int64_t>(random() % (round % 3 ? 100000 : kDoseLimit));
+        const int n = round == 0 ? 100 : round == 1 ? 130 : pick(101);
+        for (int k = 0; k < n; ++k)
+            r.entries.push_back({pick(1000000), pick(13), pick(32), pick(24), pick(60)});
+        const QByteArray wire = encodeFrame(r);
+
+        FrameDecoder d;
+        FrameVerdict v;
+        for (qsizetype at = 0; at < wire.size();) {
+            ASSERT_TRUE(v.waiting()) << "round " << round << " judged early at " << at;
+            const qsizetype size = 1 + pick(round % 2 ? 4 : 64);
+            v = d.receive(wire.mid(at, size));
+            at += size;
+        }
+        ASSERT_TRUE(v.good()) << "round " << round << ": " << describe(v).toStdString();
+        EXPECT_EQ(d.reading().identifier, r.identifier);
+        EXPECT_EQ(d.reading().doseThousandths, r.doseThousandths);
+        r.entries.resize(std::min(n, 100));
+        EXPECT_EQ(d.reading().entries, r.entries);
+        EXPECT_EQ(d.reading().entriesInFrame, n);
+    }
+}
+
+} // namespace
+} // namespace sarvo

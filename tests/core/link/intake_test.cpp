@@ -1,0 +1,349 @@
+#include "core/link/dosimeter_link.h"
+#include "core/link/frame.h"
+#include "core/text/language.h"
+#include "core/store/store.h"
+#include "core/store/store_error.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <deque>
+
+namespace sarvo {
+namespace {
+
+// The officer's boxes with scripted answers and the window's side, as one list of events.
+struct Script : Officer, LinkHost {
+    QStringList events;
+    std::deque<bool> answers;
+    std::function<void()> whileOpen; // runs inside every box, as a nested event loop would
+    std::function<void()> once;      // runs inside the next box only
+    std::function<void()> inLog;     // runs inside the next dose-rate log window only
+    std::vector<std::vector<DoseRateRow>> logs;
+
+    void information(const QString& text) override { box("info: " + text); }
+    void error(const QString& text) override { box("error: " + text); }
+    bool warningQuestion(const QString& text) override {
+        box("question: " + text);
+        EXPECT_FALSE(answers.empty()) << "unexpected question " << text.toStdString();
+        const bool yes = !answers.empty() && answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return yes;
+    }
+    void box(const QString& text) {
+        events << text;
+        if (whileOpen)
+            whileOpen();
+        if (auto run = std::exchange(once, nullptr))
+            run();
+    }
+    void purgePort() override { events << "purge"; }
+    void setDoseRateLog(const std::vector<DoseRateRow>& rows) override {
+        logs.push_back(rows);
+        events << QString("log of %1").arg(rows.size());
+    }
+    void showDoseRateLog(const UserRecord&) override {
+        events << "log window";
+        if (auto run = std::exchange(inLog, nullptr))
+            run();
+    }
+    void highlightPerson(long long index) override { events << QString("row %1").arg(index); }
+    void savEDChanged(bool checked) override { events << QString("savED %1").arg(checked); }
+};
+
+struct FixedClock : Clock {
+    QDateTime at{QDate(2026, 3, 20), QTime(10, 15, 30)};
+    QDateTime now() const override { return at; }
+};
+
+DoseRateEntry entry(int rate, int month, int day) {
+    return {rate, month, day, 9, 30};
+}
+
+// Ivanov without a dosimeter and Petrov (UserNo 2, index 1) with 0x1234 and ED 1.5.
+class Intake : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("DB")));
+        for (int n : {75, 76, 78, 79, 92})
+            languageStrings().setLine(n, QStringLiteral("line %1").arg(n));
+        store.appendPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString(), QString());
+        store.appendPerson(QStringLiteral("Petrov"), QStringLiteral("Petr"), QString(), QString());
+        setPetrovEd(1.5, 0x1234);
+        timer.onTimeout = [this] { link.TimerWauthTimer(); };
+        retry.onTimeout = [this] { link.retryQueued(); };
+    }
+
+    void setPetrovEd(double ed, std::int64_t id = 0x1234) {
+        UserRecord petrov = store.readUser(1);
+        petrov.DosimeterId = id;
+        petrov.ED = ed;
+        store.writeUser(1, petrov);
+    }
+    static QByteArray wire(std::vector<DoseRateEntry> entries = {}, std::int64_t id = 0x1234,
+                           std::int64_t dose = 250) {
+        return encodeFrame(Reading{id, dose, std::move(entries), 0});
+    }
+    void read(std::vector<DoseRateEntry> entries = {}, std::int64_t id = 0x1234) {
+        link.receive(wire(std::move(entries), id));
+    }
+    std::vector<double> doses() {
+        std::vector<double> all;
+        store.forEachHistory([&](long long, const HistoryRecord& r) {
+            all.push_back(r.Dose);
+            return true;
+        });
+        return all;
+    }
+    HistoryRecord lastHistory() {
+        HistoryRecord last;
+        store.forEachHistory([&](long long, const HistoryRecord& r) { return last = r, true; });
+        return last;
+    }
+    // The link is idle again: buffer emptied, timer stopped.
+    void expectIdle() {
+        EXPECT_EQ(link.decoder().receiveCount(), 0);
+        EXPECT_FALSE(timer.isActive());
+    }
+
+    QTemporaryDir dir;
+    Store store{dir.path().toStdString()};
+    Script script;
+    ManualWaitTimer timer;
+    ManualWaitTimer retry{kLockRetryMs};
+    FixedClock clock;
+    DosimeterLink link{store, script, script, timer, retry, clock};
+};
+
+TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
+    // Identifier 0 is no dosimeter: Ivanov, who holds none, does not get its reading.
+    const std::vector<UserRecord> before = store.readUsers();
+    for (std::int64_t id : {0x5678, 0x0}) {
+        script.events.clear();
+        read({entry(100, 1, 1)}, id);
+        EXPECT_EQ(script.events, QStringList({"info: line 76 " + QString::number(id, 16),
+                                              "error: line 92", "purge"}));
+    }
+    EXPECT_EQ(store.historyCount(), 0);
+    EXPECT_EQ(store.readUsers(), before);
+    EXPECT_FALSE(link.highlight().on);
+    expectIdle();
+
+    script.events.clear();
+    read();
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 0", "purge", "row 1"}));
+    ASSERT_EQ(store.historyCount(), 1);
+    const HistoryRecord h = lastHistory();
+    EXPECT_EQ(h.HistDate, QDate(1899, 12, 30).daysTo(QDate(2026, 3, 20)));
+    EXPECT_DOUBLE_EQ(h.HistTime, (10 * 3600 + 15 * 60 + 30) / 86400.0);
+    EXPECT_EQ(h, (HistoryRecord{h.HistDate, h.HistTime, 0.25, 1.75, 2, 0x1234}));
+    EXPECT_EQ(store.readUser(1).ED, 1.5); // mnu_SavED unchecked: ED stays
+    EXPECT_EQ(link.person().UserNo, 2);
+    EXPECT_EQ(link.highlight().recordIndex, 1);
+    expectIdle();
+}
+
+TEST_F(Intake, EdChangesOnlyOnYesAndDoseSumIsTheSame) {
+    for (bool yes : {true, false}) {
+        SCOPED_TRACE(yes);
+        setPetrovEd(1.5);
+        script.events.clear();
+        link.setSavED(true);
+        script.answers = {yes};
+        read();
+        EXPECT_EQ(script.events.mid(0, 3),
+                  QStringList({"savED 1", "info: line 76 1234", "question: line 79"}));
+        EXPECT_EQ(script.events.contains("savED 0"), yes); // Yes unchecks mnu_SavED
+        EXPECT_EQ(link.savED(), !yes);
+        EXPECT_EQ(store.readUser(1).ED, yes ? 1.75 : 1.5);
+        EXPECT_EQ(lastHistory().DoseSum, 1.75);
+    }
+}
+
+TEST_F(Intake, DoseRateLinesNewAndKept) {
+    // Eight entries, then the same eight again: nothing new, no log window.
+    std::vector<DoseRateEntry> eight;
+    for (int k = 0; k < 8; ++k)
+        eight.push_back(entry(100 + k, 3, 1 + k));
+    read(eight);
+    read(eight);
+    EXPECT_EQ(script.events.filter("log"), QStringList({"log of 8", "log window", "log of 0"}));
+    EXPECT_EQ(script.logs.at(0).at(0), (DoseRateRow{0, "01.03.2026", "09:30", "1,00 uSv/h"}));
+
+    // Five entries of which only one differs: one grid row numbered 3; lines 5 to 7 kept.
+    std::vector<DoseRateEntry> five(eight.begin(), eight.begin() + 5);
+    five[3].rate = 9999;
+    read(five);
+    EXPECT_EQ(script.logs.at(2),
+              (std::vector<DoseRateRow>{{3, "04.03.2026", "09:30", "99,99 uSv/h"}}));
+    EXPECT_EQ(script.events.filter("log window").size(), 2);
+    const UserRecord petrov = store.readUser(1);
+    EXPECT_EQ(petrov.MED[3], "04.03.202609:3099,99 uSv/h");
+    EXPECT_EQ(petrov.MED[7], "08.03.202609:301,07 uSv/h");
+    EXPECT_TRUE(petrov.MED[8].isEmpty());
+    EXPECT_EQ(link.person().MED[3], petrov.MED[3]);
+
+    // Three entries of which only the last is new: one row numbered 2.
+    read({entry(555, 4, 1), entry(101, 3, 2)});
+    read({entry(555, 4, 1), entry(101, 3, 2), entry(777, 4, 3)});
+    EXPECT_EQ(script.logs.at(4),
+              (std::vector<DoseRateRow>{{2, "03.04.2026", "09:30", "7,77 uSv/h"}}));
+}
+
+TEST_F(Intake, DecemberReadOnSecondJanuaryGetsTheNewYear) {
+    clock.at = QDateTime(QDate(2027, 1, 2), QTime(8, 0));
+    read({entry(5, 12, 31)});
+    EXPECT_EQ(store.readUser(1).MED[0], "31.12.202709:300,05 uSv/h");
+}
+
+TEST_F(Intake, LoneBytesExpireOnceAndBytesDuringTheBoxExpireAfterIt) {
+    script.once = [&] {
+        // The box keeps the event loop running: more bytes and time pass. The box is not shown
+        // again while it is open; the second piece, not completed either, is reported after it.
+        link.receive(QByteArray(5, char(0xC0)));
+        timer.advance(2 * kAnswerWaitMs);
+    };
+    link.receive(QByteArray(19, char(0xC0)));
+    link.receive(QByteArray());
+    EXPECT_EQ(timer.starts(), 1); // a running timer is not restarted
+    timer.advance(kAnswerWaitMs - 1);
+    EXPECT_TRUE(script.events.isEmpty());
+    timer.advance(1);
+    EXPECT_EQ(script.events, QStringList({"error: line 75", "error: line 75", "purge"}));
+    EXPECT_EQ(timer.timeouts(), 2);
+    expectIdle();
+}
+
+TEST_F(Intake, BrokenFrameAndStoreFailureEndTheFrame) {
+    QByteArray wire = encodeFrame(Reading{0x1234, 250, {}, 0});
+    wire[11] = 0x00;
+    link.receive(wire.left(20)); // rejected at once
+    EXPECT_EQ(store.historyCount(), 0);
+    expectIdle();
+    ASSERT_TRUE(QDir(dir.path()).removeRecursively());
+    read();
+    EXPECT_EQ(script.events,
+              QStringList({"error: line 75", "purge", "error: File not found", "purge"}));
+    expectIdle();
+}
+
+TEST_F(Intake, FramesDuringTheBoxesAreTakenInAfterwardsRepeatsAreNot) {
+    // While the first reading's box is open: the same broadcast again, a second reading in two
+    // pieces, that one again, and a broken frame.
+    const QByteArray first = wire({entry(700, 6, 15)}), second = wire({}, 0x1234, 999);
+    QByteArray broken = wire({}, 0x1234, 5);
+    broken[broken.size() - 3] = char(broken[broken.size() - 3] ^ 1);
+    script.once = [&] {
+        for (const QByteArray& piece : {first, second.left(30), second.mid(30), second, broken})
+            link.receive(piece);
+    };
+    link.receive(first);
+    EXPECT_EQ(script.events,
+              QStringList({"info: line 76 1234", "log of 1", "log window", "row 1",
+                           "error: line 75", "info: line 76 1234", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999}));
+    EXPECT_EQ(store.readUser(1).MED[0], "15.06.202609:307,00 uSv/h");
+    expectIdle();
+
+    // A frame partly received when the intake ends: no purge, the rest completes it.
+    script.events.clear();
+    script.once = [&] { link.receive(first.left(40)); };
+    link.receive(second);
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 0", "row 1"}));
+    EXPECT_EQ(link.decoder().receiveCount(), 40);
+    link.receive(first.mid(40));
+    EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999, 0.999, 0.25}));
+    expectIdle();
+
+    // A reading while the dose-rate log window is open.
+    script.events.clear();
+    script.inLog = [&] { link.receive(second); };
+    read({entry(1, 2, 3)});
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 1", "log window", "row 1",
+                                          "info: line 76 1234", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(doses().back(), 0.999);
+}
+
+TEST_F(Intake, FullQueueDropsAreToldWithTheirIdentifiers) {
+    script.once = [&] {
+        for (int k = 1; k <= DosimeterLink::kQueueCapacity; ++k)
+            link.receive(wire({}, 0x1234, k));
+        int extra = 0;
+        for (std::int64_t id : {0x5678, 0x9999, 0x5678})
+            link.receive(wire({}, id, 2000 + ++extra));
+    };
+    read();
+    const QStringList told = script.events.filter("reading(s)");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("error: 3 reading(s)")) << told[0].toStdString();
+    EXPECT_TRUE(told[0].endsWith(": 5678, 9999")) << told[0].toStdString();
+    EXPECT_EQ(script.events.indexOf(told[0]), 3); // right after the first intake
+    EXPECT_EQ(store.historyCount(), 1 + DosimeterLink::kQueueCapacity);
+    EXPECT_EQ(lastHistory().Dose, 0.032);
+    expectIdle();
+}
+
+TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
+    // Another program holds the data lock from inside the identifier box until the retry, and
+    // from inside question 79 until the busy box.
+    QProcess holder;
+    holder.setWorkingDirectory(dir.path());
+    auto hold = [&] {
+        holder.start("flock", {"-x", "DB/Write.lock", "-c",
+                               "touch held; while [ ! -e free ]; do sleep 0.05; done"});
+        ASSERT_TRUE(holder.waitForStarted());
+        while (!QFile::exists(dir.filePath("held")))
+            ASSERT_FALSE(holder.waitForFinished(5)); // the holder is still there
+    };
+    auto release = [&] {
+        QFile(dir.filePath("free")).open(QIODevice::WriteOnly);
+        ASSERT_TRUE(holder.waitForFinished());
+        QFile::remove(dir.filePath("held"));
+        QFile::remove(dir.filePath("free"));
+    };
+    const QString busy = "error: " + DataBusyError().text();
+    script.whileOpen = [&] {
+        if (script.events.last().startsWith("info") || script.events.last().startsWith("question"))
+            hold();
+        else if (script.events.last() == busy)
+            release();
+    };
+    link.setSavED(true);
+    script.answers = {true};
+    read();
+    EXPECT_TRUE(retry.isActive());
+    release();
+    EXPECT_EQ(store.historyCount(), 0);
+    retry.advance(kLockRetryMs);
+    EXPECT_EQ(script.events, QStringList({"savED 1", "info: line 76 1234", "question: line 79",
+                                          busy, "savED 0", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(store.historyCount(), 1);
+    EXPECT_EQ(store.readUser(1).ED, 1.75);
+    expectIdle();
+}
+
+TEST_F(Intake, ClearEd) {
+    using R = ClearEdResult;
+    UserRecord ivanov = store.readUser(0);
+    ivanov.ED = 2.0;
+    store.writeUser(0, ivanov);
+    const std::tuple<long long, std::int32_t, std::deque<bool>, R, double> cases[] = {
+        {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
+        {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
+        {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};
+    for (const auto& [index, userNo, answers, result, ed] : cases) {
+        script.events.clear();
+        script.answers = answers;
+        EXPECT_EQ(link.mnu_ClearEDClick(index, userNo), result);
+        EXPECT_EQ(script.events.size(), answers.size());
+        EXPECT_EQ(store.readUser(1).ED, ed);
+        EXPECT_EQ(store.readUser(0).ED, 2.0); // a row that shows Petrov never clears Ivanov
+    }
+}
+
+} // namespace
+} // namespace sarvo

@@ -1,0 +1,140 @@
+#include "core/store/store.h"
+#include "core/text/filter_texts.h"
+#include "core/text/hist_filter.h"
+#include "core/text/text_forms.h"
+
+#include <QTemporaryDir>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace sarvo;
+
+namespace {
+
+double day(int y, int m, int d) {
+    return daysFromDate(QDate(y, m, d));
+}
+double at(int h, int m, int s = 0) {
+    return fractionFromTime(QTime(h, m, s));
+}
+
+// Day-month-year edits read around the year 2026.
+const FilterTexts kRussian(ValueFormats(QLocale(QStringLiteral("ru_RU"))).datePattern(), 2026);
+const FilterTexts kUs(ValueFormats(QLocale(QStringLiteral("en_US"))).datePattern(), 2026);
+
+} // namespace
+
+TEST(HistFilter, EdgeCasesAfterOk) {
+    const std::pair<double, double> nov30{day(2026, 11, 30), at(23, 59, 59)},
+        dec1{day(2026, 12, 1), 0.0}, dec5{day(2026, 12, 5), at(23, 59, 59)},
+        dec6{day(2026, 12, 6), 0.0}, old{day(1900, 1, 1), 0.0};
+    auto time = [](int h, int m, int s) { return std::pair{day(1999, 3, 7), at(h, m, s)}; };
+    const struct {
+        bool dateOn, timeOn;
+        FilterEditTexts texts;
+        std::vector<std::pair<double, double>> pass, stop;
+    } cases[] = {
+        {true, false, {"  .  .  ", "  .  .  ", {}, {}}, {old, nov30, dec6}, {}},
+        {true, false, {"01.12.26", "05.12.26", {}, {}}, {dec1, dec5}, {nov30, dec6}},
+        {true, false, {"  .  .  ", "05.12.26", {}, {}}, {old, dec5}, {dec6}},
+        {false,
+         true,
+         {"xx", {}, "08:00", "17:00"}, // a switched-off range is not read
+         {time(8, 0, 0), time(17, 0, 0)},
+         {time(7, 59, 59), time(17, 0, 1)}},
+        {false, true, {{}, {}, "22:00", " 6:00"}, {}, {time(23, 0, 0), time(3, 0, 0), dec1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE((c.texts.dateFrom + c.texts.dateTo + c.texts.timeFrom).toStdString());
+        HistFilter f;
+        f.DateOn = c.dateOn;
+        f.TimeOn = c.timeOn;
+        const FilterConfirmation confirmation = confirmFilter(f, c.texts, kRussian);
+        EXPECT_TRUE(confirmation.accepted());
+        EXPECT_TRUE(confirmation.filterMark);
+        for (auto [date, time] : c.pass)
+            EXPECT_TRUE(f.passes(date, time)) << date << " " << time;
+        for (auto [date, time] : c.stop)
+            EXPECT_FALSE(f.passes(date, time)) << date << " " << time;
+    }
+    HistFilter closed;    // bounds 0.0, as at start
+    closed.DateOn = true; // the check box acts at once; the close box reads no edit
+    EXPECT_FALSE(closed.passes(dec5.first, 0.5));
+    std::uint64_t bits;
+    std::memcpy(&bits, &NoBound, sizeof bits);
+    EXPECT_EQ(bits, 0xC197D783FC000000u);
+}
+
+TEST(HistFilter, InvalidBoundStopsOkAtThatEdit) {
+    HistFilter f;
+    f.DateOn = true;
+    f.DateTo = 42.0;
+    FilterConfirmation c = confirmFilter(f, {"01.12.26", "31.02.26", {}, {}}, kRussian);
+    EXPECT_EQ(c.failedEdit, FilterEdit::DateTo);
+    EXPECT_EQ(c.message, QStringLiteral("'31.02.26' is not a valid date"));
+    EXPECT_EQ(f.DateFrom, day(2026, 12, 1)); // read before the failure: kept
+    EXPECT_EQ(f.DateTo, 42.0);
+    f = HistFilter{};
+    f.TimeOn = true;
+    c = confirmFilter(f, {{}, {}, "24:00", "08:00"}, kRussian);
+    EXPECT_EQ(c.failedEdit, FilterEdit::TimeFrom);
+    EXPECT_EQ(c.message, QStringLiteral("'24:00' is not a valid time"));
+    f.TimeOn = false;
+    EXPECT_FALSE(confirmFilter(f, {}, kRussian).filterMark);
+}
+
+TEST(FilterTexts, ReadsDatesAndTimes) {
+    const std::pair<const char*, QDate> dates[] = {{" 5. 1.26", QDate(2026, 1, 5)},
+                                                   {"01.01.76", QDate(1976, 1, 1)},
+                                                   {"31.12.75", QDate(2075, 12, 31)},
+                                                   {"29.02.28", QDate(2028, 2, 29)},
+                                                   {"05.12.2026", QDate(2026, 12, 5)}};
+    for (const auto& [text, date] : dates)
+        EXPECT_EQ(kRussian.readDate(text), date) << text;
+    for (const char* text :
+         {"  .  .26", "00.12.26", "05.13.26", "29.02.27", "05.12.26x", "05/12/26"})
+        EXPECT_FALSE(kRussian.readDate(text)) << text;
+    const std::pair<const char*, int> times[] = {
+        {" 8:05", 485}, {"23:59", 1439}, {"12:60", -1}, {"  :30", -1}, {"1230", -1}};
+    for (const auto& [text, minutes] : times) {
+        const auto read = FilterTexts::readTime(text);
+        EXPECT_EQ(read ? read->msecsSinceStartOfDay() / 60000 : -1, minutes) << text;
+    }
+    EXPECT_EQ(kUs.readDate(QStringLiteral("12.05.26")), QDate(2026, 12, 5));
+    const FilterTexts in2080(QStringLiteral("dd.MM.yyyy"), 2080);
+    EXPECT_EQ(in2080.expandYear(30), 2030);
+    EXPECT_EQ(in2080.expandYear(29), 2129);
+}
+
+TEST(FilterTexts, BoundsWrittenBackReadTheSame) {
+    const FilterTexts iso(QStringLiteral("yyyy-MM-dd"), 2026);
+    EXPECT_EQ(kUs.dateEditText(day(2026, 1, 5)), QStringLiteral(" 1. 5.26"));
+    EXPECT_EQ(iso.dateEditText(day(2001, 2, 3)), QStringLiteral("01.02.03"));
+    EXPECT_EQ(kRussian.dateEditText(NoBound), QStringLiteral("  .  .  "));
+    for (const FilterTexts* forms : {&kRussian, &kUs, &iso})
+        for (double bound : {day(1976, 1, 1), day(2026, 12, 5), day(2075, 12, 31), NoBound})
+            EXPECT_EQ(forms->dateBound(forms->dateEditText(bound)), bound);
+    EXPECT_EQ(FilterTexts::timeEditText(at(8, 5)), QStringLiteral("08:05"));
+    EXPECT_EQ(FilterTexts::timeEditText(NoBound), QStringLiteral("  :  "));
+    for (double bound : {0.0, at(17, 0), at(23, 59), NoBound})
+        EXPECT_EQ(kRussian.timeBound(FilterTexts::timeEditText(bound)), bound);
+}
+
+// The chart's points: only the person's readings that pass, in file order.
+TEST(ShownReadings, OnlyThePersonsReadingsThatPassInFileOrder) {
+    QTemporaryDir dir;
+    Store store(dir.path().toStdString());
+    store.ensureDataDir();
+    for (auto [userNo, d, dose] :
+         {std::tuple{1, 1, 1.0}, {2, 2, 2.0}, {0, 3, 3.0}, {1, 4, 4.0}, {1, 7, 5.0}, {1, 2, 6.0}})
+        store.appendHistory(HistoryRecord{day(2026, 12, d), at(10, 0), dose, 0.0, userNo, 0});
+    HistFilter f;
+    f.DateOn = true;
+    f.DateFrom = day(2026, 12, 2);
+    f.DateTo = NoBound;
+    std::vector<double> doses;
+    for (const HistoryRecord& r : shownReadings(store, 1, f))
+        doses.push_back(r.Dose);
+    EXPECT_EQ(doses, (std::vector<double>{4, 5, 6}));
+    EXPECT_TRUE(shownReadings(store, 0, HistFilter{}).empty());
+}

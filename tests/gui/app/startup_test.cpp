@@ -1,0 +1,222 @@
+#include "gui/support/ui_support.h"
+
+#include "gui/dialogs/form_abou.h"
+#include "gui/common/pictogram.h"
+#include "gui/app/single_instance.h"
+#include "gui/dialogs/form_new_user.h"
+
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLockFile>
+#include <QScopeGuard>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace sarvo::test {
+namespace {
+
+using StartupTest = UiTest;
+
+TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) {
+    ModalScript script;
+    script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+    SarvoApp app({.singleInstance = false});
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    ASSERT_EQ(script.seen().size(), 1u);
+
+    // 27 bytes: PortName (length 0 and 4 characters), LangIndex, VersionText.
+    const QByteArray ini = fileBytes("Sarvo.ini");
+    ASSERT_EQ(ini.size(), 27);
+    EXPECT_EQ(ini.at(0), 0);
+    EXPECT_EQ(static_cast<std::uint8_t>(ini.at(5)), defaultLanguageIndex());
+    EXPECT_EQ(ini.mid(7, static_cast<std::uint8_t>(ini.at(6))), defaultVersionText());
+    // Without Lang.txt every text is empty.
+    TFormSarvo* main = app.mainWindow();
+    EXPECT_EQ(main->windowTitle() + main->mnu_File->title() + main->tb_exit->toolTip(), "");
+    EXPECT_EQ(main->StringGridUser->horizontalHeaderItem(0)->text(), "  ");
+    // Cancel in the port dialog wrote nothing and opened nothing.
+    EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
+    EXPECT_FALSE(main->ComPortSarvo->isOpen());
+    EXPECT_TRUE(app.splash()->isVisible());
+    EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
+    EXPECT_EQ(main->StringGridUser->rowCount(), 29);
+}
+
+TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActivatesAgain) {
+    writeTestLangFile();
+    writeSettings(path("no-such-port"), 1);
+    addPerson("Ivanov", "Ivan", "Ivanovich");
+    ModalScript script;
+    script.answer(QMessageBox::Ok);
+    script.answer(QMessageBox::Ok);
+    SarvoApp app({.singleInstance = false});
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(
+        waitUntil([&] { return script.seen().size() == 1 && !QApplication::activeModalWidget(); }));
+    EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
+    EXPECT_TRUE(app.splash()->isVisible());
+    EXPECT_FALSE(app.mainWindow()->ComPortSarvo->isOpen());
+    // The rest of the window works.
+    EXPECT_EQ(app.mainWindow()->windowTitle(), "1/1");
+    EXPECT_EQ(app.mainWindow()->StringGridUser->rowCount(), 30);
+    EXPECT_EQ(app.splash()->LabelZast[0]->text() + app.splash()->LabelZast[4]->text(), "1/61/10");
+
+    // The focus back from a dialog or another program: no activation.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(app.mainWindow(), &activate);
+    waitUntil([] { return false; }, 200);
+    EXPECT_EQ(script.seen().size(), 1u);
+    // The focus back from the splash window: the activation runs again and tries the port.
+    emit app.splash()->activated();
+    QApplication::sendEvent(app.mainWindow(), &activate);
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    EXPECT_EQ(script.boxTexts(), QStringList(2, "1/22"));
+    EXPECT_TRUE(app.splash()->isVisible());
+}
+
+TEST_F(StartupTest, ShortSettingsFileOrALiveLockEndStartUpWithABox) {
+    QFile ini(path("Sarvo.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("\x04"
+              "COM1");
+    ini.close();
+    QLockFile held(path(SarvoApp::lockFileName()));
+    for (const QString expected : {"Read beyond end of file", "in use"}) {
+        ModalScript script;
+        script.answer(QMessageBox::Ok);
+        SarvoApp app({.singleInstance = false});
+        EXPECT_FALSE(app.start());
+        EXPECT_EQ(app.exitCode(), 1);
+        EXPECT_EQ(app.splash(), nullptr);
+        ASSERT_EQ(script.boxTexts().size(), 1);
+        EXPECT_TRUE(script.boxTexts()[0].contains(expected)) << script.boxTexts()[0];
+        // The second round: a good settings file in a directory another program holds.
+        writeSettings(path("no-such-port"), 1);
+        ASSERT_TRUE(held.isLocked() || held.tryLock(0));
+    }
+}
+
+// A base or data directory that may not be written opens read-only: the persons and their
+// readings are shown, a missing settings file counts as the defaults, nobody is said to hold the
+// data, and a write is refused with "File access denied".
+TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permissions do not stop root";
+    writeTestLangFile();
+    const long long ivanov = addPerson("Ivanov", "Ivan", QString());
+    store().appendHistory({46000, 0.5, 0.5, 1.5, store().readUser(ivanov).UserNo, 0x1234});
+    const QByteArray users = userFile();
+    const QFile::Permissions writable = QFileInfo(dir()).permissions();
+    for (const QString& locked : {dir(), path("DB")}) {
+        ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(locked, writable); });
+        ModalScript script;
+        script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+        script.add(on<TFormNewUser>([](TFormNewUser* dialog) {
+            dialog->EditFN->setText("Petr");
+            dialog->EditLN->setText("Petrov");
+            dialog->btnOk->click();
+        }));
+        script.answer(QMessageBox::Ok);
+        {
+            SarvoApp app({.singleInstance = false});
+            ASSERT_TRUE(app.start());
+            ASSERT_TRUE(waitUntil([&] { return script.seen().size() == 1; }));
+            EXPECT_TRUE(app.readOnly());
+            TFormSarvo* main = app.mainWindow();
+            EXPECT_EQ(main->windowTitle(), QStringLiteral("%1/1").arg(defaultLanguageIndex()));
+            EXPECT_EQ(main->StringGridUser->nameCell(0), " Ivanov Ivan ");
+            main->mnu_HistGridClick();
+            EXPECT_EQ(main->StringGridHist->model()->rowCount(), 1 + 29);
+            main->mnu_HistGridClick();
+            main->mnu_NewUserClick();
+            ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        }
+        EXPECT_EQ(script.boxTexts(), QStringList{"File access denied"}) << locked;
+        EXPECT_EQ(userFile(), users);
+        EXPECT_FALSE(QFile::exists(path("Sarvo.ini")) ||
+                     QFile::exists(path(SarvoApp::lockFileName())));
+    }
+}
+
+TEST_F(StartupTest, LockLeftByADeadProgramIsTakenOver) {
+    const QString lockPath = path(SarvoApp::lockFileName());
+    const pid_t child = fork();
+    if (child == 0) // takes the lock and ends without giving it back
+        _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(lockPath));
+    writeSettings(path("no-such-port"), 1);
+    ModalScript script;
+    script.answer(QMessageBox::Ok); // the port
+    SarvoApp app({.singleInstance = false});
+    ASSERT_TRUE(app.start());
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    EXPECT_NE(app.mainWindow(), nullptr);
+}
+
+TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleShowsTheFirst) {
+    const QString title = QStringLiteral("title %1").arg(QCoreApplication::applicationPid());
+    const QString name = SingleInstance::serverName(title);
+    // What a crashed program leaves: the socket's file, bound once, with nobody listening.
+    const QByteArray file = QDir(QDir::tempPath()).filePath(name).toLocal8Bit();
+    QLocalServer::removeServer(name);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<size_t>(file.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, file.constData(), static_cast<size_t>(file.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(file)));
+    EXPECT_FALSE(SingleInstance::askRunningToShow(title));
+
+    SingleInstance first;
+    ASSERT_TRUE(first.listen(title));
+    int requests = 0;
+    QObject::connect(&first, &SingleInstance::showRequested, [&] { ++requests; });
+    EXPECT_TRUE(SingleInstance::askRunningToShow(title));
+    ASSERT_TRUE(waitUntil([&] { return requests == 1; }));
+    EXPECT_FALSE(SingleInstance::askRunningToShow(title + " other"));
+    // After a language pick the running program answers under its new title only.
+    ASSERT_TRUE(first.listen(title + " new"));
+    EXPECT_FALSE(SingleInstance::askRunningToShow(title));
+    EXPECT_TRUE(SingleInstance::askRunningToShow(title + " new"));
+}
+
+TEST_F(StartupTest, AboutBoxAnimatesWhileOpenAndExitEndsTheProgramWithoutATray) {
+    writeTestLangFile();
+    languageStrings().load(dir(), 1);
+    TFormAbou about;
+    bool animating = false;
+    ModalScript script;
+    script.add(on<TFormAbou>([&](TFormAbou* box) {
+        animating = box->GIFImageAbou->isAnimating();
+        box->BtnOk->click();
+    }));
+    EXPECT_EQ(about.exec(), QDialog::Accepted);
+    EXPECT_TRUE(animating);
+    EXPECT_FALSE(about.GIFImageAbou->isAnimating());
+    EXPECT_EQ(about.windowTitle() + about.BtnOk->text(), "1/901/19");
+    EXPECT_EQ(about.LabelAbou[0]->text() + about.LabelAbou[4]->text(), "1/61/10");
+    EXPECT_EQ(about.LabelWeb->text(), TFormAbou::webAddress());
+
+    TFormSarvo main(dir(), SettingsRecord::defaults(1));
+    // Offscreen there is no notification area: the program runs without the icon.
+    EXPECT_EQ(main.TrayIconSarvo, nullptr);
+    int ends = 0;
+    QObject::connect(&main, &TFormSarvo::programEnds, [&] { ++ends; });
+    main.mnu_ExitClick();
+    EXPECT_EQ(ends, 1);
+    EXPECT_FALSE(main.isVisible());
+}
+
+} // namespace
+} // namespace sarvo::test

@@ -1,0 +1,193 @@
+#include "gui/support/ui_support.h"
+
+#include <gtest/gtest.h>
+
+#include "core/text/hist_filter.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+namespace sarvo::test {
+
+bool waitUntil(const std::function<bool()>& condition, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}
+
+ModalScript::ModalScript() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalScript::poll);
+    timer_.start();
+}
+
+void ModalScript::add(Step step) {
+    steps_.push_back(std::move(step));
+}
+
+void ModalScript::answer(QMessageBox::StandardButton button) {
+    add([button](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            QAbstractButton* pressed = box->button(button);
+            ASSERT_NE(pressed, nullptr) << "a box without that button: " << box->text();
+            pressed->click();
+        }
+    });
+}
+
+QStringList ModalScript::boxTexts() const {
+    QStringList texts;
+    for (const ModalSeen& modal : seen_)
+        if (modal.kind == QLatin1String("QMessageBox"))
+            texts << modal.text;
+    return texts;
+}
+
+void ModalScript::poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible()) {
+        handled_ = nullptr;
+        candidate_ = nullptr;
+        return;
+    }
+    if (modal == handled_)
+        return;
+    if (modal != candidate_) {
+        candidate_ = modal;
+        candidateSince_.start();
+        return;
+    }
+    if (candidateSince_.elapsed() < 60)
+        return;
+    handled_ = modal;
+    const auto* box = qobject_cast<QMessageBox*>(modal);
+    seen_.push_back({QString::fromLatin1(modal->metaObject()->className()).section(u':', -1),
+                     box ? box->text() : modal->windowTitle()});
+    if (steps_.empty() || aborted_) {
+        QTimer::singleShot(0, modal, [modal] {
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->done(QDialog::Rejected);
+            else
+                modal->close();
+        });
+        return;
+    }
+    // The step runs from the event loop, not inside this timer's slot: a modal window it opens
+    // in turn must find the timer free to fire.
+    auto step = std::make_shared<Step>(std::move(steps_.front()));
+    steps_.pop_front();
+    ++running_;
+    QTimer::singleShot(0, modal, [this, step, modal] {
+        (*step)(modal);
+        --running_;
+        if (::testing::Test::HasFailure() && !aborted_) {
+            aborted_ = true;
+            handled_ = nullptr; // the window the step failed on is closed by the next poll
+        }
+    });
+}
+
+VirtualCable::VirtualCable(const QString& dir)
+    : socat_(new QProcess), a_(dir + QStringLiteral("/A")), b_(dir + QStringLiteral("/B")) {
+    socat_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    socat_->start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + a_,
+                                            QStringLiteral("pty,raw,echo=0,link=") + b_});
+    ready_ = socat_->waitForStarted() &&
+             waitUntil([this] { return QFile::exists(a_) && QFile::exists(b_); }, 10000);
+}
+
+VirtualCable::~VirtualCable() {
+    stop();
+    delete socat_;
+}
+
+void VirtualCable::stop() {
+    if (socat_->state() == QProcess::NotRunning)
+        return;
+    socat_->terminate();
+    if (!socat_->waitForFinished(5000))
+        socat_->kill();
+    socat_->waitForFinished(5000);
+}
+
+void UiTest::SetUp() {
+    ASSERT_TRUE(dir_.isValid());
+    previous_ = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    for (int n = 1; n <= kLanguageLines; ++n)
+        languageStrings().setLine(n, QString());
+    installTranslations(-1); // the English texts, whatever a test before installed
+    histFilter() = HistFilter{};
+}
+
+void UiTest::TearDown() {
+    QDir::setCurrent(previous_);
+}
+
+void UiTest::writeTestLangFile() const {
+    QByteArray content;
+    for (int block = 0; block < kLanguageCount; ++block) {
+        content += "block\r\n";
+        for (int n = 1; n <= kLanguageLines; ++n)
+            content += QByteArray::number(block) + '/' + QByteArray::number(n) + "\r\n";
+    }
+    QFile file(path(QStringLiteral("Lang.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+void UiTest::copyLangFile() const {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(SARVO_SOURCE_DIR "/Lang.txt"),
+                            path(QStringLiteral("Lang.txt"))));
+}
+
+long long UiTest::addPerson(const QString& last, const QString& first, const QString& middle,
+                            std::int64_t identifier) const {
+    Store s = store();
+    s.ensureDataDir();
+    const long long index = s.findUserIndex(s.appendPerson(last, first, middle, "Lab"));
+    UserRecord user = s.readUser(index);
+    user.DosimeterId = identifier;
+    s.writeUser(index, user);
+    return index;
+}
+
+void UiTest::writeSettings(const QString& portName, int langIndex) const {
+    SettingsRecord settings = SettingsRecord::defaults(static_cast<std::uint8_t>(langIndex));
+    settings.setPortName(portName);
+    Store(dir().toStdString()).saveSettings(settings);
+}
+
+void MainWindowTest::activate(int langIndex) {
+    if (!QFile::exists(path(QStringLiteral("Lang.txt"))))
+        writeTestLangFile();
+    writeSettings(path(QStringLiteral("no-such-port")), langIndex);
+    languageStrings().load(dir(), langIndex);
+    main = std::make_unique<TFormSarvo>(dir(), *store().readSettings());
+    ModalScript script;
+    script.answer(QMessageBox::Ok);
+    main->show();
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    ASSERT_EQ(script.boxTexts(), QStringList{L(22)});
+    grid = main->StringGridUser;
+}
+
+QPoint MainWindowTest::cellCentre(int row, int column) const {
+    return grid->visualRect(grid->model()->index(row, column)).center();
+}
+
+QByteArray UiTest::fileBytes(const QString& name) const {
+    QFile file(path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace sarvo::test
