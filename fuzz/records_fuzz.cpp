@@ -4,12 +4,12 @@
 // reader is held to what it promises: a record written back reads back to the same bytes, a
 // stored name survives decoding and encoding unchanged, a record file yields exactly its whole
 // records, the language lines hold no line end, and a filter bound survives its edit text.
-#include "core/text/language.h"
 #include "core/store/record_file.h"
 #include "core/store/records.h"
 #include "core/store/store_error.h"
 #include "core/text/filter_texts.h"
 #include "core/text/hist_filter.h"
+#include "core/text/language.h"
 #include "core/text/text_forms.h"
 
 #include <QStringEncoder>
@@ -109,7 +109,7 @@ void language(const QByteArray& input) {
         require(!bytes.contains('\r') && !bytes.contains('\x1a'));
         require(encode.encode(strings.line(n)) == bytes);
     }
-    require(strings.portCaption() == strings.line(5));
+    require(strings.portCaption() == strings.line(Text::ChoosePort));
 }
 
 void filterTexts(const QByteArray& input) {

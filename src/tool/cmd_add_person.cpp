@@ -16,7 +16,7 @@ int runAddPerson(const QStringList& arguments) {
         args.required(QStringLiteral("--last")), args.required(QStringLiteral("--first")),
         args.value(QStringLiteral("--middle")), args.value(QStringLiteral("--dep"))};
     if (!personTextsComplete(texts))
-        return refuse(args.dir(), kLineNamesMissing, namesMissingText());
+        return refuse(args.dir(), Text::NamesMissing, namesMissingText());
     if (refuseUnstorableTexts(args, personTextOptions()))
         return 1;
     Store store(args.dir().toStdString());

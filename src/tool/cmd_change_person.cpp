@@ -38,7 +38,7 @@ int runChangePerson(const QStringList& arguments) {
     take("--middle", texts.middle);
     take("--dep", texts.department);
     if (!personTextsComplete(texts))
-        return refuse(args.dir(), kLineNamesMissing, namesMissingText());
+        return refuse(args.dir(), Text::NamesMissing, namesMissingText());
     if (!changePerson(store, person.index, person.userNo, texts)) {
         err() << personMovedText() << "\n";
         err().flush();

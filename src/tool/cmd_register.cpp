@@ -26,19 +26,19 @@ int runRegister(const QStringList& arguments) {
     if (!person.found())
         return person.notFound();
 
-    auto refusal = [&args](int line) {
+    auto refusal = [&args](Text line) {
         return refuse(args.dir(), line, registrationEnglishText(line));
     };
     if (!registrationTextFits(text))
-        return refusal(kLineIdTooLong);
+        return refusal(Text::IdTooLong);
     const std::optional<std::int64_t> value = registrationValue(text);
     if (!value)
-        return refusal(kLineIdNotNumber);
+        return refusal(Text::IdNotNumber);
     if (checkRegistration(store, *value) == RegistrationCheck::AlreadyRegistered)
-        return refusal(kLineIdRegistered);
+        return refusal(Text::DosimeterRegistered);
     // Without --replace the answer to the replacement question is No.
     if (replacementNeedsQuestion(store.readUser(person.index).DosimeterId, *value) && !replace)
-        return refusal(kLineReplaceId);
+        return refusal(Text::ReplaceDosimeterQuestion);
     if (!storeRegistration(store, person.index, person.userNo, *value, replace)) {
         err() << personMovedText() << "\n";
         err().flush();

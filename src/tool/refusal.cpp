@@ -1,15 +1,15 @@
 #include "tool/refusal.h"
 
-#include "core/text/language.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 #include "tool/commands.h"
 
 #include <QDir>
 
 namespace sarvo::tool {
 
-int refuse(const QString& baseDir, int line, const QString& english) {
+int refuse(const QString& baseDir, Text line, const QString& english) {
     QString text;
     try {
         Store store(baseDir.toStdString(), true);

@@ -1,9 +1,9 @@
 #include "core/link/dosimeter_link.h"
 
 #include "core/link/fcs16.h"
-#include "core/text/language.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 #include "core/text/text_forms.h"
 
 #include <QCoreApplication>
@@ -89,7 +89,7 @@ ClearEdResult DosimeterLink::mnu_ClearEDClick(long long recordIndex, std::int32_
     try {
         if (recordIndex >= store_.userCount())
             return ClearEdResult::NotAsked;
-        if (!officer_.warningQuestion(L(78)))
+        if (!officer_.warningQuestion(L(Text::ClearEdQuestion)))
             return ClearEdResult::Declined;
         return store_.updateUser(recordIndex, userNo, [](UserRecord& user) { user.ED = 0.0; })
                    ? ClearEdResult::Cleared
@@ -124,7 +124,7 @@ void DosimeterLink::run() {
     for (;;) {
         if (broken_) {
             broken_ = false;
-            officer_.error(L(75));
+            officer_.error(L(Text::ReadingFailed));
             settle();
             continue;
         }
@@ -200,13 +200,13 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     const std::int32_t userNo = identifier == 0 ? 0 : store_.findUserByIdentifier(identifier);
     if (!item.announced) {
         item.announced = true;
-        officer_.information(L(76) + QLatin1Char(' ') + reading.identifierText());
+        officer_.information(L(Text::DosimeterRead) + QLatin1Char(' ') + reading.identifierText());
     }
     long long index = -1;
     if (userNo != 0)
         person_ = readPerson(userNo, index);
     if (index < 0) {
-        officer_.error(L(92));
+        officer_.error(L(Text::DosimeterNotRegistered));
         return;
     }
 
@@ -223,7 +223,7 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     historyWritten = true;
 
     // 7: add the dose to ED when armed and confirmed.
-    if (savED_ && officer_.warningQuestion(L(79))) {
+    if (savED_ && officer_.warningQuestion(L(Text::AddDoseQuestion))) {
         if (!rewritePerson(index, userNo, [&](UserRecord& user) { user.ED += history.Dose; })) {
             officer_.error(personGoneText(userNo));
             return;

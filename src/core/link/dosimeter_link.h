@@ -118,7 +118,7 @@ enum class ClearEdResult {
 //     told once, after the sequence under way, how many were dropped and which dosimeters sent
 //     them.
 //   - a broken frame, or a frame that did not complete in time, is reported with one box of
-//     language line 75 after the sequence under way, however many there were meanwhile (they
+//     ReadingFailed after the sequence under way, however many there were meanwhile (they
 //     are alike to the officer: a dosimeter to be read again).
 // After each sequence the port is purged and the buffer emptied only when no frame is queued and
 // none is partly received; otherwise the bytes that follow belong to a frame still to come.
@@ -138,11 +138,11 @@ public:
                   WaitTimer& retryTimer, const Clock& clock);
 
     // The receive event: appends the piece and starts TimerWauth when it is stopped; a frame
-    // judged broken is reported (error box with language line 75) and a good one taken in, at
+    // judged broken is reported (error box with ReadingFailed) and a good one taken in, at
     // once or, inside a sequence with boxes, once it has ended.
     void receive(QByteArrayView piece);
     // The expiry of TimerWauth: stop it; a frame partly received is dropped and reported with
-    // language line 75 (inside a sequence with boxes, once it has ended).
+    // ReadingFailed (inside a sequence with boxes, once it has ended).
     void TimerWauthTimer();
     // The expiry of the retry timer: the reading at the head of the queue is tried again.
     void retryQueued();
@@ -153,7 +153,7 @@ public:
     bool savED() const { return savED_; }
     void setSavED(bool checked);
     void mnu_SavEDClick() { setSavED(!savED_); }
-    // Asks language line 78; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0 when
+    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0 when
     // that record still holds `userNo` (the person the row shows). Nothing is asked when the
     // index holds no record or `userNo` is 0.
     ClearEdResult mnu_ClearEDClick(long long recordIndex, std::int32_t userNo);
@@ -201,7 +201,7 @@ private:
     bool running_ = false;
     std::deque<Queued> queue_;
     std::optional<Reading> current_; // the reading being taken in
-    bool broken_ = false;            // a frame was rejected or expired; line 75 still to show
+    bool broken_ = false;            // a frame was rejected or expired; ReadingFailed still to show
     int dropped_ = 0;                // readings dropped on a full queue, not yet told
     QStringList droppedIds_;
     long long repeats_ = 0;

@@ -36,15 +36,15 @@ bool storeRegistration(Store& store, long long index, std::int32_t userNo, std::
     });
 }
 
-QString registrationEnglishText(int line) {
+QString registrationEnglishText(Text line) {
     switch (line) {
-    case kLineIdTooLong:
+    case Text::IdTooLong:
         return QStringLiteral("The dosimeter ID must not be longer than 16 characters.");
-    case kLineIdNotNumber:
+    case Text::IdNotNumber:
         return QStringLiteral("The dosimeter ID is not a valid number.");
-    case kLineReplaceId:
+    case Text::ReplaceDosimeterQuestion:
         return QStringLiteral("This person already has a dosimeter. Replace it?");
-    case kLineIdRegistered:
+    case Text::DosimeterRegistered:
         return QStringLiteral("This dosimeter is already registered to a person.");
     default:
         return QString();

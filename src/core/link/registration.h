@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/store/store.h"
+#include "core/text/text_id.h"
 
 #include <QString>
 #include <cstdint>
@@ -8,11 +9,6 @@
 
 namespace sarvo {
 
-// Language lines of the registration.
-inline constexpr int kLineIdTooLong = 43;       // more than 16 characters typed
-inline constexpr int kLineIdNotNumber = 44;     // not a dosimeter number
-inline constexpr int kLineReplaceId = 93;       // question: replace the person's dosimeter?
-inline constexpr int kLineIdRegistered = 94;    // somebody holds that dosimeter already
 inline constexpr int kRegistrationTextMax = 16; // characters the field takes
 
 // The check of the registration dialog's OK: at most 16 characters.
@@ -27,12 +23,13 @@ std::optional<std::int64_t> registrationValue(const QString& text);
 // What registering `value` to a person needs, decided before the person's record is changed.
 enum class RegistrationCheck {
     Accepted,          // may be stored
-    AlreadyRegistered, // line 94: a person (the same one included) holds the value
+    AlreadyRegistered, // DosimeterRegistered: a person (the same one included) holds the value
 };
 RegistrationCheck checkRegistration(Store& store, std::int64_t value);
 
-// Whether the officer is asked (line 93) before `value` replaces the identifier `held`: only
-// when both are non-zero. Without a question the value is stored (0 removes the dosimeter).
+// Whether the officer is asked (ReplaceDosimeterQuestion) before `value` replaces the identifier
+// `held`: only when both are non-zero. Without a question the value is stored (0 removes the
+// dosimeter).
 bool replacementNeedsQuestion(std::int64_t held, std::int64_t value);
 
 // Writes the registration into record `index` of the person `userNo`: the record is read again
@@ -43,6 +40,6 @@ bool storeRegistration(Store& store, long long index, std::int32_t userNo, std::
                        bool replace);
 
 // English texts of the registration's lines, for when no language file is loaded.
-QString registrationEnglishText(int line);
+QString registrationEnglishText(Text line);
 
 } // namespace sarvo

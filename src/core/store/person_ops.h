@@ -7,10 +7,6 @@
 
 namespace sarvo {
 
-// Language lines of the person commands.
-inline constexpr int kLineNamesMissing = 33;   // last or first name missing
-inline constexpr int kLineClearDoseRates = 89; // question before the dose-rate lines are emptied
-
 // The four texts of the person dialog, as typed.
 struct PersonTexts {
     QString last;
@@ -24,7 +20,7 @@ struct PersonTexts {
 // The check of the person dialog's OK: the last name and the first name hold at least one
 // character each (a text of blanks counts). Middle name and department may be empty.
 bool personTextsComplete(const PersonTexts& texts);
-// The English text of line 33, for when no language file is loaded.
+// The English text of NamesMissing, for when no language file is loaded.
 QString namesMissingText();
 
 // A new person with the next UserNo, put in its place in name order: the whole file is replaced

@@ -1,7 +1,7 @@
 #include "core/text/dose_rate_log.h"
 
-#include "core/text/language.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 #include "core/text/report_lines.h"
 #include "core/text/text_file.h"
 
@@ -13,14 +13,15 @@ namespace sarvo {
 namespace {
 
 QByteArray titleBytes(const LanguageStrings& lang, const UserRecord& person) {
-    return " " + lang.lineBytes(82) + ". " + lang.lineBytes(83) + " " + person.LN + " " +
-           person.FN + " " + person.MN;
+    return " " + lang.lineBytes(Text::DoseRateLogTitle) + ". " +
+           lang.lineBytes(Text::DoseRateLogPerson) + " " + person.LN + " " + person.FN + " " +
+           person.MN;
 }
 
 QString titleText(const LanguageStrings& lang, const UserRecord& person) {
-    return QStringLiteral(" ") + lang.line(82) + QStringLiteral(". ") + lang.line(83) +
-           QLatin1Char(' ') + person.lastName() + QLatin1Char(' ') + person.firstName() +
-           QLatin1Char(' ') + person.middleName();
+    return QStringLiteral(" ") + lang.line(Text::DoseRateLogTitle) + QStringLiteral(". ") +
+           lang.line(Text::DoseRateLogPerson) + QLatin1Char(' ') + person.lastName() +
+           QLatin1Char(' ') + person.firstName() + QLatin1Char(' ') + person.middleName();
 }
 
 } // namespace
@@ -31,9 +32,9 @@ QByteArray doseRateLogExportText(const LanguageStrings& lang, const UserRecord& 
     const QByteArray spacer = " " + end;
     QByteArray text = spacer + titleBytes(lang, person) + end + spacer;
     text += placedBytes(kDoseRateLineWidth, {{3, QByteArray("\xB9")},
-                                             {7, lang.lineBytes(59)},
-                                             {27, lang.lineBytes(60)},
-                                             {47, lang.lineBytes(82)}}) +
+                                             {7, lang.lineBytes(Text::DateColumn)},
+                                             {27, lang.lineBytes(Text::TimeColumn)},
+                                             {47, lang.lineBytes(Text::DoseRateLogTitle)}}) +
             end + spacer;
     for (const DoseRateLogRow& row : rows) {
         if (row.number.isEmpty())
@@ -52,9 +53,9 @@ QStringList doseRateLogPrintLines(const LanguageStrings& lang, const UserRecord&
     const QString blank = QStringLiteral(" ");
     QStringList lines{blank, titleText(lang, person), blank,
                       placedText(kDoseRateLineWidth, {{4, QStringLiteral("\u2116")},
-                                                      {8, lang.line(59)},
-                                                      {25, lang.line(60)},
-                                                      {42, lang.line(82)}}),
+                                                      {8, lang.line(Text::DateColumn)},
+                                                      {25, lang.line(Text::TimeColumn)},
+                                                      {42, lang.line(Text::DoseRateLogTitle)}}),
                       blank};
     for (const DoseRateLogRow& row : rows) {
         if (row.number.isEmpty())

@@ -26,20 +26,21 @@ struct DoseRateLogRow {
 // at their columns (counted from 1), in order; a text reaching past column 65 makes the line
 // longer. Both begin with five heading lines: a single blank, the title line, a single blank,
 // the header line, a single blank. The title line names the person of the reading (the shared
-// in-memory User record): " " + line 82 + ". " + line 83 + " " + LN + " " + FN + " " + MN.
+// in-memory User record): " " + DoseRateLogTitle + ". " + DoseRateLogPerson + " " + LN + " " + FN +
+// " " + MN.
 
 // The saved file: single bytes, every line ended by CR LF, no byte-order mark. Language lines
 // are written as Lang.txt holds them (in the code page of their block), the names as the record
 // stores them (Windows-1251), "№" as the byte B9 (its Windows-1251 code) whatever the language.
-// Header line: "№" at 3, line 59 at 7, line 60 at 27, line 82 at 47; entry lines: number at 3,
-// date at 7, time at 27, rate at 47.
+// Header line: "№" at 3, DateColumn at 7, TimeColumn at 27, DoseRateLogTitle at 47; entry lines:
+// number at 3, date at 7, time at 27, rate at 47.
 QByteArray doseRateLogExportText(const LanguageStrings& lang, const UserRecord& person,
                                  const std::vector<DoseRateLogRow>& rows);
 
 // The printed log, one text per line for RichEditPrint (the first five lines in bold). Header
-// line: "№" at 4, line 59 at 8, line 60 at 25, line 82 at 42; entry lines: the number at 3 (a
-// number of one character as a blank and that character, so it stands in column 4), date at 7,
-// time at 27, rate at 47.
+// line: "№" at 4, DateColumn at 8, TimeColumn at 25, DoseRateLogTitle at 42; entry lines: the
+// number at 3 (a number of one character as a blank and that character, so it stands in column 4),
+// date at 7, time at 27, rate at 47.
 QStringList doseRateLogPrintLines(const LanguageStrings& lang, const UserRecord& person,
                                   const std::vector<DoseRateLogRow>& rows);
 

@@ -84,7 +84,7 @@ struct FilterEditTexts {
 
 // What the OK button of the filter dialog did.
 struct FilterConfirmation {
-    // The filter mark of the status bar: true puts language line 58 into the third panel, false
+    // The filter mark of the status bar: true puts FilterOn into the third panel, false
     // empties it. Decided before any bound is read, so it holds also when reading failed.
     bool filterMark = false;
     // The edit whose text could not be read: the dialog shows `message`, puts the focus there

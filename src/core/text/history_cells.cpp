@@ -7,8 +7,9 @@ namespace sarvo {
 
 HistoryCells historyHeaderCells(const LanguageStrings& lang) {
     const QString blank = QStringLiteral(" ");
-    return {blank + lang.line(59), blank + lang.line(60), lang.line(61), lang.line(62),
-            blank + lang.line(28)};
+    return {blank + lang.line(Text::DateColumn), blank + lang.line(Text::TimeColumn),
+            lang.line(Text::DoseColumn), lang.line(Text::TotalDoseColumn),
+            blank + lang.line(Text::DosimeterId)};
 }
 
 HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& formats) {

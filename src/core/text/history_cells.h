@@ -17,7 +17,8 @@ using HistoryCells = std::array<QString, 5>;
 // without readings gives 30 rows with the header row).
 inline constexpr int kHistoryEmptyRows = 29;
 
-// The header row: " " + line 59, " " + line 60, line 61, line 62, " " + line 28.
+// The header row: " " + DateColumn, " " + TimeColumn, DoseColumn, TotalDoseColumn, " " +
+// DosimeterId.
 HistoryCells historyHeaderCells(const LanguageStrings& lang);
 
 // The cells of a record row: the date and the time in the given forms, the dose and the dose sum

@@ -146,7 +146,7 @@ void LanguageStrings::loadFromBytes(QByteArray content, int index) {
             lines_[filled].clear();
         }
     }
-    portCopy_ = lines_[5];
+    portCopy_ = lines_[static_cast<int>(Text::ChoosePort)];
 }
 
 const QString& LanguageStrings::line(int n) const {
@@ -164,7 +164,7 @@ void LanguageStrings::setLine(int n, const QString& text) {
         lines_[n] = text;
         bytes_[n] = encodeIn(codePage_, text);
     }
-    if (n == 5)
+    if (n == static_cast<int>(Text::ChoosePort))
         portCopy_ = text;
 }
 

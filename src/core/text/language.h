@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/text_id.h"
+
 #include <QLocale>
 #include <QString>
 #include <array>
@@ -37,12 +39,14 @@ public:
 
     // Language line n (1 to 94); an empty text outside that range.
     const QString& line(int n) const;
+    const QString& line(Text t) const { return line(static_cast<int>(t)); }
     // Language line n as the file holds it, in codePage(): what text files written by the
     // program carry, converted nowhere.
     const QByteArray& lineBytes(int n) const;
+    const QByteArray& lineBytes(Text t) const { return lineBytes(static_cast<int>(t)); }
     // The code page of the loaded block (languageCodePage); Windows-1251 before any load.
     const char* codePage() const { return codePage_; }
-    // The copy of line 5 kept for the port menu item and its button.
+    // The copy of the port line kept for the port menu item and its button.
     const QString& portCaption() const { return portCopy_; }
 
     // Sets line n; its bytes are the text in codePage() (a character it lacks becomes "?").
@@ -55,11 +59,16 @@ private:
     QString portCopy_;
 };
 
+// The five lines of the About box and the splash window, from the top.
+inline constexpr std::array<Text, 5> kAboutLines{Text::AboutName, Text::AboutYear,
+                                                 Text::AboutPurpose, Text::AboutInstrument,
+                                                 Text::AboutVersion};
+
 // The program's one set of language strings.
 LanguageStrings& languageStrings();
-// Shorthand for language line n of the program's strings.
-inline const QString& L(int n) {
-    return languageStrings().line(n);
+// Shorthand for a language line of the program's strings.
+inline const QString& L(Text t) {
+    return languageStrings().line(t);
 }
 
 // 0 (Russian) where the system is set up for Russian, 1 (English) otherwise.

@@ -11,8 +11,10 @@ const QString kNone = QStringLiteral("---");
 } // namespace
 
 QStringList personsListing(const LanguageStrings& lang, const std::vector<PersonListRow>& rows) {
-    QStringList lines{kBlank, QString(16, QLatin1Char(' ')) + lang.line(45), kBlank,
-                      placedText(kListingLineWidth, {{20, lang.line(46)}, {50, lang.line(49)}}),
+    QStringList lines{kBlank, QString(16, QLatin1Char(' ')) + lang.line(Text::PersonListTitle),
+                      kBlank,
+                      placedText(kListingLineWidth, {{20, lang.line(Text::NameColumn)},
+                                                     {50, lang.line(Text::DosimeterIdColumn)}}),
                       kBlank};
     for (const PersonListRow& row : rows) {
         if (row.nameCell.isEmpty())
@@ -27,7 +29,9 @@ QStringList personsListing(const LanguageStrings& lang, const std::vector<Person
 QStringList historyListing(const LanguageStrings& lang, const QString& personNameCell,
                            const HistoryCells& header, const std::vector<HistoryCells>& rows) {
     QStringList lines{
-        kBlank, QStringLiteral("  ") + lang.line(74) + QStringLiteral("  ") + personNameCell,
+        kBlank,
+        QStringLiteral("  ") + lang.line(Text::PersonPrompt) + QStringLiteral("  ") +
+            personNameCell,
         kBlank,
         placedText(
             kListingLineWidth,
@@ -48,7 +52,8 @@ QStringList historyListing(const LanguageStrings& lang, const QString& personNam
 }
 
 QString printChartTitle(const LanguageStrings& lang, const QString& personNameCell) {
-    return lang.line(74) + QStringLiteral("  ") + personNameCell + lang.line(73);
+    return lang.line(Text::PersonPrompt) + QStringLiteral("  ") + personNameCell +
+           lang.line(Text::ChartTitle);
 }
 
 } // namespace sarvo

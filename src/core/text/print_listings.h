@@ -24,19 +24,19 @@ struct PersonListRow {
     QString identifierCell;
 };
 
-// The list of persons: " ", 16 blanks + line 45, " ", a listing line with line 46 at 20 and line
-// 49 at 50, " "; then one listing line per row whose name cell is not empty: the name cell at 3
-// and the identifier cell at 62, or "---" at 62 when it is empty.
+// The list of persons: " ", 16 blanks + PersonListTitle, " ", a listing line with NameColumn at 20
+// and DosimeterIdColumn at 50, " "; then one listing line per row whose name cell is not empty: the
+// name cell at 3 and the identifier cell at 62, or "---" at 62 when it is empty.
 QStringList personsListing(const LanguageStrings& lang, const std::vector<PersonListRow>& rows);
 
-// The history table: " ", "  " + line 74 + "  " + `personNameCell` (status panel 0), " ", a
+// The history table: " ", "  " + PersonPrompt + "  " + `personNameCell` (status panel 0), " ", a
 // listing line with the header cells at 3, 14, 25, 36 and 51, " "; then one listing line per
 // row whose date cell is not empty: cells at 3, 14, 27, 41 and 56, or "---" at 63 instead of
 // an empty identifier cell.
 QStringList historyListing(const LanguageStrings& lang, const QString& personNameCell,
                            const HistoryCells& header, const std::vector<HistoryCells>& rows);
 
-// The title of the printed chart: line 74, "  ", `personNameCell` and line 73, joined.
+// The title of the printed chart: PersonPrompt, "  ", `personNameCell` and ChartTitle, joined.
 QString printChartTitle(const LanguageStrings& lang, const QString& personNameCell);
 
 } // namespace sarvo

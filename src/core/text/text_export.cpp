@@ -1,7 +1,7 @@
 #include "core/text/text_export.h"
 
-#include "core/text/language.h"
 #include "core/store/store.h"
+#include "core/text/language.h"
 #include "core/text/report_lines.h"
 #include "core/text/text_file.h"
 #include "core/text/text_forms.h"
@@ -20,11 +20,6 @@ QByteArray spacer() {
     return lineOf(QByteArrayLiteral(" "));
 }
 
-// Language lines in the code page of their block of Lang.txt, as the file holds them.
-const QByteArray& line(const LanguageStrings& lang, int n) {
-    return lang.lineBytes(n);
-}
-
 // Dates, times, numbers and identifiers: digits and separators, the same in every code page.
 QByteArray ascii(const QString& text) {
     return toCp1251(text);
@@ -33,11 +28,11 @@ QByteArray ascii(const QString& text) {
 } // namespace
 
 QByteArray personsExportHeader(const LanguageStrings& lang) {
-    return spacer() + lineOf(" " + line(lang, 45)) + spacer() +
-           lineOf(placedBytes(kExportLineWidth, {{30, line(lang, 46)},
-                                                 {62, line(lang, 47)},
-                                                 {82, line(lang, 49)},
-                                                 {102, line(lang, 48)}})) +
+    return spacer() + lineOf(" " + lang.lineBytes(Text::PersonListTitle)) + spacer() +
+           lineOf(placedBytes(kExportLineWidth, {{30, lang.lineBytes(Text::NameColumn)},
+                                                 {62, lang.lineBytes(Text::DepartmentColumn)},
+                                                 {82, lang.lineBytes(Text::DosimeterIdColumn)},
+                                                 {102, lang.lineBytes(Text::PersonNoColumn)}})) +
            spacer();
 }
 
@@ -58,13 +53,15 @@ QByteArray personsExportText(const LanguageStrings& lang, const std::vector<User
 }
 
 QByteArray historyExportHeader(const LanguageStrings& lang, const QString& personNameCell) {
-    return spacer() + lineOf(" " + line(lang, 74) + "  " + toCp1251(personNameCell)) + spacer() +
-           lineOf(placedBytes(kExportLineWidth, {{3, line(lang, 59)},
-                                                 {23, line(lang, 60)},
-                                                 {43, line(lang, 61)},
-                                                 {63, line(lang, 62)},
-                                                 {83, line(lang, 49)},
-                                                 {103, line(lang, 48)}})) +
+    return spacer() +
+           lineOf(" " + lang.lineBytes(Text::PersonPrompt) + "  " + toCp1251(personNameCell)) +
+           spacer() +
+           lineOf(placedBytes(kExportLineWidth, {{3, lang.lineBytes(Text::DateColumn)},
+                                                 {23, lang.lineBytes(Text::TimeColumn)},
+                                                 {43, lang.lineBytes(Text::DoseColumn)},
+                                                 {63, lang.lineBytes(Text::TotalDoseColumn)},
+                                                 {83, lang.lineBytes(Text::DosimeterIdColumn)},
+                                                 {103, lang.lineBytes(Text::PersonNoColumn)}})) +
            spacer();
 }
 

@@ -25,8 +25,9 @@ class ValueFormats;
 //
 // The building functions return whole lines with their CR LF; the file functions write them.
 
-// Lines 1 to 5 of the list of persons: spacer, " " + line 45, spacer, the heading line (line
-// 46 at column 30, 47 at 62, 49 at 82, 48 at 102), spacer.
+// Lines 1 to 5 of the list of persons: spacer, " " + PersonListTitle, spacer, the heading line
+// (NameColumn at column 30, DepartmentColumn at 62, DosimeterIdColumn at 82, PersonNoColumn at
+// 102), spacer.
 QByteArray personsExportHeader(const LanguageStrings& lang);
 // The line of one person: LN at 3, FN at 23, MN at 43, Dep at 63, the 16 hexadecimal digits of
 // DosimeterId at 83 (sixteen zeros without a dosimeter), UserNo at 103.
@@ -34,9 +35,10 @@ QByteArray personExportLine(const UserRecord& person);
 // The whole file for these persons, in the order given (the order of the user file).
 QByteArray personsExportText(const LanguageStrings& lang, const std::vector<UserRecord>& persons);
 
-// Lines 1 to 5 of a history: spacer, " " + line 74 + "  " + `personNameCell` (the text of status
-// panel 0, the name cell of the list of persons, nameCell(), which begins with a blank), spacer,
-// the heading line (line 59 at 3, 60 at 23, 61 at 43, 62 at 63, 49 at 83, 48 at 103), spacer.
+// Lines 1 to 5 of a history: spacer, " " + PersonPrompt + "  " + `personNameCell` (the text of
+// status panel 0, the name cell of the list of persons, nameCell(), which begins with a blank),
+// spacer, the heading line (DateColumn at 3, TimeColumn at 23, DoseColumn at 43, TotalDoseColumn at
+// 63, DosimeterIdColumn at 83, PersonNoColumn at 103), spacer.
 QByteArray historyExportHeader(const LanguageStrings& lang, const QString& personNameCell);
 // The line of one reading: date at 3 and time at 23 in `formats`, Dose at 43 and DoseSum at 63
 // as numbers with "," and no unit, the 16 hexadecimal digits of DosimeterId at 83, UserNo at 103.

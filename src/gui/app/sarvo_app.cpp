@@ -1,14 +1,14 @@
 #include "gui/app/sarvo_app.h"
 
-#include "gui/dialogs/form_zast.h"
-#include "core/text/language.h"
-#include "gui/common/message_boxes.h"
-#include "gui/app/single_instance.h"
 #include "core/store/platform.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
-#include "gui/main/form_sarvo.h"
+#include "core/text/language.h"
 #include "core/text/text_forms.h"
+#include "gui/app/single_instance.h"
+#include "gui/common/message_boxes.h"
+#include "gui/dialogs/form_zast.h"
+#include "gui/main/form_sarvo.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,12 +60,12 @@ bool SarvoApp::start() {
 
     // 6. A program already showing this title to this user is brought forward instead.
     if (options_.singleInstance) {
-        if (SingleInstance::askRunningToShow(L(1))) {
+        if (SingleInstance::askRunningToShow(L(Text::AppTitle))) {
             exitCode_ = 0;
             return false;
         }
         single_ = new SingleInstance(this);
-        single_->listen(L(1));
+        single_->listen(L(Text::AppTitle));
     }
 
     // Two programs never write the same files: the base directory is locked while one runs. A

@@ -19,7 +19,7 @@ QWidget* ownerFor(QWidget* parent) {
 QMessageBox::StandardButton runBox(QMessageBox::Icon icon, const QString& text,
                                    QMessageBox::StandardButtons buttons,
                                    QMessageBox::StandardButton escapeButton, QWidget* parent) {
-    QMessageBox box(icon, L(1), text, buttons, ownerFor(parent));
+    QMessageBox box(icon, L(Text::AppTitle), text, buttons, ownerFor(parent));
     box.setEscapeButton(escapeButton);
     box.setTextFormat(Qt::PlainText);
     const int result = box.exec();

@@ -9,7 +9,7 @@ namespace sarvo {
 
 // The four forms of message box. Each is modal and runs its own event loop; the box is placed
 // over the window that is active at the moment (a dialog when one is open), and its title is
-// the application title, language line 1.
+// the application title, AppTitle.
 
 // Error symbol, OK.
 void errorBox(const QString& text, QWidget* parent = nullptr);

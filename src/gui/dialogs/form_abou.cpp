@@ -106,10 +106,10 @@ void TFormAbou::hideEvent(QHideEvent* event) {
 
 void TFormAbou::FormShow() {
     GIFImageAbou->startAnimation();
-    setWindowTitle(L(90));
-    BtnOk->setText(L(19));
+    setWindowTitle(L(Text::AboutTitle));
+    BtnOk->setText(L(Text::Ok));
     for (int i = 0; i < 5; ++i) {
-        LabelAbou[i]->setText(L(6 + i));
+        LabelAbou[i]->setText(L(kAboutLines[i]));
         fitToWidth(LabelAbou[i]);
     }
 }

@@ -101,7 +101,8 @@ TFormNewUser::TFormNewUser(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormNewUser::setMode(Mode mode, const PersonTexts& texts) {
-    static constexpr int titles[] = {2, 3, 4};
+    static constexpr Text titles[] = {Text::NewPersonTitle, Text::PersonDetailsTitle,
+                                      Text::ChangePersonTitle};
     setWindowTitle(L(titles[mode]));
     EditFN->setText(texts.first);
     EditMN->setText(texts.middle);
@@ -125,12 +126,12 @@ void TFormNewUser::showEvent(QShowEvent* event) {
 }
 
 void TFormNewUser::FormShow() {
-    btnOk->setText(L(19));
-    btnCancel->setText(L(20));
-    LabelLN->setText(L(29));
-    LabelFN->setText(L(30));
-    LabelMN->setText(L(31));
-    LabelDep->setText(L(32));
+    btnOk->setText(L(Text::Ok));
+    btnCancel->setText(L(Text::Cancel));
+    LabelLN->setText(L(Text::LastName));
+    LabelFN->setText(L(Text::FirstName));
+    LabelMN->setText(L(Text::MiddleName));
+    LabelDep->setText(L(Text::Department));
     // The field that had the focus when the dialog last closed still has its label lit.
     for (QLabel* label : {LabelFN, LabelMN, LabelLN, LabelDep})
         fillWith(label, QPalette::Window, panelColour());
@@ -218,7 +219,7 @@ bool TFormNewUser::namesPresent() const {
 
 void TFormNewUser::btnOkClick() {
     if (!namesPresent()) {
-        errorBox(L(kLineNamesMissing), this);
+        errorBox(L(Text::NamesMissing), this);
         return;
     }
     if (textsStorable())

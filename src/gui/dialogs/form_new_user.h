@@ -30,7 +30,8 @@ public:
 
     explicit TFormNewUser(QWidget* parent = nullptr);
 
-    // Title line 2, 3 or 4; the four fields from `texts`; read-only for ShowPerson.
+    // Title NewPersonTitle, PersonDetailsTitle or ChangePersonTitle; the four fields from `texts`;
+    // read-only for ShowPerson.
     void setMode(Mode mode, const PersonTexts& texts = {});
     PersonTexts texts() const;
     // The background colour of a label.

@@ -57,10 +57,10 @@ void TFormReg::showEvent(QShowEvent* event) {
 }
 
 void TFormReg::FormActivate() {
-    setWindowTitle(L(41));
-    LblReg->setText(L(42));
-    BtnOk->setText(L(19));
-    BtnCancel->setText(L(20));
+    setWindowTitle(L(Text::RegisterDosimeterTitle));
+    LblReg->setText(L(Text::DosimeterIdPrompt));
+    BtnOk->setText(L(Text::Ok));
+    BtnCancel->setText(L(Text::Cancel));
     EditReg->clear();
     EditReg->setFocus(Qt::OtherFocusReason);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -84,7 +84,7 @@ void TFormReg::EditRegKeyDown() {
 
 void TFormReg::BtnOkClick() {
     if (!registrationTextFits(text())) {
-        errorBox(L(kLineIdTooLong), this);
+        errorBox(L(Text::IdTooLong), this);
         return;
     }
     accept();

@@ -58,7 +58,7 @@ void TFormZast::showEvent(QShowEvent* event) {
 
 void TFormZast::FormShow() {
     for (int i = 0; i < 5; ++i)
-        LabelZast[i]->setText(L(6 + i));
+        LabelZast[i]->setText(L(kAboutLines[i]));
 }
 
 bool TFormZast::event(QEvent* event) {

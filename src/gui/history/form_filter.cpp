@@ -1,10 +1,10 @@
 #include "gui/history/form_filter.h"
 
-#include "core/text/language.h"
-#include "gui/common/message_boxes.h"
 #include "core/text/filter_texts.h"
 #include "core/text/hist_filter.h"
+#include "core/text/language.h"
 #include "gui/common/mask_edit.h"
+#include "gui/common/message_boxes.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -157,16 +157,16 @@ TFormFilter::TFormFilter(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormFilter::applyCaptions() {
-    setWindowTitle(L(52));
-    LbNameDate->setText(L(53));
-    CBDate->setText(L(55));
-    LbDateFrom->setText(L(56));
-    LbDateTo->setText(L(57));
-    LbNameTime->setText(L(54));
-    CBTime->setText(L(55));
-    LbTimeFrom->setText(L(56));
-    LbTimeTo->setText(L(57));
-    BtnOk->setText(L(19));
+    setWindowTitle(L(Text::FilterTitle));
+    LbNameDate->setText(L(Text::DateRange));
+    CBDate->setText(L(Text::EnableFilter));
+    LbDateFrom->setText(L(Text::From));
+    LbDateTo->setText(L(Text::To));
+    LbNameTime->setText(L(Text::TimeOfDay));
+    CBTime->setText(L(Text::EnableFilter));
+    LbTimeFrom->setText(L(Text::From));
+    LbTimeTo->setText(L(Text::To));
+    BtnOk->setText(L(Text::Ok));
     for (QWidget* widget : {static_cast<QWidget*>(LbNameDate), static_cast<QWidget*>(CBDate),
                             static_cast<QWidget*>(LbNameTime), static_cast<QWidget*>(CBTime)})
         widget->adjustSize();

@@ -57,7 +57,7 @@ public slots:
     void METimeToKeyUp();
 
 signals:
-    // OK decided the filter mark of the status bar: language line 58 when `on`, empty otherwise.
+    // OK decided the filter mark of the status bar: FilterOn when `on`, empty otherwise.
     void filterMarkSet(bool on);
     // OK read every bound it had to: the history view on screen is to be rebuilt.
     void filterConfirmed();

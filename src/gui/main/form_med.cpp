@@ -1,10 +1,10 @@
 #include "gui/main/form_med.h"
 
+#include "core/store/store_error.h"
 #include "core/text/language.h"
 #include "gui/common/message_boxes.h"
-#include "core/store/store_error.h"
-#include "gui/print/form_print.h"
 #include "gui/common/save_dialog.h"
+#include "gui/print/form_print.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -94,16 +94,16 @@ void TFormMED::showEvent(QShowEvent* event) {
 void TFormMED::FormActivate() {
     unsaved_ = true;
     closing_ = false;
-    setWindowTitle(L(82));
+    setWindowTitle(L(Text::DoseRateLogTitle));
     StringGridMED->horizontalHeaderItem(0)->setText(QString());
-    StringGridMED->horizontalHeaderItem(1)->setText(L(59));
-    StringGridMED->horizontalHeaderItem(2)->setText(L(60));
-    StringGridMED->horizontalHeaderItem(3)->setText(L(80));
+    StringGridMED->horizontalHeaderItem(1)->setText(L(Text::DateColumn));
+    StringGridMED->horizontalHeaderItem(2)->setText(L(Text::TimeColumn));
+    StringGridMED->horizontalHeaderItem(3)->setText(L(Text::DoseRate));
     StringGridMED->setColumnWidth(0, 30);
-    mnu_MEDFile->setTitle(L(37));
-    mnu_MEDSaveAs->setText(L(38));
-    mnu_MEDPrint->setText(L(40));
-    mnu_MEDExit->setText(L(18));
+    mnu_MEDFile->setTitle(L(Text::FileMenu));
+    mnu_MEDSaveAs->setText(L(Text::SaveAsText));
+    mnu_MEDPrint->setText(L(Text::Print));
+    mnu_MEDExit->setText(L(Text::Exit));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
@@ -144,7 +144,7 @@ void TFormMED::mnu_MEDPrintClick() {
 
 void TFormMED::mnu_MEDExitClick() {
     if (unsaved_) {
-        switch (infoQuestion(L(81), this)) {
+        switch (infoQuestion(L(Text::SaveDoseRateLogQuestion), this)) {
         case QMessageBox::Yes:
             // Cancelling the file dialog still closes the window; a failed save does not.
             if (saveLog() == SaveResult::Failed)

@@ -1,32 +1,32 @@
 #include "gui/main/form_sarvo.h"
 
-#include "gui/port/com_port.h"
-#include "gui/dialogs/form_reg.h"
-#include "gui/port/form_sel_port.h"
 #include "core/link/registration.h"
-#include "gui/dialogs/form_abou.h"
-#include "gui/common/help_file.h"
-#include "core/text/language.h"
-#include "gui/common/message_boxes.h"
-#include "gui/common/pictogram.h"
 #include "core/store/data_lock.h"
-#include "gui/dialogs/form_new_user.h"
 #include "core/store/person_ops.h"
 #include "core/store/store_error.h"
 #include "core/text/chart_points.h"
+#include "core/text/hist_filter.h"
+#include "core/text/history_cells.h"
+#include "core/text/language.h"
+#include "core/text/text_forms.h"
+#include "gui/common/help_file.h"
+#include "gui/common/message_boxes.h"
+#include "gui/common/pictogram.h"
+#include "gui/common/save_dialog.h"
+#include "gui/dialogs/form_abou.h"
+#include "gui/dialogs/form_new_user.h"
+#include "gui/dialogs/form_reg.h"
 #include "gui/history/form_filter.h"
-#include "gui/main/form_med.h"
-#include "gui/print/form_print.h"
 #include "gui/history/hist_chart.h"
 #include "gui/history/hist_chart_view.h"
-#include "core/text/hist_filter.h"
 #include "gui/history/hist_table_model.h"
 #include "gui/history/hist_table_view.h"
-#include "core/text/history_cells.h"
+#include "gui/main/form_med.h"
 #include "gui/main/main_reports.h"
-#include "gui/common/save_dialog.h"
-#include "core/text/text_forms.h"
 #include "gui/main/user_list_grid.h"
+#include "gui/port/com_port.h"
+#include "gui/port/form_sel_port.h"
+#include "gui/print/form_print.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -122,7 +122,7 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
     FormReg = new TFormReg(this);
     FormFilter = new TFormFilter(this);
     connect(FormFilter, &TFormFilter::filterMarkSet, this,
-            [this](bool on) { StatusPanels[2]->setText(on ? L(58) : QString()); });
+            [this](bool on) { StatusPanels[2]->setText(on ? L(Text::FilterOn) : QString()); });
     connect(FormFilter, &TFormFilter::filterConfirmed, this, &TFormSarvo::rebuildHistView);
 }
 
@@ -382,7 +382,7 @@ void TFormSarvo::FormActivate() {
         ComPortSarvo->pulseAdapterLines();
     } catch (const PortError&) {
         ComPortSarvo->close();
-        errorBox(L(22), this);
+        errorBox(L(Text::PortOpenFailed), this);
         return;
     }
     if (splash_)
@@ -427,60 +427,60 @@ void TFormSarvo::LayoutWindow() {
 }
 
 void TFormSarvo::ApplyCaptions() {
-    setWindowTitle(L(1));
+    setWindowTitle(L(Text::AppTitle));
 
-    mnu_File->setTitle(L(37));
-    mnu_SaveAsText->setText(L(38));
-    mnu_Filter->setText(L(39));
-    mnu_Print->setText(L(40));
-    mnu_Lang->setTitle(L(63));
-    mnu_LangRus->setText(L(64));
-    mnu_LangEng->setText(L(65));
-    mnu_LangNem->setText(L(84));
-    mnu_LangFr->setText(L(85));
-    mnu_LangIsp->setText(L(86));
-    mnu_LangItl->setText(L(87));
-    mnu_LangPol->setText(L(88));
-    mnu_User->setTitle(L(11));
-    mnu_NewUser->setText(L(12));
-    mnu_InfoUser->setText(L(13));
-    mnu_ChangUser->setText(L(14));
-    mnu_Hist->setTitle(L(15));
-    mnu_HistGrid->setText(L(16));
-    mnu_HistChart->setText(L(17));
-    mnuDevice->setTitle(L(23));
+    mnu_File->setTitle(L(Text::FileMenu));
+    mnu_SaveAsText->setText(L(Text::SaveAsText));
+    mnu_Filter->setText(L(Text::FilterMenu));
+    mnu_Print->setText(L(Text::Print));
+    mnu_Lang->setTitle(L(Text::LanguageMenu));
+    mnu_LangRus->setText(L(Text::Russian));
+    mnu_LangEng->setText(L(Text::English));
+    mnu_LangNem->setText(L(Text::German));
+    mnu_LangFr->setText(L(Text::French));
+    mnu_LangIsp->setText(L(Text::Spanish));
+    mnu_LangItl->setText(L(Text::Italian));
+    mnu_LangPol->setText(L(Text::Polish));
+    mnu_User->setTitle(L(Text::PersonsMenu));
+    mnu_NewUser->setText(L(Text::NewPerson));
+    mnu_InfoUser->setText(L(Text::ShowPerson));
+    mnu_ChangUser->setText(L(Text::ChangePerson));
+    mnu_Hist->setTitle(L(Text::HistoryMenu));
+    mnu_HistGrid->setText(L(Text::HistoryTable));
+    mnu_HistChart->setText(L(Text::HistoryChart));
+    mnuDevice->setTitle(L(Text::DeviceMenu));
     mnu_SelPort->setText(languageStrings().portCaption());
-    mnu_reg->setText(L(24));
-    mnu_SavED->setText(L(25));
-    mnu_ClearED->setText(L(77));
-    mnu_SavMED->setText(L(26));
-    mnu_Help->setTitle(L(34));
-    mnu_HelpHelp->setText(L(35));
-    mnu_HelpAbout->setText(L(36));
-    mnu_Exit->setText(L(18));
-    pmnu_XAxis->setTitle(L(67));
-    pmnu_Lin->setText(L(68));
-    pmnu_Log->setText(L(69));
-    pm_Help->setText(L(35));
-    pm_Show->setText(L(91));
-    pm_Exit->setText(L(18));
+    mnu_reg->setText(L(Text::RegisterDosimeter));
+    mnu_SavED->setText(L(Text::AddDoseToEd));
+    mnu_ClearED->setText(L(Text::ClearEd));
+    mnu_SavMED->setText(L(Text::ClearDoseRateLog));
+    mnu_Help->setTitle(L(Text::HelpMenu));
+    mnu_HelpHelp->setText(L(Text::ViewHelp));
+    mnu_HelpAbout->setText(L(Text::AboutSarvo));
+    mnu_Exit->setText(L(Text::Exit));
+    pmnu_XAxis->setTitle(L(Text::DoseScale));
+    pmnu_Lin->setText(L(Text::LinearScale));
+    pmnu_Log->setText(L(Text::LogarithmicScale));
+    pm_Help->setText(L(Text::ViewHelp));
+    pm_Show->setText(L(Text::ShowWindow));
+    pm_Exit->setText(L(Text::Exit));
 
     const std::pair<QAction*, QString> hints[] = {
-        {tb_SaveAsText, L(38)}, {tb_Filter, L(39)},
-        {tb_Print, L(40)},      {tb_newUser, L(12)},
-        {tb_infoUser, L(13)},   {tb_changUser, L(14)},
-        {tb_histGrid, L(16)},   {tb_histChart, L(17)},
-        {tb_reg, L(24)},        {tb_selPort, languageStrings().portCaption()},
-        {tb_helpHelp, L(35)},   {tb_exit, L(18)}};
+        {tb_SaveAsText, L(Text::SaveAsText)}, {tb_Filter, L(Text::FilterMenu)},
+        {tb_Print, L(Text::Print)},           {tb_newUser, L(Text::NewPerson)},
+        {tb_infoUser, L(Text::ShowPerson)},   {tb_changUser, L(Text::ChangePerson)},
+        {tb_histGrid, L(Text::HistoryTable)}, {tb_histChart, L(Text::HistoryChart)},
+        {tb_reg, L(Text::RegisterDosimeter)}, {tb_selPort, languageStrings().portCaption()},
+        {tb_helpHelp, L(Text::ViewHelp)},     {tb_exit, L(Text::Exit)}};
     for (const auto& [button, hint] : hints) {
         button->setText(hint);
         button->setToolTip(hint);
     }
 
-    ChartHistChart->setTitle(L(73));
+    ChartHistChart->setTitle(L(Text::ChartTitle));
 
     if (TrayIconSarvo) {
-        TrayIconSarvo->setToolTip(L(1));
+        TrayIconSarvo->setToolTip(L(Text::AppTitle));
         TrayIconSarvo->show();
     }
 
@@ -488,8 +488,8 @@ void TFormSarvo::ApplyCaptions() {
 
     // The application title is the main window's title (the task bar shows it).
 
-    StringGridUser->horizontalHeaderItem(0)->setText(QStringLiteral("  ") + L(27));
-    StringGridUser->horizontalHeaderItem(1)->setText(L(28));
+    StringGridUser->horizontalHeaderItem(0)->setText(QStringLiteral("  ") + L(Text::FullName));
+    StringGridUser->horizontalHeaderItem(1)->setText(L(Text::DosimeterId));
 
     switchFilterOff();
 }
@@ -872,12 +872,12 @@ void TFormSarvo::mnu_regClick() {
         return;
     const std::optional<std::int64_t> value = registrationValue(FormReg->text());
     if (!value) {
-        errorBox(L(kLineIdNotNumber), this);
+        errorBox(L(Text::IdNotNumber), this);
         return;
     }
     try {
         if (checkRegistration(store_, *value) == RegistrationCheck::AlreadyRegistered) {
-            errorBox(L(kLineIdRegistered), this);
+            errorBox(L(Text::DosimeterRegistered), this);
             return;
         }
         // The person is looked for where the list has them now.
@@ -888,7 +888,7 @@ void TFormSarvo::mnu_regClick() {
             return;
         }
         const bool replace = replacementNeedsQuestion(user.DosimeterId, *value) &&
-                             warningQuestion(L(kLineReplaceId), this);
+                             warningQuestion(L(Text::ReplaceDosimeterQuestion), this);
         if (!storeRegistration(store_, index, user.UserNo, *value, replace)) {
             refuseStaleRow();
             return;
@@ -904,7 +904,7 @@ void TFormSarvo::mnu_SavMEDClick() {
     const std::optional<SelectedPerson> person = selectedPerson();
     if (!person)
         return;
-    if (!warningQuestion(L(kLineClearDoseRates), this))
+    if (!warningQuestion(L(Text::ClearDoseRatesQuestion), this))
         return;
     try {
         // The lines of the person the row showed, wherever the list has them after the question.
@@ -987,7 +987,7 @@ void TFormSarvo::ComPortSarvoRxChar(qint64 count) {
 }
 
 void TFormSarvo::ComPortSarvoLost() {
-    errorBox(L(22), this);
+    errorBox(L(Text::PortOpenFailed), this);
 }
 
 void TFormSarvo::TimerWauthTimer() {
@@ -1052,7 +1052,7 @@ void TFormSarvo::mnu_HelpAboutClick() {
 }
 
 void TFormSarvo::pm_ShowClick() {
-    if (windowTitle() != L(1))
+    if (windowTitle() != L(Text::AppTitle))
         return;
     showMaximized();
     raise();

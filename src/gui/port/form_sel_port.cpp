@@ -1,8 +1,8 @@
 #include "gui/port/form_sel_port.h"
 
-#include "gui/port/com_port.h"
 #include "core/text/language.h"
 #include "gui/common/message_boxes.h"
+#include "gui/port/com_port.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -52,10 +52,10 @@ void TFormSelPort::showEvent(QShowEvent* event) {
 }
 
 void TFormSelPort::FormActivate() {
-    setWindowTitle(L(5));
-    LabelSelPort->setText(L(21));
-    BtnOk->setText(L(19));
-    BtnCancel->setText(L(20));
+    setWindowTitle(L(Text::ChoosePort));
+    LabelSelPort->setText(L(Text::ChoosePortPrompt));
+    BtnOk->setText(L(Text::Ok));
+    BtnCancel->setText(L(Text::Cancel));
 
     QStringList names = ComPort::availablePortNames();
     const QString current = port_.portName();
@@ -77,7 +77,7 @@ void TFormSelPort::BtnOkClick() {
         port_.pulseAdapterLines();
     } catch (const PortError&) {
         port_.close();
-        errorBox(L(22), this);
+        errorBox(L(Text::PortOpenFailed), this);
         return;
     }
     accept();

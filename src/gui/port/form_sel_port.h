@@ -13,7 +13,7 @@ class ComPort;
 // The port dialog: a drop-down list of the serial ports present, plus the port the program is
 // set to when that one is not among them (pseudo-terminals are not listed by the system).
 // OK opens the chosen port before the dialog closes; a port that cannot be opened shows
-// language line 22 and keeps the dialog open.
+// PortOpenFailed and keeps the dialog open.
 class TFormSelPort : public QDialog {
     Q_OBJECT
 public:

@@ -1,12 +1,12 @@
 #include "gui/print/form_print.h"
 
-#include "core/text/language.h"
-#include "gui/common/message_boxes.h"
 #include "core/store/store_error.h"
-#include "gui/history/hist_chart.h"
+#include "core/text/language.h"
 #include "core/text/print_listings.h"
-#include "gui/common/save_dialog.h"
 #include "core/text/text_file.h"
+#include "gui/common/message_boxes.h"
+#include "gui/common/save_dialog.h"
+#include "gui/history/hist_chart.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QChartView>
@@ -102,10 +102,10 @@ void TFormPrint::showEvent(QShowEvent* event) {
 }
 
 void TFormPrint::FormActivate() {
-    setWindowTitle(L(50));
-    btnPrn_Ok->setText(L(19));
-    btnPrn_Cancel->setText(L(20));
-    lblPrn_PtinterSelect->setText(L(51));
+    setWindowTitle(L(Text::PrintTitle));
+    btnPrn_Ok->setText(L(Text::Ok));
+    btnPrn_Cancel->setText(L(Text::Cancel));
+    lblPrn_PtinterSelect->setText(L(Text::PrinterPrompt));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
 

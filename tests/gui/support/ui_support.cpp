@@ -177,7 +177,7 @@ void MainWindowTest::activate(int langIndex) {
     script.answer(QMessageBox::Ok);
     main->show();
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    ASSERT_EQ(script.boxTexts(), QStringList{L(22)});
+    ASSERT_EQ(script.boxTexts(), QStringList{L(Text::PortOpenFailed)});
     grid = main->StringGridUser;
 }
 
