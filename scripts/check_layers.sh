@@ -46,7 +46,7 @@ includes() { # includes DIR: "file:line:header" for every #include under DIR
 }
 
 failed=0
-report() { # report TITLE: prints stdin under TITLE and marks the run failed when not empty
+report() { # report TITLE: prints $tmp/out under TITLE and fails the run when it is not empty
     if [ -s "$tmp/out" ]; then
         echo "check_layers: $1"
         sed 's/^/  /' "$tmp/out"
