@@ -14,8 +14,10 @@ packages=(
     socat xvfb xauth fonts-dejavu-core imagemagick python3
     # printing: a PDF printer queue, and reading PDF text back
     cups cups-bsd printer-driver-cups-pdf poppler-utils
-    # the decoder's fuzz target
+    # the fuzz targets
     clang
+    # the formatting gate (scripts/check_format.sh)
+    clang-format
 )
 
 sudo_cmd=()

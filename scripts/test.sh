@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is needed, builds everything and runs every test (unit, widget, end-to-end,
-# and the decoder's fuzz target for a bounded time).
+# Installs what is needed, checks formatting, layers and Lang.txt, builds everything with
+# warnings as errors and runs every test (unit, widget, end-to-end, translations complete, and
+# the fuzz targets for a bounded time).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Fast gates first: formatting, layers, Lang.txt.
+scripts/check_all.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 (cd build && ctest --output-on-failure --timeout 300)
