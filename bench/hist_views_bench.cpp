@@ -3,13 +3,13 @@
 // 1,000,000 records, drawn offscreen. Asserts nothing.
 //   hist_views_bench [DIR]   (default: a temporary directory)
 #include "bench_files.h"
-#include "core/text/language.h"
 #include "core/store/store.h"
-#include "gui/main/form_sarvo.h"
-#include "gui/history/hist_chart.h"
 #include "core/text/hist_filter.h"
-#include "gui/history/hist_table_model.h"
+#include "core/text/language.h"
 #include "core/text/text_forms.h"
+#include "gui/history/hist_chart.h"
+#include "gui/history/hist_table_model.h"
+#include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"
 
 #include <QApplication>

@@ -9,9 +9,9 @@
 // Modal windows run event loops of their own, so everything here is driven by one polling
 // timer: each tick looks at what is on screen and takes the next step.
 
+#include "gui/app/sarvo_app.h"
 #include "gui/dialogs/form_abou.h"
 #include "gui/dialogs/form_zast.h"
-#include "gui/app/sarvo_app.h"
 #include "gui/main/form_med.h"
 #include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"

@@ -1,7 +1,7 @@
 #include "core/store/record_file.h"
 #include "core/store/store.h"
-#include "tool/commands.h"
 #include "core/text/text_forms.h"
+#include "tool/commands.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "core/link/frame.h"
 #include "core/link/frame_decoder.h"
-#include "tool/commands.h"
 #include "core/text/text_forms.h"
+#include "tool/commands.h"
 
 #include <QDate>
 #include <QFile>

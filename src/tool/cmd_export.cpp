@@ -1,10 +1,10 @@
 // sarvo-tool export: the text export files of the program, written by the same code.
-#include "core/text/language.h"
 #include "core/store/store.h"
-#include "tool/commands.h"
 #include "core/text/filter_texts.h"
+#include "core/text/language.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
+#include "tool/commands.h"
 
 #include <QDir>
 

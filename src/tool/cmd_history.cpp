@@ -1,8 +1,8 @@
 #include "core/store/store.h"
-#include "tool/commands.h"
-#include "tool/listing.h"
 #include "core/text/filter_texts.h"
 #include "core/text/text_forms.h"
+#include "tool/commands.h"
+#include "tool/listing.h"
 
 namespace sarvo::tool {
 namespace {

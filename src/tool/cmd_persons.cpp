@@ -1,7 +1,7 @@
 #include "core/store/store.h"
+#include "core/text/text_forms.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
-#include "core/text/text_forms.h"
 
 namespace sarvo::tool {
 namespace {

@@ -1,5 +1,5 @@
-#include "core/text/language.h"
 #include "core/store/store.h"
+#include "core/text/language.h"
 #include "tool/commands.h"
 
 namespace sarvo::tool {

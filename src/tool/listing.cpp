@@ -1,7 +1,7 @@
 #include "tool/listing.h"
 
-#include "tool/commands.h"
 #include "core/text/text_forms.h"
+#include "tool/commands.h"
 
 namespace sarvo::tool {
 

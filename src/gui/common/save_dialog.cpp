@@ -1,7 +1,7 @@
 #include "gui/common/save_dialog.h"
 
-#include "gui/common/message_boxes.h"
 #include "core/text/program_files.h"
+#include "gui/common/message_boxes.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "gui/history/hist_table_view.h"
 
-#include "gui/history/hist_table_model.h"
 #include "gui/common/text_grid.h"
+#include "gui/history/hist_table_model.h"
 
 namespace sarvo {
 

@@ -2,9 +2,9 @@
 
 #include "core/link/dosimeter_link.h"
 #include "core/link/wait_timer.h"
-#include "gui/common/box_officer.h"
 #include "core/store/records.h"
 #include "core/store/store.h"
+#include "gui/common/box_officer.h"
 #include "gui/history/hist_chart.h"
 
 #include <QMainWindow>

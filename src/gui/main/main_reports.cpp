@@ -1,19 +1,19 @@
 #include "gui/main/main_reports.h"
 
-#include "core/text/language.h"
-#include "gui/common/message_boxes.h"
 #include "core/store/data_lock.h"
 #include "core/store/store_error.h"
 #include "core/text/chart_points.h"
-#include "gui/print/form_print.h"
-#include "gui/main/form_sarvo.h"
-#include "gui/history/hist_chart.h"
 #include "core/text/hist_filter.h"
+#include "core/text/language.h"
 #include "core/text/print_listings.h"
-#include "gui/common/save_dialog.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
+#include "gui/common/message_boxes.h"
+#include "gui/common/save_dialog.h"
+#include "gui/history/hist_chart.h"
+#include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"
+#include "gui/print/form_print.h"
 
 #include <QAbstractItemModel>
 #include <QTableView>

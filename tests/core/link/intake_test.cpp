@@ -1,8 +1,8 @@
 #include "core/link/dosimeter_link.h"
 #include "core/link/frame.h"
-#include "core/text/language.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "report_test_data.h"
 #include "core/text/dose_rate_log.h"
+#include "report_test_data.h"
 
 #include <QTemporaryDir>
 #include <csignal>

@@ -1,5 +1,5 @@
-#include "core/text/language.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 
 #include <QFile>
 #include <QSet>

@@ -1,5 +1,5 @@
-#include "report_test_data.h"
 #include "core/text/print_listings.h"
+#include "report_test_data.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 // Language lines, byte helpers and files shared by the tests of the reports.
 
-#include "core/text/language.h"
 #include "core/store/store_error.h"
+#include "core/text/language.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "report_test_data.h"
 #include "core/store/store.h"
 #include "core/text/dose_rate_log.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
+#include "report_test_data.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #include "gui/support/ui_support.h"
 
-#include "gui/dialogs/form_abou.h"
-#include "gui/common/pictogram.h"
 #include "gui/app/single_instance.h"
+#include "gui/common/pictogram.h"
+#include "gui/dialogs/form_abou.h"
 #include "gui/dialogs/form_new_user.h"
 
 #include <QFileInfo>

@@ -4,13 +4,13 @@
 
 #include "core/store/store.h"
 #include "core/text/filter_texts.h"
+#include "core/text/hist_filter.h"
+#include "core/text/text_forms.h"
+#include "gui/common/mask_edit.h"
 #include "gui/history/form_filter.h"
 #include "gui/history/hist_chart.h"
 #include "gui/history/hist_chart_view.h"
-#include "core/text/hist_filter.h"
 #include "gui/history/hist_table_model.h"
-#include "gui/common/mask_edit.h"
-#include "core/text/text_forms.h"
 
 #include <QApplication>
 #include <QCheckBox>

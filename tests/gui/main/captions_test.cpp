@@ -1,8 +1,8 @@
 #include "gui/support/ui_support.h"
 
-#include "gui/common/help_file.h"
 #include "core/store/store_error.h"
 #include "core/text/hist_filter.h"
+#include "gui/common/help_file.h"
 
 #include <QActionGroup>
 #include <QChart>

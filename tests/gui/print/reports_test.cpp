@@ -3,12 +3,12 @@
 #include "gui/support/ui_support.h"
 
 #include "core/store/store.h"
-#include "tool/run_tool.h"
-#include "gui/print/form_print.h"
-#include "gui/history/hist_chart.h"
 #include "core/text/hist_filter.h"
-#include "gui/common/save_dialog.h"
 #include "core/text/text_forms.h"
+#include "gui/common/save_dialog.h"
+#include "gui/history/hist_chart.h"
+#include "gui/print/form_print.h"
+#include "tool/run_tool.h"
 
 #include <QChartView>
 #include <QComboBox>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "gui/port/com_port.h"
-#include "gui/port/form_sel_port.h"
-#include "gui/dialogs/form_zast.h"
+#include "core/store/store.h"
 #include "core/text/language.h"
 #include "gui/app/sarvo_app.h"
-#include "core/store/store.h"
+#include "gui/dialogs/form_zast.h"
 #include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"
+#include "gui/port/com_port.h"
+#include "gui/port/form_sel_port.h"
 
 #include <QApplication>
 #include <QDir>
