@@ -5,12 +5,19 @@
 #include "core/text/hist_filter.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QThread>
 
 namespace sarvo::test {
+
+void trigger(const QObject* window, const QString& name) {
+    auto* action = child<QAction>(window, name);
+    ASSERT_TRUE(action->isEnabled()) << name.toStdString() << " is disabled";
+    action->trigger();
+}
 
 bool waitUntil(const std::function<bool()>& condition, int limitMs) {
     QElapsedTimer clock;

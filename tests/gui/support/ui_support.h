@@ -43,6 +43,19 @@ namespace sarvo::test {
 // Lets the event loop run until `condition` holds or 30 seconds have passed; false then.
 bool waitUntil(const std::function<bool()>& condition, int limitMs = 30000);
 
+// The child of `parent` of class T named `name`, as a person finds it on the screen; a missing
+// one stops the test run with its name.
+template <class T> T* child(const QObject* parent, const QString& name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
+
+// Triggers the action `name` of `window` as a person would: an action that is disabled fails the
+// test and does nothing.
+void trigger(const QObject* window, const QString& name);
+
 // A modal window that appeared while a script ran: its class and its text (a message box's
 // text, a dialog's title).
 struct ModalSeen {
