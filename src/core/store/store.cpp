@@ -2,10 +2,9 @@
 
 #include "core/store/platform.h"
 #include "core/store/record_file.h"
+#include "core/store/replacement_file.h"
 #include "core/store/store_error.h"
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QtEndian>
 #include <algorithm>
 #include <array>
@@ -23,38 +22,7 @@ namespace {
 using UserBytes = std::array<char, kUserRecordSize>;
 using HistoryBytes = std::array<char, kHistoryRecordSize>;
 
-std::function<fs::path(const fs::path&, int)>& temporaryNames() {
-    static std::function<fs::path(const fs::path&, int)> names;
-    return names;
-}
-
-// "DataUsers.usr.k3J9qZ.tmp": the target's name, six random letters or digits, ".tmp".
-fs::path randomTemporaryName(const fs::path& target) {
-    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    std::string tail(6, '0');
-    for (char& c : tail)
-        c = letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters - 1))];
-    fs::path name = target;
-    name += "." + tail + ".tmp";
-    return name;
-}
-
-void removeQuietly(const fs::path& path) {
-    std::error_code ec;
-    fs::remove(path, ec);
-}
-
 } // namespace
-
-bool isReplacementTemporary(const QString& fileName) {
-    static const QRegularExpression pattern(
-        QStringLiteral(R"(^(Sarvo\.ini|DataUsers\.usr|DataHist\.hst)(\.[A-Za-z0-9]{6})?\.tmp$)"));
-    return pattern.match(fileName).hasMatch();
-}
-
-void setTemporaryNamesForTest(std::function<fs::path(const fs::path&, int)> names) {
-    temporaryNames() = std::move(names);
-}
 
 Store::Store(fs::path baseDir, bool readOnly) : base_(std::move(baseDir)), readOnly_(readOnly) {}
 
@@ -297,18 +265,17 @@ bool Store::rewriteInNameOrder(const char* extraRecord) {
         return false;
 
     RecordFile source(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
-    replaceFile(userPath(), [&](std::FILE* out) {
-        UserBytes bytes;
-        for (const Entry& entry : order) {
-            const char* record = extraRecord;
-            if (entry.index != stored) {
-                source.read(entry.index, bytes.data());
-                record = bytes.data();
-            }
-            if (std::fwrite(record, 1, kUserRecordSize, out) != size_t{kUserRecordSize})
-                throw errorFromSystem(errno ? errno : EIO);
+    ReplacementFile file(userPath());
+    UserBytes bytes;
+    for (const Entry& entry : order) {
+        const char* record = extraRecord;
+        if (entry.index != stored) {
+            source.read(entry.index, bytes.data());
+            record = bytes.data();
         }
-    });
+        file.write(record, kUserRecordSize);
+    }
+    file.commit();
     return true;
 }
 
@@ -391,51 +358,12 @@ SettingsRecord Store::loadSettings(std::uint8_t defaultLangIndex) {
     return settings;
 }
 
-void Store::replaceFile(const fs::path& target, const std::function<void(std::FILE*)>& write) {
-    if (readOnly_)
-        throw errorFromSystem(EACCES);
-    // A fresh file of a name nobody uses: created exclusively, so a link or a file planted
-    // under that name is never written through; another name is tried instead.
-    fs::path temporary;
-    std::FILE* out = nullptr;
-    int error = 0;
-    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
-        temporary =
-            temporaryNames() ? temporaryNames()(target, attempt) : randomTemporaryName(target);
-        out = platform::createExclusive(temporary, target, error);
-        if (!out && error != EEXIST)
-            break;
-    }
-    if (!out)
-        throw errorFromSystem(error);
-    try {
-        write(out);
-        if (int e = platform::syncFile(out))
-            throw errorFromSystem(e);
-    } catch (...) {
-        std::fclose(out);
-        removeQuietly(temporary);
-        throw;
-    }
-    if (std::fclose(out) != 0) {
-        const int e = errno;
-        removeQuietly(temporary);
-        throw errorFromSystem(e);
-    }
-    if (int e = platform::replaceFile(temporary, target)) {
-        removeQuietly(temporary);
-        throw errorFromSystem(e);
-    }
-}
-
 void Store::saveSettings(const SettingsRecord& settings) {
     DataLock lock = writeLock();
     const QByteArray bytes = settings.toFileBytes();
-    replaceFile(settingsPath(), [&bytes](std::FILE* out) {
-        if (std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), out) !=
-            static_cast<size_t>(bytes.size()))
-            throw errorFromSystem(errno ? errno : EIO);
-    });
+    ReplacementFile file(settingsPath());
+    file.write(bytes.constData(), static_cast<size_t>(bytes.size()));
+    file.commit();
 }
 
 SettingsRecord Store::updateSettings(const SettingsRecord& fallback,

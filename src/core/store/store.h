@@ -3,6 +3,7 @@
 #include "core/store/data_lock.h"
 #include "core/store/record_file.h"
 #include "core/store/records.h"
+#include "core/store/replacement_file.h"
 
 #include <QString>
 #include <cstdint>
@@ -109,22 +110,10 @@ private:
     RecordFile::Mode readMode() const {
         return readOnly_ ? RecordFile::Mode::ReadOnly : RecordFile::Mode::OpenOrCreate;
     }
-    // Writes `target` anew through `write` into a temporary file that then replaces it.
-    void replaceFile(const std::filesystem::path& target,
-                     const std::function<void(std::FILE*)>& write);
     bool rewriteInNameOrder(const char* extraRecord);
 
     std::filesystem::path base_;
     bool readOnly_;
 };
-
-// Whether `fileName` is the name of a replacement's temporary file (one left behind shows a
-// replacement that was interrupted).
-bool isReplacementTemporary(const QString& fileName);
-
-// For tests: the names tried, in turn, for a replacement's temporary file next to `target`
-// (nullptr: random names).
-void setTemporaryNamesForTest(
-    std::function<std::filesystem::path(const std::filesystem::path& target, int attempt)> names);
 
 } // namespace sarvo
