@@ -105,7 +105,7 @@ void intakeLatency(const QString& directory) {
     ManualWaitTimer retry(kLockRetryMs);
     SystemClock clock;
     DosimeterLink link(store, officer, host, timer, retry, clock);
-    link.setSavED(true);
+    link.setDoseAdding(true);
 
     std::vector<double> toHistory;
     std::vector<double> whole;

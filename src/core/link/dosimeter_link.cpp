@@ -56,7 +56,7 @@ void DosimeterLink::receive(QByteArrayView piece) {
     run();
 }
 
-void DosimeterLink::TimerWauthTimer() {
+void DosimeterLink::answerTimeout() {
     timer_.stop();
     // Inside a sequence the timer only ends a frame that is partly received.
     if (running_ && decoder_.receiveCount() == 0 && !decoder_.escapeHeld())
@@ -76,14 +76,14 @@ void DosimeterLink::activate() {
     highlight_.on = false;
 }
 
-void DosimeterLink::setSavED(bool checked) {
-    if (savED_ == checked)
+void DosimeterLink::setDoseAdding(bool on) {
+    if (doseAdding_ == on)
         return;
-    savED_ = checked;
-    host_.savEDChanged(checked);
+    doseAdding_ = on;
+    host_.doseAddingChanged(on);
 }
 
-ClearEdResult DosimeterLink::mnu_ClearEDClick(long long recordIndex, std::int32_t userNo) {
+ClearEdResult DosimeterLink::clearAccumulatedDose(long long recordIndex, std::int32_t userNo) {
     if (recordIndex < 0 || userNo == 0)
         return ClearEdResult::NotAsked;
     try {
@@ -194,8 +194,8 @@ DosimeterLink::Outcome DosimeterLink::intake(Queued& item, long long& mark) {
 
 void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) {
     const Reading& reading = item.reading;
-    // 1-3: say which dosimeter was read; nobody holds it -> nothing is written. Identifier 0 is
-    // no dosimeter, so it belongs to nobody.
+    // The officer learns which dosimeter was read even when nobody holds it; then nothing is
+    // written. Identifier 0 is no dosimeter, so it belongs to nobody.
     const std::int64_t identifier = reading.identifier;
     const std::int32_t userNo = identifier == 0 ? 0 : store_.findUserByIdentifier(identifier);
     if (!item.announced) {
@@ -210,7 +210,7 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
         return;
     }
 
-    // 4-6: one History record.
+    // Every reading of a known person is kept in the history, whatever the officer answers next.
     const QDateTime now = clock_.now();
     HistoryRecord history;
     history.HistDate = daysFromDate(now.date());
@@ -222,16 +222,17 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     store_.appendHistory(history);
     historyWritten = true;
 
-    // 7: add the dose to ED when armed and confirmed.
-    if (savED_ && officer_.warningQuestion(L(Text::AddDoseQuestion))) {
+    // The dose reaches ED only when the officer armed the addition and confirms it.
+    if (doseAdding_ && officer_.warningQuestion(L(Text::AddDoseQuestion))) {
         if (!rewritePerson(index, userNo, [&](UserRecord& user) { user.ED += history.Dose; })) {
             officer_.error(personGoneText(userNo));
             return;
         }
-        setSavED(false);
+        setDoseAdding(false);
     }
 
-    // 8-10: the dose-rate lines; those that differ from the stored text are new.
+    // The dose-rate lines are stored whole; those that differ from the stored text are new and
+    // are shown.
     const int year = clock_.now().date().year();
     std::vector<DoseRateRow> rows;
     std::vector<QByteArray> lines;
@@ -253,7 +254,8 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
         return;
     }
 
-    // 11: show what is new; 12-13 (purge, mark the person) follow when the sequence settles.
+    // Purging the port and marking the person wait until the sequence settles: a nested call may
+    // have queued another frame meanwhile.
     if (!rows.empty())
         host_.showDoseRateLog(person_);
     mark = index;

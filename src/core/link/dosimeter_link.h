@@ -43,8 +43,8 @@ public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
-// One row of StringGridMED: column 0 the entry number k (from 0), then the date, time and rate
-// texts of its dose-rate line.
+// One row of the dose-rate log shown after a reading: the entry number k (from 0), then the date,
+// time and rate texts of its dose-rate line.
 struct DoseRateRow {
     int k = 0;
     QString date;
@@ -60,17 +60,17 @@ public:
     // Purge the serial port's input and output queues. A failure of the port is the window's to
     // report; the link goes on as if the purge had been done.
     virtual void purgePort() = 0;
-    // Empty rows 1 to 100 of StringGridMED and write `rows` from row 1 down (no rows: the grid is
-    // left empty). Called by every intake of a known person.
+    // Replace the dose-rate log shown by `rows` (no rows: the log is left empty). Called by every
+    // intake of a known person.
     virtual void setDoseRateLog(const std::vector<DoseRateRow>& rows) = 0;
-    // Show TFormMED modally and return when it is closed. Called only when the grid holds at least
-    // one row. `person` is the in-memory User record, whose names go into the title line.
+    // Show the dose-rate log modally and return when it is closed. Called only when the log holds
+    // at least one row. `person` is the in-memory User record, whose names go into the title line.
     virtual void showDoseRateLog(const UserRecord& person) = 0;
-    // Make row recordIndex + 1 of StringGridUser the top visible row and repaint the list; the
-    // highlight mark (see DosimeterLink::highlight()) is already on for that record.
+    // Scroll the list of persons so that record `recordIndex` is the top visible row and repaint
+    // it; the highlight mark (see DosimeterLink::highlight()) is already on for that record.
     virtual void highlightPerson(long long recordIndex) = 0;
-    // The check mark of mnu_SavED changed inside the link (the intake unchecks it after a Yes).
-    virtual void savEDChanged(bool checked) { (void)checked; }
+    // Adding the dose to ED was switched inside the link (the intake switches it off after a Yes).
+    virtual void doseAddingChanged(bool on) { (void)on; }
 };
 
 // The highlight mark of the list of persons: the record whose reading was taken in last.
@@ -79,7 +79,7 @@ struct HighlightMark {
     long long recordIndex = -1;
 };
 
-// What mnu_ClearEDClick did.
+// What clearAccumulatedDose() did.
 enum class ClearEdResult {
     NotAsked, // the row holds no person: nothing asked, nothing written
     Declined, // the officer answered No
@@ -89,20 +89,21 @@ enum class ClearEdResult {
     Failed,   // a file operation failed; the officer has seen its text
 };
 
-// The dosimeter link of the main window without the window: the receive event with its frame
-// decoder, the answer-wait timer TimerWauth, the reading intake over the store, mnu_SavED and
-// mnu_ClearED. Everything runs on the user-interface thread.
+// The dosimeter link without the window: the receive event with its frame decoder, the
+// answer-wait timer, the reading intake over the store, the switch that adds a reading's dose to
+// ED, and the clearing of ED. Everything runs on the user-interface thread.
 //
-// Wiring in TFormSarvo:
-//   - ComPortSarvoRxChar: switch back to the list of persons when the history table or chart is
-//     showing, read the bytes waiting, and hand them to receive() (also when they are 0).
-//   - TimerWauth: a QTimer wrapped in QtWaitTimer; its timeout() calls TimerWauthTimer().
-//   - The retry timer: a QTimer wrapped in QtWaitTimer (kLockRetryMs); its timeout() calls
-//     retryQueued().
-//   - FormActivate: activate() (empties the buffer, rebuilds Fcs16Table, clears the highlight).
-//   - StringGridUserClick: clearHighlight(); StringGridUserDrawCell reads highlight().
-//   - mnu_SavED: mnu_SavEDClick() and savED(); LinkHost::savEDChanged() tells of a change made by
-//     the intake. mnu_ClearED: mnu_ClearEDClick(selected row - 1, UserNo the row shows).
+// What the window wires to it:
+//   - bytes arriving on the serial port: receive() (also when there are none);
+//   - the answer-wait timer, a QTimer wrapped in QtWaitTimer: its timeout() calls answerTimeout();
+//   - the retry timer, a QTimer wrapped in QtWaitTimer (kLockRetryMs): its timeout() calls
+//     retryQueued();
+//   - activation of the window: activate() (empties the buffer, rebuilds Fcs16Table, clears the
+//     highlight);
+//   - a click in the list of persons: clearHighlight(); drawing the list reads highlight();
+//   - the menu item that adds the dose: toggleDoseAdding() and doseAdding();
+//     LinkHost::doseAddingChanged() tells of a change made by the intake;
+//   - the menu item that clears ED: clearAccumulatedDose(record of the selected row, its UserNo).
 //
 // No reading is dropped in silence. The boxes of a sequence (the intake, the reject, the timer's
 // expiry, the dose-rate log window) keep the event loop running, so receive() and the timers'
@@ -137,26 +138,28 @@ public:
     DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
                   WaitTimer& retryTimer, const Clock& clock);
 
-    // The receive event: appends the piece and starts TimerWauth when it is stopped; a frame
+    // The receive event: appends the piece and starts the answer-wait timer when it is stopped; a
+    // frame
     // judged broken is reported (error box with ReadingFailed) and a good one taken in, at
     // once or, inside a sequence with boxes, once it has ended.
     void receive(QByteArrayView piece);
-    // The expiry of TimerWauth: stop it; a frame partly received is dropped and reported with
-    // ReadingFailed (inside a sequence with boxes, once it has ended).
-    void TimerWauthTimer();
+    // The expiry of the answer-wait timer: stop it; a frame partly received is dropped and reported
+    // with ReadingFailed (inside a sequence with boxes, once it has ended).
+    void answerTimeout();
     // The expiry of the retry timer: the reading at the head of the queue is tried again.
     void retryQueued();
     // Activation of the main window: empty the buffer, rebuild Fcs16Table, highlight off.
-    // TimerWauth keeps running or stays stopped.
+    // The answer-wait timer keeps running or stays stopped.
     void activate();
 
-    bool savED() const { return savED_; }
-    void setSavED(bool checked);
-    void mnu_SavEDClick() { setSavED(!savED_); }
-    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` (selected row - 1) to 0.0 when
+    // Whether the dose of the next confirmed reading is added to ED.
+    bool doseAdding() const { return doseAdding_; }
+    void setDoseAdding(bool on);
+    void toggleDoseAdding() { setDoseAdding(!doseAdding_); }
+    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` to 0.0 when
     // that record still holds `userNo` (the person the row shows). Nothing is asked when the
     // index holds no record or `userNo` is 0.
-    ClearEdResult mnu_ClearEDClick(long long recordIndex, std::int32_t userNo);
+    ClearEdResult clearAccumulatedDose(long long recordIndex, std::int32_t userNo);
 
     HighlightMark highlight() const { return highlight_; }
     void clearHighlight() { highlight_.on = false; }
@@ -197,7 +200,7 @@ private:
     FrameDecoder decoder_;
     UserRecord person_;
     HighlightMark highlight_;
-    bool savED_ = false;
+    bool doseAdding_ = false;
     bool running_ = false;
     std::deque<Queued> queue_;
     std::optional<Reading> current_; // the reading being taken in

@@ -92,7 +92,7 @@ enum class FrameFault {
     BadDigit, // a BCD nibble above 9 in the identifier, the ED or an entry taken in
     BadDate,  // an entry taken in with a month above 12, a day above 31, an hour above 23 or a
               // minute above 59
-    Timeout,  // the frame was not complete when TimerWauth expired
+    Timeout,  // the frame was not complete when the answer-wait timer expired
 };
 
 // The state of the frame after a receive event.

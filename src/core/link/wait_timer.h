@@ -6,13 +6,13 @@ class QTimer;
 
 namespace sarvo {
 
-// TimerWauth waits this long for the rest of a frame after its first piece.
+// The answer-wait timer waits this long for the rest of a frame after its first piece.
 inline constexpr int kAnswerWaitMs = 10000;
 // A reading that found the data files locked by another program is tried again after this long.
 inline constexpr int kLockRetryMs = 1000;
 
-// The answer-wait timer as DosimeterLink sees it. Its owner calls DosimeterLink::TimerWauthTimer()
-// when the timer expires.
+// A link timer as DosimeterLink sees it. Its owner calls DosimeterLink::answerTimeout() (or
+// retryQueued()) when the timer expires.
 class WaitTimer {
 public:
     virtual ~WaitTimer() = default;
@@ -22,8 +22,8 @@ public:
 };
 
 // A link timer on a QTimer of the window: single shot and precise (a coarse timer may fire up to
-// 5 % early), 10000 ms for TimerWauth. The window connects the QTimer's timeout() to its slot,
-// which calls DosimeterLink::TimerWauthTimer() (or DosimeterLink::retryQueued()).
+// 5 % early), kAnswerWaitMs for the answer wait. The window connects the QTimer's timeout() to its
+// slot, which calls DosimeterLink::answerTimeout() (or DosimeterLink::retryQueued()).
 class QtWaitTimer : public WaitTimer {
 public:
     explicit QtWaitTimer(QTimer& timer, int intervalMs = kAnswerWaitMs);

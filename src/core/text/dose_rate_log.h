@@ -12,8 +12,8 @@ namespace sarvo {
 
 class LanguageStrings;
 
-// One row of the dose-rate log grid StringGridMED: the number of the entry, its date, time and
-// rate texts (grid columns 0 to 3). A row whose number is empty holds no entry and is left out
+// One row of the dose-rate log as shown: the number of the entry, its date, time and rate texts
+// (columns 0 to 3). A row whose number is empty holds no entry and is left out
 // of the saved and printed log.
 struct DoseRateLogRow {
     QString number;
@@ -37,7 +37,7 @@ struct DoseRateLogRow {
 QByteArray doseRateLogExportText(const LanguageStrings& lang, const UserRecord& person,
                                  const std::vector<DoseRateLogRow>& rows);
 
-// The printed log, one text per line for RichEditPrint (the first five lines in bold). Header
+// The printed log, one text per line for the print window (the first five lines in bold). Header
 // line: "№" at 4, DateColumn at 8, TimeColumn at 25, DoseRateLogTitle at 42; entry lines: the
 // number at 3 (a number of one character as a blank and that character, so it stands in column 4),
 // date at 7, time at 27, rate at 47.

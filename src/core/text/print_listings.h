@@ -10,7 +10,7 @@ namespace sarvo {
 
 class LanguageStrings;
 
-// The listings that the print window puts into RichEditPrint, one text per line: "Courier" 12
+// The listings that the print window shows and prints, one text per line: "Courier" 12
 // points, the first kListingHeadingLines lines (the heading block) in bold. A listing line is 80
 // blanks with the fields written over them at their columns (counted from 1), in order; a field
 // reaching into the next one's column is partly overwritten by it, and the line grows when a

@@ -991,19 +991,19 @@ void TFormSarvo::ComPortSarvoLost() {
 }
 
 void TFormSarvo::TimerWauthTimer() {
-    link_->TimerWauthTimer();
+    link_->answerTimeout();
 }
 
 void TFormSarvo::mnu_SavEDClick() {
-    link_->mnu_SavEDClick();
-    mnu_SavED->setChecked(link_->savED());
+    link_->toggleDoseAdding();
+    mnu_SavED->setChecked(link_->doseAdding());
 }
 
 void TFormSarvo::mnu_ClearEDClick() {
     const std::optional<SelectedPerson> person = selectedPerson();
     if (!person)
         return;
-    if (link_->mnu_ClearEDClick(person->index, person->record.UserNo) == ClearEdResult::Moved)
+    if (link_->clearAccumulatedDose(person->index, person->record.UserNo) == ClearEdResult::Moved)
         refuseStaleRow(); // reordered by another program while the question was open
 }
 
@@ -1034,7 +1034,7 @@ void TFormSarvo::highlightPerson(long long recordIndex) {
     StringGridUser->setHighlight(static_cast<int>(recordIndex));
 }
 
-void TFormSarvo::savEDChanged(bool checked) {
+void TFormSarvo::doseAddingChanged(bool checked) {
     mnu_SavED->setChecked(checked);
 }
 

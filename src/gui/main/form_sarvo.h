@@ -264,7 +264,7 @@ private:
     void setDoseRateLog(const std::vector<DoseRateRow>& rows) override;
     void showDoseRateLog(const UserRecord& person) override;
     void highlightPerson(long long recordIndex) override;
-    void savEDChanged(bool checked) override;
+    void doseAddingChanged(bool checked) override;
 
     QString baseDir_;
     Store store_;

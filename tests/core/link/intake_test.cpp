@@ -52,7 +52,7 @@ struct Script : Officer, LinkHost {
             run();
     }
     void highlightPerson(long long index) override { events << QString("row %1").arg(index); }
-    void savEDChanged(bool checked) override { events << QString("savED %1").arg(checked); }
+    void doseAddingChanged(bool checked) override { events << QString("savED %1").arg(checked); }
 };
 
 struct FixedClock : Clock {
@@ -74,7 +74,7 @@ protected:
         store.appendPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString(), QString());
         store.appendPerson(QStringLiteral("Petrov"), QStringLiteral("Petr"), QString(), QString());
         setPetrovEd(1.5, 0x1234);
-        timer.onTimeout = [this] { link.TimerWauthTimer(); };
+        timer.onTimeout = [this] { link.answerTimeout(); };
         retry.onTimeout = [this] { link.retryQueued(); };
     }
 
@@ -152,13 +152,13 @@ TEST_F(Intake, EdChangesOnlyOnYesAndDoseSumIsTheSame) {
         SCOPED_TRACE(yes);
         setPetrovEd(1.5);
         script.events.clear();
-        link.setSavED(true);
+        link.setDoseAdding(true);
         script.answers = {yes};
         read();
         EXPECT_EQ(script.events.mid(0, 3),
                   QStringList({"savED 1", "info: line 76 1234", "question: line 79"}));
-        EXPECT_EQ(script.events.contains("savED 0"), yes); // Yes unchecks mnu_SavED
-        EXPECT_EQ(link.savED(), !yes);
+        EXPECT_EQ(script.events.contains("savED 0"), yes); // Yes switches the addition off
+        EXPECT_EQ(link.doseAdding(), !yes);
         EXPECT_EQ(store.readUser(1).ED, yes ? 1.75 : 1.5);
         EXPECT_EQ(lastHistory().DoseSum, 1.75);
     }
@@ -312,7 +312,7 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
         else if (script.events.last() == busy)
             release();
     };
-    link.setSavED(true);
+    link.setDoseAdding(true);
     script.answers = {true};
     read();
     EXPECT_TRUE(retry.isActive());
@@ -338,7 +338,7 @@ TEST_F(Intake, ClearEd) {
     for (const auto& [index, userNo, answers, result, ed] : cases) {
         script.events.clear();
         script.answers = answers;
-        EXPECT_EQ(link.mnu_ClearEDClick(index, userNo), result);
+        EXPECT_EQ(link.clearAccumulatedDose(index, userNo), result);
         EXPECT_EQ(script.events.size(), answers.size());
         EXPECT_EQ(store.readUser(1).ED, ed);
         EXPECT_EQ(store.readUser(0).ED, 2.0); // a row that shows Petrov never clears Ivanov
