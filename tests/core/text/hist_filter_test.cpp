@@ -43,6 +43,12 @@ TEST(HistFilter, EdgeCasesAfterOk) {
          {time(8, 0, 0), time(17, 0, 0)},
          {time(7, 59, 59), time(17, 0, 1)}},
         {false, true, {{}, {}, "22:00", " 6:00"}, {}, {time(23, 0, 0), time(3, 0, 0), dec1}},
+        // The time of day applies on every day of the date range, not to one continuous span.
+        {true,
+         true,
+         {"01.12.26", "05.12.26", "08:00", "17:00"},
+         {{day(2026, 12, 3), at(12, 0)}, {dec1.first, at(8, 0)}, {dec5.first, at(17, 0)}},
+         {{day(2026, 12, 3), at(20, 0)}, {day(2026, 12, 3), at(7, 0)}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE((c.texts.dateFrom + c.texts.dateTo + c.texts.timeFrom).toStdString());
