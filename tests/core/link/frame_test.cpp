@@ -46,7 +46,7 @@ TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
     const std::pair<int, QByteArray> cases[] = {
         {1000, {}}, {1, {}}, {7, {}}, {1000, frame72().left(18) + hex("7D")}};
     for (const auto& [pieceSize, dropped] : cases) {
-        SCOPED_TRACE(pieceSize);
+        SCOPED_TRACE(std::to_string(pieceSize) + " after " + std::to_string(dropped.size()));
         for (const QByteArray& wire : {frame72(), frame80()}) {
             FrameDecoder d;
             d.receive(dropped);

@@ -1,116 +1,84 @@
 #include "core/store/records.h"
 
-#include <cstring>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace sarvo;
 
 namespace {
 
-std::vector<unsigned char> bytesOf(const char* data, size_t size) {
-    return std::vector<unsigned char>(data, data + size);
+// `size` bytes at `offset`, as hex digits in pairs.
+QByteArray hexAt(const QByteArray& bytes, int offset, int size) {
+    return bytes.mid(offset, size).toHex(' ');
 }
 
 } // namespace
 
-TEST(UserRecordLayout, FieldsSitAtTheirOffsets) {
+TEST(RecordLayout, UserRecordFieldsSitAtTheirOffsets) {
     UserRecord u;
     u.setTexts(QStringLiteral("Иванов"), QStringLiteral("Ivan"), QString(), QStringLiteral("Lab"));
     u.UserNo = 0x01020304;
-    u.ED = 1.5; // 0x3FF8000000000000
+    u.ED = 1.5;
     u.DosimeterId = 0x1234;
     u.MED[0] = "14.03.202609:3012,05 uSv/h";
     u.MED[99] = "x";
-    std::vector<char> b(kUserRecordSize);
+    QByteArray b(kUserRecordSize, '\0');
     u.toBytes(b.data());
-
-    // Last name: length 6, then Windows-1251 bytes of the Cyrillic letters.
-    const unsigned char ln[] = {6, 0xC8, 0xE2, 0xE0, 0xED, 0xEE, 0xE2};
-    EXPECT_EQ(0, std::memcmp(b.data(), ln, sizeof ln));
-    EXPECT_EQ(4, b[21]);
-    EXPECT_EQ(0, std::memcmp(b.data() + 22, "Ivan", 4));
-    EXPECT_EQ(0, b[42]);
-    EXPECT_EQ(3, b[63]);
-    const unsigned char no[] = {0x04, 0x03, 0x02, 0x01};
-    EXPECT_EQ(bytesOf(b.data() + 84, 4), std::vector<unsigned char>(no, no + 4));
-    const unsigned char ed[] = {0, 0, 0, 0, 0, 0, 0xF8, 0x3F};
-    EXPECT_EQ(bytesOf(b.data() + 88, 8), std::vector<unsigned char>(ed, ed + 8));
-    const unsigned char id[] = {0x34, 0x12, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(bytesOf(b.data() + 96, 8), std::vector<unsigned char>(id, id + 8));
-    EXPECT_EQ(26, b[104]);
-    EXPECT_EQ(0, std::memcmp(b.data() + 105, "14.03.2026", 10));
-    EXPECT_EQ(1, b[104 + 61 * 99]);
-    EXPECT_EQ('x', b[105 + 61 * 99]);
-    EXPECT_EQ(6203, 104 + 61 * 99 + 60);
-
-    UserRecord back = UserRecord::fromBytes(b.data());
-    EXPECT_EQ(back, u);
-    EXPECT_EQ(back.lastName(), QStringLiteral("Иванов"));
+    const std::tuple<int, int, const char*> fields[] = {
+        {0, 7, "06 c8 e2 e0 ed ee e2"}, // the last name in Windows-1251 after its length
+        {21, 6, "04 49 76 61 6e 00"},
+        {42, 1, "00"},
+        {63, 4, "03 4c 61 62"},
+        {84, 4, "04 03 02 01"},
+        {88, 8, "00 00 00 00 00 00 f8 3f"},
+        {96, 8, "34 12 00 00 00 00 00 00"},
+        {104, 3, "1a 31 34"},
+        {104 + 61 * 99, 3, "01 78 00"},
+    };
+    for (const auto& [offset, size, hex] : fields)
+        EXPECT_EQ(hexAt(b, offset, size), hex) << offset;
+    EXPECT_EQ(kUserRecordSize, 6208);
+    EXPECT_EQ(UserRecord::fromBytes(b.data()), u);
+    EXPECT_EQ(UserRecord::fromBytes(b.data()).lastName(), QStringLiteral("Иванов"));
 }
 
-TEST(UserRecordLayout, TextsAreCutAndUnknownCharactersBecomeQuestionMarks) {
+TEST(RecordLayout, UserTextsAreCutAndDamagedLengthsReadAsTheCapacity) {
     UserRecord u;
     u.setTexts(QStringLiteral("Abcdefghijklmnopqrstuvwxy"), QStringLiteral("Zoë 日本"), QString(),
                QString());
     EXPECT_EQ(u.LN, QByteArray("Abcdefghijklmnopqrst"));
     EXPECT_EQ(u.FN, QByteArray("Zo? ??"));
-}
-
-TEST(UserRecordLayout, DamagedLengthByteIsReadAsTheCapacity) {
-    std::vector<char> b(kUserRecordSize, 'a');
+    QByteArray b(kUserRecordSize, 'a');
     b[0] = static_cast<char>(200);
     b[104] = static_cast<char>(61);
-    UserRecord u = UserRecord::fromBytes(b.data());
+    u = UserRecord::fromBytes(b.data());
     EXPECT_EQ(u.LN.size(), 20);
     EXPECT_EQ(u.MED[0].size(), 60);
 }
 
-TEST(HistoryRecordLayout, FieldsSitAtTheirOffsets) {
+TEST(RecordLayout, HistoryRecordFieldsSitAtTheirOffsets) {
     HistoryRecord h{46361.0, 0.5, 0.25, 1.75, 7, 0x1234};
-    char b[kHistoryRecordSize];
-    std::memset(b, 0xAA, sizeof b);
-    h.toBytes(b);
-    const unsigned char expected[kHistoryRecordSize] = {
-        0,    0,    0, 0, 0x20, 0xA3, 0xE6, 0x40, // 46361.0
-        0,    0,    0, 0, 0,    0,    0xE0, 0x3F, // 0.5
-        0,    0,    0, 0, 0,    0,    0xD0, 0x3F, // 0.25
-        0,    0,    0, 0, 0,    0,    0xFC, 0x3F, // 1.75
-        7,    0,    0, 0, 0,    0,    0,    0,    // UserNo, padding 0
-        0x34, 0x12, 0, 0, 0,    0,    0,    0};   // DosimeterId
-    EXPECT_EQ(bytesOf(b, sizeof b), std::vector<unsigned char>(expected, expected + 48));
-    EXPECT_EQ(HistoryRecord::fromBytes(b), h);
+    QByteArray b(kHistoryRecordSize, char(0xAA));
+    h.toBytes(b.data());
+    EXPECT_EQ(b.toHex(' '), "00 00 00 00 20 a3 e6 40 00 00 00 00 00 00 e0 3f "
+                            "00 00 00 00 00 00 d0 3f 00 00 00 00 00 00 fc 3f "
+                            "07 00 00 00 00 00 00 00 34 12 00 00 00 00 00 00");
+    EXPECT_EQ(HistoryRecord::fromBytes(b.constData()), h);
 }
 
-TEST(SettingsRecordLayout, DefaultRecordBytes) {
-    QByteArray bytes = SettingsRecord::defaults(0).toFileBytes();
-    ASSERT_EQ(bytes.size(), kSettingsRecordSize);
-    const unsigned char expected[kSettingsRecordSize] = {
-        0,   0,    0,    0,    0,    0,    18,   'K', 'a', 'S', 'a', 'r', 'v', 'o',
-        ' ', 0xE2, 0xE5, 0xF0, 0xF1, 0xE8, 0xFF, ' ', '1', '.', '0', 0,   0};
-    EXPECT_EQ(bytesOf(bytes.constData(), 27), std::vector<unsigned char>(expected, expected + 27));
-}
-
-TEST(SettingsRecordLayout, LongPortNameIsKeptAfterTheRecord) {
+TEST(RecordLayout, SettingsRecordAndTheLongPortName) {
+    EXPECT_EQ(SettingsRecord::defaults(0).toFileBytes().toHex(' '),
+              "00 00 00 00 00 00 12 4b 61 53 61 72 76 6f 20 e2 e5 f0 f1 e8 ff 20 31 2e 30 00 00");
     SettingsRecord s = SettingsRecord::defaults(1);
     s.setPortName(QStringLiteral("/dev/ttyUSB0"));
     QByteArray bytes = s.toFileBytes();
     ASSERT_EQ(bytes.size(), 27 + 256);
     EXPECT_EQ(bytes.left(5), QByteArray("\x04/dev", 5));
-    EXPECT_EQ(static_cast<unsigned char>(bytes[27]), 12);
-    EXPECT_EQ(bytes.mid(28, 12), QByteArray("/dev/ttyUSB0"));
+    EXPECT_EQ(bytes.mid(27, 13), QByteArray("\x0c/dev/ttyUSB0"));
     EXPECT_EQ(SettingsRecord::fromFileBytes(bytes).portName(), QStringLiteral("/dev/ttyUSB0"));
-
+    bytes[1] = 'X'; // another program rewrote PortName only: the extension no longer applies
+    EXPECT_EQ(SettingsRecord::fromFileBytes(bytes).portName(), QStringLiteral("Xdev"));
     // A short name writes the plain 27-byte record.
     s.setPortName(QStringLiteral("COM3"));
     EXPECT_EQ(s.toFileBytes().size(), 27);
     EXPECT_EQ(SettingsRecord::fromFileBytes(s.toFileBytes()).portName(), QStringLiteral("COM3"));
-}
-
-TEST(SettingsRecordLayout, ExtensionThatDisagreesWithPortNameIsIgnored) {
-    SettingsRecord s = SettingsRecord::defaults(1);
-    s.setPortName(QStringLiteral("/dev/ttyS1"));
-    QByteArray bytes = s.toFileBytes();
-    bytes[1] = 'X'; // another program rewrote PortName only
-    EXPECT_EQ(SettingsRecord::fromFileBytes(bytes).portName(), QStringLiteral("Xdev"));
 }
