@@ -91,19 +91,17 @@ protected:
     void read(std::vector<DoseRateEntry> entries = {}, std::int64_t id = 0x1234) {
         link.receive(wire(std::move(entries), id));
     }
+    // The doses of the history in file order; `last` is its last record then.
     std::vector<double> doses() {
         std::vector<double> all;
         store.forEachHistory([&](long long, const HistoryRecord& r) {
+            last = r;
             all.push_back(r.Dose);
             return true;
         });
         return all;
     }
-    HistoryRecord lastHistory() {
-        HistoryRecord last;
-        store.forEachHistory([&](long long, const HistoryRecord& r) { return last = r, true; });
-        return last;
-    }
+    HistoryRecord lastHistory() { return doses(), last; }
     // The link is idle again: buffer emptied, timer stopped.
     void expectIdle() {
         EXPECT_EQ(link.decoder().receiveCount(), 0);
@@ -117,6 +115,7 @@ protected:
     ManualWaitTimer retry{kLockRetryMs};
     FixedClock clock;
     DosimeterLink link{store, script, script, timer, retry, clock};
+    HistoryRecord last;
 };
 
 TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
@@ -192,9 +191,8 @@ TEST_F(Intake, DoseRateLinesNewAndKept) {
     read({entry(555, 4, 1), entry(101, 3, 2), entry(777, 4, 3)});
     EXPECT_EQ(script.logs.at(4),
               (std::vector<DoseRateRow>{{2, "03.04.2026", "09:30", "7,77 uSv/h"}}));
-}
 
-TEST_F(Intake, DecemberReadOnSecondJanuaryGetsTheNewYear) {
+    // December read on the second of January gets the new year.
     clock.at = QDateTime(QDate(2027, 1, 2), QTime(8, 0));
     read({entry(5, 12, 31)});
     EXPECT_EQ(store.readUser(1).MED[0], "31.12.202709:300,05 uSv/h");

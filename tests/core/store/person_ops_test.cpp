@@ -1,10 +1,11 @@
 #include "core/store/person_ops.h"
+#include "core/text/report_test_data.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace sarvo;
+using namespace sarvo::testdata;
 
 TEST(PersonOpsTest, OkNeedsLastAndFirstName) {
     struct Case {
@@ -32,14 +33,10 @@ TEST(PersonOpsTest, TextsCutTo20AndNoWriteIntoAnotherPersonsRecord) {
     EXPECT_EQ(store.readUser(0).FN, QByteArray(20, 'F'));
     EXPECT_EQ(store.readUser(0).Dep, QByteArray(20, 'D'));
 
-    QFile file(QString::fromStdString(store.userPath().string()));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
-    file.close();
+    const QByteArray before = bytesOf(store.userPath());
     EXPECT_FALSE(changePerson(store, 0, 2, {"Abc", "Def", "", ""}));
     EXPECT_FALSE(changePerson(store, 2, 2, {"Abc", "Def", "", ""}));
     EXPECT_FALSE(clearDoseRateLines(store, 2, 1));
     EXPECT_FALSE(clearDoseRateLines(store, 0, 2));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(bytesOf(store.userPath()), before);
 }

@@ -3,8 +3,8 @@
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "report_test_data.h"
+#include "tool/run_tool.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>
@@ -73,17 +73,9 @@ protected:
 
     // Runs sarvo-tool in the test directory with a Russian locale; its standard output.
     QByteArray tool(const QStringList& arguments) {
-        QProcess p;
-        p.setWorkingDirectory(dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LANG"), QStringLiteral("ru_RU.UTF-8"));
-        env.remove(QStringLiteral("LC_ALL"));
-        env.remove(QStringLiteral("LC_TIME"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(SARVO_TOOL_PATH), arguments);
-        EXPECT_TRUE(p.waitForFinished(30000));
-        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-        return p.readAllStandardOutput();
+        const test::ToolResult r = test::runTool(arguments, "ru_RU.UTF-8", dir.path());
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        return r.out.toUtf8();
     }
 
     QTemporaryDir dir;
@@ -110,22 +102,6 @@ TEST_F(TextExportTest, EmptyUserFileOverAnExistingFileAndFailures) {
               "Read beyond end of file");
 }
 
-TEST_F(TextExportTest, ListAndHistoryUnderADateFilter) {
-    addPersonsAndReadings();
-    exportPersons(store, output("persons.txt"), lang);
-    EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsFile);
-    HistFilter f;
-    f.DateOn = true;
-    f.DateFrom = daysFromDate(QDate(2026, 12, 1));
-    f.DateTo = daysFromDate(QDate(2026, 12, 5));
-    exportHistory(store, 0, nameCell(store.readUser(0)), f, kRussian, output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryFile);
-    // Petrov has no readings: the head alone.
-    exportHistory(store, 2, QStringLiteral(" Иванов Иван Иванович"), HistFilter{}, kRussian,
-                  output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryHead);
-}
-
 TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
     addPersonsAndReadings();
     store.saveSettings(SettingsRecord::defaults(0));
@@ -140,6 +116,10 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
     tool({"export", "history", "--person", "1", "--date-from", "01.12.26", "--date-to", "05.12.26",
           "--dir", dir.path(), "-o", "history.txt"});
     EXPECT_EQ(bytesOf(output("history.txt")), kHistoryFile);
+    // Petrov has no readings: the head alone.
+    exportHistory(store, 2, QStringLiteral(" Иванов Иван Иванович"), HistFilter{}, kRussian,
+                  output("history.txt"), lang);
+    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryHead);
 
     const QByteArray csv = tool({"history", "--person", "1", "--date-from", "01.12.26",
                                  "--time-from", "9:00", "--dir", dir.path(), "--csv"});
