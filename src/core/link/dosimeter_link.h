@@ -94,7 +94,8 @@ enum class ClearEdResult {
 // ED, and the clearing of ED. Everything runs on the user-interface thread.
 //
 // What the window wires to it:
-//   - bytes arriving on the serial port: receive() (also when there are none);
+//   - bytes arriving on the serial port: receive() (also when there are none), once the window
+//     has switched back to the list of persons when the history table or chart was showing;
 //   - the answer-wait timer, a QTimer wrapped in QtWaitTimer: its timeout() calls answerTimeout();
 //   - the retry timer, a QTimer wrapped in QtWaitTimer (kLockRetryMs): its timeout() calls
 //     retryQueued();
@@ -138,10 +139,9 @@ public:
     DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
                   WaitTimer& retryTimer, const Clock& clock);
 
-    // The receive event: appends the piece and starts the answer-wait timer when it is stopped; a
-    // frame
-    // judged broken is reported (error box with ReadingFailed) and a good one taken in, at
-    // once or, inside a sequence with boxes, once it has ended.
+    // The receive event: appends the piece and starts the answer-wait timer when it is stopped;
+    // a frame judged broken is reported (error box with ReadingFailed) and a good one taken in,
+    // at once or, inside a sequence with boxes, once it has ended.
     void receive(QByteArrayView piece);
     // The expiry of the answer-wait timer: stop it; a frame partly received is dropped and reported
     // with ReadingFailed (inside a sequence with boxes, once it has ended).
@@ -156,9 +156,9 @@ public:
     bool doseAdding() const { return doseAdding_; }
     void setDoseAdding(bool on);
     void toggleDoseAdding() { setDoseAdding(!doseAdding_); }
-    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` to 0.0 when
-    // that record still holds `userNo` (the person the row shows). Nothing is asked when the
-    // index holds no record or `userNo` is 0.
+    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` to 0.0 when that record still
+    // holds `userNo` (the person the officer chose). Nothing is asked when the index holds no
+    // record or `userNo` is 0.
     ClearEdResult clearAccumulatedDose(long long recordIndex, std::int32_t userNo);
 
     HighlightMark highlight() const { return highlight_; }

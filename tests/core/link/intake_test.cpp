@@ -52,7 +52,7 @@ struct Script : Officer, LinkHost {
             run();
     }
     void highlightPerson(long long index) override { events << QString("row %1").arg(index); }
-    void doseAddingChanged(bool checked) override { events << QString("savED %1").arg(checked); }
+    void doseAddingChanged(bool checked) override { events << QString("adding %1").arg(checked); }
 };
 
 struct FixedClock : Clock {
@@ -140,7 +140,7 @@ TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
     EXPECT_EQ(h.HistDate, QDate(1899, 12, 30).daysTo(QDate(2026, 3, 20)));
     EXPECT_DOUBLE_EQ(h.HistTime, (10 * 3600 + 15 * 60 + 30) / 86400.0);
     EXPECT_EQ(h, (HistoryRecord{h.HistDate, h.HistTime, 0.25, 1.75, 2, 0x1234}));
-    EXPECT_EQ(store.readUser(1).ED, 1.5); // mnu_SavED unchecked: ED stays
+    EXPECT_EQ(store.readUser(1).ED, 1.5); // dose adding off: ED stays
     EXPECT_EQ(link.person().UserNo, 2);
     EXPECT_EQ(link.highlight().recordIndex, 1);
     expectIdle();
@@ -155,8 +155,8 @@ TEST_F(Intake, EdChangesOnlyOnYesAndDoseSumIsTheSame) {
         script.answers = {yes};
         read();
         EXPECT_EQ(script.events.mid(0, 3),
-                  QStringList({"savED 1", "info: line 76 1234", "question: line 79"}));
-        EXPECT_EQ(script.events.contains("savED 0"), yes); // Yes switches the addition off
+                  QStringList({"adding 1", "info: line 76 1234", "question: line 79"}));
+        EXPECT_EQ(script.events.contains("adding 0"), yes); // Yes switches the addition off
         EXPECT_EQ(link.doseAdding(), !yes);
         EXPECT_EQ(store.readUser(1).ED, yes ? 1.75 : 1.5);
         EXPECT_EQ(lastHistory().DoseSum, 1.75);
@@ -317,8 +317,8 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
     release();
     EXPECT_EQ(store.historyCount(), 0);
     retry.advance(kLockRetryMs);
-    EXPECT_EQ(script.events, QStringList({"savED 1", "info: line 76 1234", "question: line 79",
-                                          busy, "savED 0", "log of 0", "purge", "row 1"}));
+    EXPECT_EQ(script.events, QStringList({"adding 1", "info: line 76 1234", "question: line 79",
+                                          busy, "adding 0", "log of 0", "purge", "row 1"}));
     EXPECT_EQ(store.historyCount(), 1);
     EXPECT_EQ(store.readUser(1).ED, 1.75);
     expectIdle();
