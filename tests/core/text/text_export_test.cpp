@@ -6,10 +6,10 @@
 #include "core/text/text_forms.h"
 #include "tool/run_tool.h"
 
+#include <QMap>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <map>
 #include <sys/resource.h>
 
 using namespace sarvo;
@@ -132,69 +132,48 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
 }
 
 // French and Polish headings stay in the code page of their block of Lang.txt (1252, 1250); the
-// names stay Windows-1251 and "№" the byte B9.
+// names stay Windows-1251 and "№" the byte B9. Lines not given are "-".
 TEST_F(TextExportTest, HeadingsKeepTheCodePageOfTheirLanguage) {
     addPersonsAndReadings();
-    const std::map<int, QByteArray> french = {{45, "Liste des personnes"},
-                                              {46, "Nom"},
-                                              {47, "Service"},
-                                              {48, "Matricule"},
-                                              {49, "N\xB0 dosim\xE8tre"},
-                                              {59, "Date"},
-                                              {60, "Heure"},
-                                              {82, "Journal des d\xE9"
-                                                   "bits de dose"},
-                                              {83, "Personne :"}};
-    const std::map<int, QByteArray> polish = {{48, "Nr osoby"},
-                                              {49, "Nr dozymetru"},
-                                              {59, "Data"},
-                                              {60, "Godzina"},
-                                              {61, "Dawka"},
-                                              {62, "Dawka \xB3\xB9"
-                                                   "czna"},
-                                              {74, "Osoba:"}};
+    const QByteArray journal = "Journal des d\xE9"
+                               "bits de dose",
+                     dosimeter = "N\xB0 dosim\xE8tre",
+                     total = "Dawka \xB3\xB9"
+                             "czna";
+    const QMap<std::pair<int, int>, QByteArray> texts = {
+        {{3, 45}, "Liste des personnes"}, {{3, 49}, dosimeter}, {{3, 82}, journal},
+        {{3, 83}, "Personne :"},          {{6, 62}, total},     {{6, 74}, "Osoba:"}};
     QByteArray langFile;
     for (int block = 0; block < kLanguageCount; ++block) {
         langFile += "block" + kCrLf;
-        const std::map<int, QByteArray> none, &lines = block == 3   ? french
-                                                       : block == 6 ? polish
-                                                                    : none;
         for (int n = 1; n <= kLanguageLines; ++n)
-            langFile += (lines.contains(n) ? lines.at(n) : QByteArray("-")) + kCrLf;
+            langFile += texts.value({block, n}, "-") + kCrLf;
     }
     writeFile(dir.filePath("Lang.txt"), langFile);
+    const QByteArray dash = "-";
 
     store.saveSettings(SettingsRecord::defaults(3));
     tool({"export", "persons", "--dir", dir.path(), "-o", "persons.txt"});
     EXPECT_TRUE(bytesOf(output("persons.txt"))
                     .startsWith(kSpacer + " Liste des personnes" + kCrLf + kSpacer + blanks(29) +
-                                "Nom" + blanks(29) + "Service" + blanks(13) + "N\xB0 dosim\xE8tre" +
-                                blanks(8) + "Matricule" + blanks(10) + kCrLf + kSpacer + blanks(2) +
-                                cp("Иванов")));
+                                dash + blanks(31) + dash + blanks(19) + dosimeter + blanks(8) +
+                                dash + blanks(18) + kCrLf + kSpacer + blanks(2) + cp("Иванов")));
     LanguageStrings fr;
     fr.load(dir.path(), 3);
     EXPECT_TRUE(doseRateLogExportText(fr, store.readUser(0), {})
-                    .startsWith(kSpacer +
-                                " Journal des d\xE9"
-                                "bits de dose. Personne : " +
-                                cp("Иванов Иван Иванович") + kCrLf + kSpacer + blanks(2) + "\xB9" +
-                                blanks(3) + "Date" + blanks(16) + "Heure" + blanks(15) +
-                                "Journal des d\xE9"
-                                "bits de dose" +
-                                kCrLf));
-
+                    .startsWith(kSpacer + " " + journal +
+                                ". Personne : " + cp("Иванов Иван Иванович") + kCrLf + kSpacer +
+                                blanks(2) + "\xB9" + blanks(3) + dash + blanks(19) + dash +
+                                blanks(19) + journal + kCrLf));
     LanguageStrings pl;
     pl.load(dir.path(), 6);
     exportHistory(store, 0, nameCell(store.readUser(0)), HistFilter{}, kRussian,
                   output("history.txt"), pl);
     EXPECT_TRUE(bytesOf(output("history.txt"))
                     .startsWith(kSpacer + " Osoba:  " + cp(" Иванов Иван Иванович") + kCrLf +
-                                kSpacer + blanks(2) + "Data" + blanks(16) + "Godzina" + blanks(13) +
-                                "Dawka" + blanks(15) +
-                                "Dawka \xB3\xB9"
-                                "czna" +
-                                blanks(8) + "Nr dozymetru" + blanks(8) + "Nr osoby" + blanks(10) +
-                                kCrLf + kSpacer + blanks(2) + "30.11.2026"));
+                                kSpacer + blanks(2) + dash + blanks(19) + dash + blanks(19) + dash +
+                                blanks(19) + total + blanks(8) + dash + blanks(19) + dash +
+                                blanks(17) + kCrLf + kSpacer + blanks(2) + "30.11.2026"));
 }
 
 namespace {
