@@ -1,7 +1,8 @@
+#include "core/text/report_test_data.h"
+
 #include <gtest/gtest.h>
 
 #include <QDate>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -54,12 +55,11 @@ TEST(Simulator, PipedIntoDecode) {
 
 TEST(Simulator, DecodeJudgesFrameAfterFrameFromAFile) {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("capture.bin")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(simulated({"--id", "1"}) + simulated({"--id", "2", "--corrupt", "fcs"}) +
-               simulated({"--id", "3"}));
-    file.close();
-    const ToolRun decoded = tool({"decode", file.fileName()});
+    sarvo::testdata::writeFile(dir.filePath("capture.bin"),
+                               simulated({"--id", "1"}) +
+                                   simulated({"--id", "2", "--corrupt", "fcs"}) +
+                                   simulated({"--id", "3"}));
+    const ToolRun decoded = tool({"decode", dir.filePath("capture.bin")});
     EXPECT_EQ(decoded.code, 1);
     const QString text = QString::fromUtf8(decoded.out);
     EXPECT_TRUE(text.contains("frame 1: good")) << text.toStdString();
