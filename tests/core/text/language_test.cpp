@@ -90,6 +90,8 @@ TEST_F(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
     }
     EXPECT_EQ(defaultLanguageIndex(QLocale(QLocale::Russian, QLocale::Russia)), 0);
     EXPECT_EQ(defaultLanguageIndex(QLocale(QLocale::German, QLocale::Germany)), 1);
+    EXPECT_EQ(defaultLanguageIndex(QLocale::c()), 1);
+    EXPECT_EQ(languageTag(0) + languageTag(6), "RusPol");
 }
 
 TEST_F(LanguageTest, UnreadableFileIsAnError) {

@@ -25,7 +25,7 @@ TEST(TextForms, NumbersInGeneralFormat) {
     EXPECT_EQ(formatNumber(1.75, '.'), "1.75");
 }
 
-TEST(TextForms, IdentifierTexts) {
+TEST(TextForms, IdentifierAndNameTexts) {
     const std::pair<std::int64_t, const char*> shown[] = {
         {0x1234, "1234"},
         {0, "0"},
@@ -39,6 +39,9 @@ TEST(TextForms, IdentifierTexts) {
     EXPECT_EQ(identifierHex16(-1), "FFFFFFFFFFFFFFFF");
     EXPECT_TRUE(identifierHasLetters(0x1A));
     EXPECT_FALSE(identifierHasLetters(0x9999999999999999LL));
+    UserRecord u;
+    u.setTexts("Petrov", "Ivan", "", "Lab");
+    EXPECT_EQ(nameCell(u), " Petrov Ivan "); // an empty middle name keeps its blank
 }
 
 TEST(TextForms, DayCountsAndEverySecondOfTheDay) {
