@@ -132,6 +132,7 @@ TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
     EXPECT_FALSE(link.highlight().on);
     expectIdle();
 
+    SCOPED_TRACE("a known identifier: one History record");
     script.events.clear();
     read();
     EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "log of 0", "purge", "row 1"}));
@@ -164,7 +165,7 @@ TEST_F(Intake, EdChangesOnlyOnYesAndDoseSumIsTheSame) {
 }
 
 TEST_F(Intake, DoseRateLinesNewAndKept) {
-    // Eight entries, then the same eight again: nothing new, no log window.
+    SCOPED_TRACE("eight entries, then the same eight again: nothing new, no log window");
     std::vector<DoseRateEntry> eight;
     for (int k = 0; k < 8; ++k)
         eight.push_back(entry(100 + k, 3, 1 + k));
@@ -173,7 +174,7 @@ TEST_F(Intake, DoseRateLinesNewAndKept) {
     EXPECT_EQ(script.events.filter("log"), QStringList({"log of 8", "log window", "log of 0"}));
     EXPECT_EQ(script.logs.at(0).at(0), (DoseRateRow{0, "01.03.2026", "09:30", "1,00 uSv/h"}));
 
-    // Five entries of which only one differs: one grid row numbered 3; lines 5 to 7 kept.
+    SCOPED_TRACE("five entries of which only one differs: one row numbered 3; lines 5 to 7 kept");
     std::vector<DoseRateEntry> five(eight.begin(), eight.begin() + 5);
     five[3].rate = 9999;
     read(five);
@@ -186,13 +187,13 @@ TEST_F(Intake, DoseRateLinesNewAndKept) {
     EXPECT_TRUE(petrov.MED[8].isEmpty());
     EXPECT_EQ(link.person().MED[3], petrov.MED[3]);
 
-    // Three entries of which only the last is new: one row numbered 2.
+    SCOPED_TRACE("three entries of which only the last is new: one row numbered 2");
     read({entry(555, 4, 1), entry(101, 3, 2)});
     read({entry(555, 4, 1), entry(101, 3, 2), entry(777, 4, 3)});
     EXPECT_EQ(script.logs.at(4),
               (std::vector<DoseRateRow>{{2, "03.04.2026", "09:30", "7,77 uSv/h"}}));
 
-    // December read on the second of January gets the new year.
+    SCOPED_TRACE("December read on the second of January gets the new year");
     clock.at = QDateTime(QDate(2027, 1, 2), QTime(8, 0));
     read({entry(5, 12, 31)});
     EXPECT_EQ(store.readUser(1).MED[0], "31.12.202709:300,05 uSv/h");
@@ -247,7 +248,7 @@ TEST_F(Intake, FramesDuringTheBoxesAreTakenInAfterwardsRepeatsAreNot) {
     EXPECT_EQ(store.readUser(1).MED[0], "15.06.202609:307,00 uSv/h");
     expectIdle();
 
-    // A frame partly received when the intake ends: no purge, the rest completes it.
+    SCOPED_TRACE("a frame partly received when the intake ends: no purge, the rest completes it");
     script.events.clear();
     script.once = [&] { link.receive(first.left(40)); };
     link.receive(second);
@@ -257,7 +258,7 @@ TEST_F(Intake, FramesDuringTheBoxesAreTakenInAfterwardsRepeatsAreNot) {
     EXPECT_EQ(doses(), (std::vector<double>{0.25, 0.999, 0.999, 0.25}));
     expectIdle();
 
-    // A reading while the dose-rate log window is open.
+    SCOPED_TRACE("a reading while the dose-rate log window is open");
     script.events.clear();
     script.inLog = [&] { link.receive(second); };
     read({entry(1, 2, 3)});

@@ -103,7 +103,7 @@ TEST_F(StoreTest, NameOrderMovesWholeRecords) {
     EXPECT_EQ(store.readUser(0), z);
     EXPECT_EQ(store.readUser(1).lastName(), "Orlov");
     EXPECT_EQ(leftovers(), QStringList());
-    // A record that holds someone else now is not updated.
+    SCOPED_TRACE("a record that holds someone else now is not updated");
     bool called = false;
     EXPECT_FALSE(store.updateUser(1, 2, [&](UserRecord&) { called = true; }));
     EXPECT_FALSE(store.updateUser(5, 1, [&](UserRecord&) { called = true; }));
@@ -156,7 +156,7 @@ TEST_F(StoreTest, SettingsAreCreatedWithDefaultsAndReadBack) {
     EXPECT_TRUE(store.saveLanguageChoice(2, s));
     EXPECT_EQ(static_cast<int>(bytesOf(store.settingsPath())[5]), 2);
     EXPECT_EQ(s.portName(), "COM3");
-    // Without a settings file the language choice writes nothing.
+    SCOPED_TRACE("without a settings file the language choice writes nothing");
     fs::remove(store.settingsPath());
     EXPECT_FALSE(store.saveLanguageChoice(3, s));
     EXPECT_FALSE(fs::exists(store.settingsPath()));
