@@ -18,11 +18,12 @@ protected:
     // system), picks it and presses OK.
     static ModalScript::Step choose(const QString& port) {
         return on<TFormSelPort>([port](TFormSelPort* dialog) {
-            EXPECT_EQ(dialog->LabelSelPort->text(), "1/21");
-            if (dialog->CCBSelPort->findText(port) < 0)
-                dialog->CCBSelPort->addItem(port);
-            dialog->CCBSelPort->setCurrentText(port);
-            dialog->BtnOk->click();
+            EXPECT_EQ(child<QLabel>(dialog, "LabelSelPort")->text(), "1/21");
+            auto* list = child<QComboBox>(dialog, "CCBSelPort");
+            if (list->findText(port) < 0)
+                list->addItem(port);
+            list->setCurrentText(port);
+            child<QPushButton>(dialog, "BtnOk")->click();
         });
     }
     std::unique_ptr<VirtualCable> cable;
@@ -85,13 +86,13 @@ TEST_F(PortTest, UnopenablePortChosenWhileAnotherIsOpenLeavesNoPortOpen) {
     TFormSelPort dialog(port);
     ModalScript script;
     script.add([&](QWidget* modal) {
-        EXPECT_EQ(dialog.CCBSelPort->currentText(), cable->endB());
+        EXPECT_EQ(dialog.portText(), cable->endB());
         choose(path("no-such-port"))(modal);
     });
     script.answer(QMessageBox::Ok);
     script.add([&](QWidget* modal) {
         EXPECT_EQ(modal, &dialog); // still open
-        dialog.BtnCancel->click();
+        child<QPushButton>(&dialog, "BtnCancel")->click();
     });
     EXPECT_EQ(dialog.exec(), QDialog::Rejected);
     EXPECT_TRUE(script.done());
