@@ -39,7 +39,6 @@ TEST_F(PortTest, ChoiceInTheFirstStartDialogOpensThePortAndIsSaved) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
-    ASSERT_EQ(script.seen().size(), 3u);
     EXPECT_EQ(app.mainWindow()->ComPortSarvo->portName(), cable->endB());
     EXPECT_TRUE(app.mainWindow()->ComPortSarvo->isOpen());
     // Choosing a port in the dialog does not close the splash window.
@@ -58,8 +57,7 @@ TEST_F(PortTest, PortStoredBySarvoToolOpensAtStartThenAnAdapterGoingAwayGivesOne
     QProcess tool;
     tool.start(SARVO_TOOL_PATH,
                {"settings", "--dir", dir(), "--port", cable->endB(), "--lang", "6"});
-    ASSERT_TRUE(tool.waitForFinished());
-    ASSERT_EQ(tool.exitCode(), 0);
+    ASSERT_TRUE(tool.waitForFinished() && tool.exitCode() == 0);
     EXPECT_EQ(QString::fromLocal8Bit(tool.readAllStandardOutput()),
               QStringLiteral("port %1\nlanguage 6\n").arg(cable->endB()));
     EXPECT_EQ(fileBytes("Sarvo.ini").at(5), 6);
