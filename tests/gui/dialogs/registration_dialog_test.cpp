@@ -21,14 +21,12 @@ protected:
     // Opens the dialog on the person in `row`: `step` acts in it, the boxes that follow get
     // `answers`. Returns their texts.
     QStringList registerAt(int row, const ModalScript::Step& step,
-                           const std::vector<Button>& answers, const ModalScript::Step& last = {}) {
+                           const std::vector<Button>& answers) {
         grid->selectRow(row);
         ModalScript script;
         script.add(step);
         for (Button answer : answers)
             script.answer(answer);
-        if (last)
-            script.add(last);
         trigger(main.get(), "mnu_reg");
         EXPECT_TRUE(script.done());
         return script.boxTexts();
@@ -71,30 +69,23 @@ TEST_F(RegistrationDialogTest, SequenceOfRegistrations) {
         EXPECT_EQ(main->selectedRow(), step.row);
     }
 
-    // The field takes 16 characters; a longer text is refused by OK with line 43 and stays.
-    const auto longText = on<TFormReg>([](TFormReg* d) {
+    // The field takes 16 characters; Esc and Cancel store nothing.
+    const auto escape = on<TFormReg>([](TFormReg* d) {
         EXPECT_EQ(d->windowTitle() + child<QLabel>(d, "LblReg")->text(), "1/411/42");
         EXPECT_EQ(child<QPushButton>(d, "BtnOk")->text() +
                       child<QPushButton>(d, "BtnCancel")->text(),
                   "1/191/20");
         QTest::keyClicks(field(d), "12345678901234567");
         EXPECT_EQ(field(d)->text(), "1234567890123456");
-        field(d)->setMaxLength(32767);
-        QTest::keyClicks(field(d), "7");
-        child<QPushButton>(d, "BtnOk")->click();
-    });
-    const auto escape = on<TFormReg>([](TFormReg* d) {
-        EXPECT_EQ(field(d)->text(), "12345678901234567");
-        field(d)->setMaxLength(16);
         QTest::keyClick(field(d), Qt::Key_Escape);
     });
-    EXPECT_EQ(registerAt(1, longText, {QMessageBox::Ok}, escape), QStringList{"1/43"});
     const auto cancel = on<TFormReg>([](TFormReg* d) {
         expectEmptyField(d);
         QTest::keyClicks(field(d), "99");
         child<QPushButton>(d, "BtnCancel")->click();
     });
-    EXPECT_TRUE(registerAt(1, cancel, {}).isEmpty());
+    for (const ModalScript::Step& step : {escape, cancel})
+        EXPECT_TRUE(registerAt(1, step, {}).isEmpty());
     EXPECT_EQ(store().readUser(1).DosimeterId, 0x5678);
 }
 
