@@ -10,9 +10,6 @@
 #include <QLockFile>
 #include <QScopeGuard>
 #include <QSystemTrayIcon>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,18 +163,15 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
 TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleShowsTheFirst) {
     const QString title = QStringLiteral("title %1").arg(QCoreApplication::applicationPid());
     const QString name = SingleInstance::serverName(title);
-    // What a crashed program leaves: the socket's file, bound once, with nobody listening.
-    const QByteArray file = QDir(QDir::tempPath()).filePath(name).toLocal8Bit();
+    // What a crashed program leaves: the socket's file, with nobody listening.
     QLocalServer::removeServer(name);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(static_cast<size_t>(file.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, file.constData(), static_cast<size_t>(file.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(file)));
+    const pid_t pid = fork();
+    if (pid == 0) // listens and ends without closing
+        _exit(QLocalServer().listen(name) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(QDir(QDir::tempPath()).filePath(name)));
     EXPECT_FALSE(SingleInstance::askRunningToShow(title));
 
     SingleInstance first;
