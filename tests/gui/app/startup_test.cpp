@@ -22,7 +22,7 @@ ModalScript::Step cancelPort() {
     return on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); });
 }
 
-TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) {
+TEST_F(StartupTest, FirstStartWritesDefaults) {
     ModalScript script;
     script.add(cancelPort());
     SarvoApp app({.singleInstance = false});
@@ -49,7 +49,7 @@ TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) 
     EXPECT_EQ(list->rowCount(), 29);
 }
 
-TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActivatesAgain) {
+TEST_F(StartupTest, BadPortKeepsSplash) {
     writeTestLangFile();
     writeSettings(path("no-such-port"), 1);
     addPerson("Ivanov", "Ivan", "Ivanovich");
@@ -82,7 +82,7 @@ TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActiv
 
 // A short settings file or a lock another program holds end start-up with a box; a lock left
 // by a program that died is taken over.
-TEST_F(StartupTest, ShortSettingsOrALiveLockEndStartUpALockOfTheDeadIsTakenOver) {
+TEST_F(StartupTest, BadSettingsAndLocks) {
     QFile ini(path("Sarvo.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("\x04COM1", 5);
@@ -160,7 +160,7 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
     }
 }
 
-TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleShowsTheFirst) {
+TEST_F(StartupTest, SingleInstance) {
     const QString title = QStringLiteral("title %1").arg(QCoreApplication::applicationPid());
     const QString name = SingleInstance::serverName(title);
     // What a crashed program leaves: the socket's file, with nobody listening.
@@ -187,7 +187,7 @@ TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleSho
     EXPECT_TRUE(SingleInstance::askRunningToShow(title + " new"));
 }
 
-TEST_F(StartupTest, AboutBoxAnimatesWhileOpenAndExitEndsTheProgramWithoutATray) {
+TEST_F(StartupTest, AboutAndExit) {
     writeTestLangFile();
     languageStrings().load(dir(), 1);
     TFormAbou about;

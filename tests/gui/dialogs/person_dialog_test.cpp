@@ -44,7 +44,7 @@ protected:
     void command(const char* action) { trigger(main.get(), action); }
 };
 
-TEST_F(PersonDialogTest, LayoutTabOrderEscThenAdditionsInNameOrder) {
+TEST_F(PersonDialogTest, AddByKeysInNameOrder) {
     activate(3);
     const auto newUser = [this] { command("mnu_NewUser"); };
     withDialog(newUser, [](TFormNewUser* d) {
@@ -126,7 +126,7 @@ TEST_F(PersonDialogTest, LayoutTabOrderEscThenAdditionsInNameOrder) {
 
 // On an empty row the person commands do nothing; on a person, Show is read-only and Change
 // refuses a missing first name with line 33.
-TEST_F(PersonDialogTest, EmptyRowNothingShowReadOnlyChangeNeedsAFirstName) {
+TEST_F(PersonDialogTest, ShowReadOnlyChangeNeedsFirstName) {
     addPerson("Ivanov", "Ivan", "Ivanovich");
     activate();
     const QByteArray before = userFile();
@@ -176,7 +176,7 @@ TEST_F(PersonDialogTest, EmptyRowNothingShowReadOnlyChangeNeedsAFirstName) {
 
 // The change from Z to A moves the person with their data, and a reading stored while the
 // dialog is open is kept. Clearing the dose-rate lines asks line 89 and keeps the dose.
-TEST_F(PersonDialogTest, ChangeZToAKeepsTheDataAndAReadingInBetweenThenClearLines) {
+TEST_F(PersonDialogTest, ChangeMovesPersonWithData) {
     addPerson("Borisov", "Boris", QString());
     addPersonWithData("Zaitsev", 0x4321);
     activate();

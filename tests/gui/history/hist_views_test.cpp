@@ -101,7 +101,7 @@ protected:
     }
 };
 
-TEST_F(HistViewsTest, TableShowsThePersonsReadingsThenTwentyNineEmptyRows) {
+TEST_F(HistViewsTest, TableRowsOfThePerson) {
     const int ivanov = personWith("Ivanov", {});
     const int letters = personWith("Letters", {});
     const int petrov = personWith("Petrov", {});
@@ -141,7 +141,7 @@ TEST_F(HistViewsTest, TableShowsThePersonsReadingsThenTwentyNineEmptyRows) {
               "121A122 mSv");
 }
 
-TEST_F(HistViewsTest, DialogEditsRefuseWhatCannotBeReadAndEmptyDatesShowEveryReading) {
+TEST_F(HistViewsTest, MaskedEditsRefuseBadInput) {
     openView(personWith("Ivanov", {{kDec5, QTime(8, 0), 1.0}, {kDec6, QTime(9, 0), 2.0}}), false);
     const QStringList boxes = runFilter([&](const TFormFilter* dialog) {
         MaskEdit* from = edit(dialog, "MEDateFrom");
@@ -194,7 +194,7 @@ TEST_F(HistViewsTest, DialogEditsRefuseWhatCannotBeReadAndEmptyDatesShowEveryRea
     EXPECT_EQ(table()->gridRowCount(), 32);
 }
 
-TEST_F(HistViewsTest, DateBoxClosedDateRangeConfirmedAgainAndANightRange) {
+TEST_F(HistViewsTest, DateAndNightRanges) {
     openView(personWith("Ivanov", {{QDate(2026, 11, 30), QTime(9, 0), 1.0},
                                    {QDate(2026, 12, 1), QTime(9, 0), 2.0},
                                    {kDec5, QTime(9, 0), 3.0},
@@ -230,7 +230,7 @@ TEST_F(HistViewsTest, DateBoxClosedDateRangeConfirmedAgainAndANightRange) {
     EXPECT_TRUE(chart().points().empty());
 }
 
-TEST_F(HistViewsTest, ChartLabelsPointingHandAndLogarithmicScale) {
+TEST_F(HistViewsTest, ChartPointerAndLogScale) {
     openView(personWith("Ivanov", {{kDec5, QTime(8, 0), 0.0},
                                    {kDec5, QTime(9, 30), 1.0},
                                    {kDec5, QTime(17, 0, 5), 1.5},
@@ -268,7 +268,7 @@ TEST_F(HistViewsTest, ChartLabelsPointingHandAndLogarithmicScale) {
     EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{0.0, 3.0}));
 }
 
-TEST_F(HistViewsTest, LabelsThatWouldOverlapAreLeftOut) {
+TEST_F(HistViewsTest, OverlappingLabelsLeftOut) {
     Readings readings;
     for (int k = 0; k < 600; ++k)
         readings.emplace_back(kDec5.addDays(k / 24), QTime(k % 24, 0), k);

@@ -29,7 +29,7 @@ protected:
     std::unique_ptr<VirtualCable> cable;
 };
 
-TEST_F(PortTest, ChoiceInTheFirstStartDialogOpensThePortAndIsSaved) {
+TEST_F(PortTest, FirstStartChoiceSaved) {
     writeSettings(QString(), 1);
     ModalScript script;
     script.add(choose(path("no-such-port")));
@@ -52,7 +52,7 @@ TEST_F(PortTest, ChoiceInTheFirstStartDialogOpensThePortAndIsSaved) {
     EXPECT_EQ(ini.mid(28, name.size()), name);
 }
 
-TEST_F(PortTest, PortStoredBySarvoToolOpensAtStartThenAnAdapterGoingAwayGivesOneBox) {
+TEST_F(PortTest, ToolPortOpensLossGivesOneBox) {
     // What the run script does: the settings file made with the program's end of the cable.
     QProcess tool;
     tool.start(SARVO_TOOL_PATH,
@@ -75,7 +75,7 @@ TEST_F(PortTest, PortStoredBySarvoToolOpensAtStartThenAnAdapterGoingAwayGivesOne
     EXPECT_EQ(script.boxTexts(), QStringList{"6/22"});
 }
 
-TEST_F(PortTest, UnopenablePortChosenWhileAnotherIsOpenLeavesNoPortOpen) {
+TEST_F(PortTest, BadChoiceClosesOpenPort) {
     languageStrings().load(dir(), 1);
     ComPort port;
     port.setPortName(cable->endB());
