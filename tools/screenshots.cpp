@@ -130,7 +130,9 @@ int main(int argc, char** argv) {
                 if (!shoot(prefix + QStringLiteral("-about.png")))
                     return finish(1);
                 stage = Stage::AboutClose;
-                modal<sarvo::TFormAbou>()->BtnOk->click();
+                modal<sarvo::TFormAbou>()
+                    ->findChild<QPushButton*>(QStringLiteral("BtnOk"))
+                    ->click();
             }
             break;
         case Stage::AboutClose:

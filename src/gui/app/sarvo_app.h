@@ -18,7 +18,7 @@ class TFormZast;
 // (the working directory), the settings file, the language, the single-instance rule, the lock
 // on the base directory, the splash window, the windows; then the event loop, whose first
 // showing of the main window activates it.
-class SarvoApp : public QObject {
+class SarvoApp final : public QObject {
     Q_OBJECT
 public:
     struct Options {

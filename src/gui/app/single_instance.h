@@ -12,7 +12,7 @@ namespace sarvo {
 // reaches it asks it to show itself and ends. The name follows the title: the running program
 // listens anew whenever its main window's title changes (a language pick). A socket left behind
 // by a crashed program answers nobody and is taken over.
-class SingleInstance : public QObject {
+class SingleInstance final : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(QObject* parent = nullptr);

@@ -5,7 +5,7 @@
 namespace sarvo {
 
 // The dosimeter link's questions and notices as real modal message boxes.
-class BoxOfficer : public Officer {
+class BoxOfficer final : public Officer {
 public:
     void information(const QString& text) override;
     void error(const QString& text) override;

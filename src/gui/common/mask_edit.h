@@ -12,7 +12,7 @@ namespace sarvo {
 // focus goes back into the edit. Escape in a modified edit restores the text the edit had when
 // it was entered. Enter is reported (enterPressed) and goes no further, so it never confirms a
 // dialog. After every key release keyUp() is reported.
-class MaskEdit : public QLineEdit {
+class MaskEdit final : public QLineEdit {
     Q_OBJECT
 public:
     // `inputMask`: a Qt input mask ('9' a required digit, '0' an optional one) without the

@@ -10,7 +10,7 @@ namespace sarvo {
 
 // The program's picture: a pocket dosimeter with the radiation sign on its display. The
 // widget can turn the sign slowly (the About box animates it, the splash window does not).
-class Pictogram : public QWidget {
+class Pictogram final : public QWidget {
     Q_OBJECT
 public:
     explicit Pictogram(QWidget* parent = nullptr);

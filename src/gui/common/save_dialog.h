@@ -12,7 +12,7 @@ namespace sarvo {
 // It opens in the officer's documents folder. An existing file of the chosen name is replaced
 // without a question, but the program's own files (settings, language, data and help files)
 // are refused with a message, and the dialog is shown again.
-class SaveDialog : public QFileDialog {
+class SaveDialog final : public QFileDialog {
     Q_OBJECT
 public:
     SaveDialog(const QString& filter, const QString& defaultExtension, QWidget* parent = nullptr);

@@ -50,10 +50,12 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
     frame->setMidLineWidth(1);
     frame->setGeometry(8, 8, 63, 63);
     GIFImageAbou = new Pictogram(frame);
+    GIFImageAbou->setObjectName(QStringLiteral("GIFImageAbou"));
     GIFImageAbou->setGeometry(4, 4, 55, 55);
 
-    auto makeLabel = [this](const QRect& place, int pixelSize, bool bold) {
+    auto makeLabel = [this](const QString& name, const QRect& place, int pixelSize, bool bold) {
         auto* label = new QLabel(this);
+        label->setObjectName(name);
         QFont font = label->font();
         font.setPixelSize(pixelSize);
         font.setBold(bold);
@@ -63,11 +65,11 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
-    LabelAbou[0] = makeLabel(QRect(78, 10, 187, 22), 15, true);
-    LabelAbou[1] = makeLabel(QRect(78, 36, 187, 20), 12, false);
-    LabelAbou[2] = makeLabel(QRect(8, 82, 257, 20), 13, true);
-    LabelAbou[3] = makeLabel(QRect(8, 102, 257, 20), 13, true);
-    LabelAbou[4] = makeLabel(QRect(8, 124, 257, 18), 12, false);
+    LabelAbou[0] = makeLabel(QStringLiteral("LabelAbou1"), QRect(78, 10, 187, 22), 15, true);
+    LabelAbou[1] = makeLabel(QStringLiteral("LabelAbou2"), QRect(78, 36, 187, 20), 12, false);
+    LabelAbou[2] = makeLabel(QStringLiteral("LabelAbou3"), QRect(8, 82, 257, 20), 13, true);
+    LabelAbou[3] = makeLabel(QStringLiteral("LabelAbou4"), QRect(8, 102, 257, 20), 13, true);
+    LabelAbou[4] = makeLabel(QStringLiteral("LabelAbou5"), QRect(8, 124, 257, 18), 12, false);
 
     auto bevel = [this](int y) {
         auto* line = new QFrame(this);
@@ -77,13 +79,14 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
     bevel(76);
     bevel(146);
 
-    LabelWeb = makeLabel(QRect(8, 152, 257, 18), 12, false);
+    LabelWeb = makeLabel(QStringLiteral("LabelWeb"), QRect(8, 152, 257, 18), 12, false);
     LabelWeb->setText(webAddress());
-    LabelMail = makeLabel(QRect(8, 172, 257, 18), 12, false);
+    LabelMail = makeLabel(QStringLiteral("LabelMail"), QRect(8, 172, 257, 18), 12, false);
     LabelMail->setText(mailAddress());
     bevel(194);
 
     BtnOk = new QPushButton(this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setFlat(true);
     BtnOk->setDefault(true);
     BtnOk->setGeometry(96, 206, 81, 28);

@@ -13,23 +13,13 @@ class Pictogram;
 // The About box: a 273 x 245 dialog on a violet ground with the program's animated picture,
 // the five language lines of the program's name and version, and the project's web page and
 // contact address.
-class TFormAbou : public QDialog {
+class TFormAbou final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormAbou(QWidget* parent = nullptr);
 
-    // LabelAbou1 to LabelAbou5.
-    std::array<QLabel*, 5> LabelAbou{};
-    QLabel* LabelWeb;
-    QLabel* LabelMail;
-    Pictogram* GIFImageAbou;
-    QPushButton* BtnOk;
-
     static QString webAddress();
     static QString mailAddress();
-
-public slots:
-    void BtnOkClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -37,6 +27,14 @@ protected:
 
 private:
     void FormShow();
+    void BtnOkClick();
+
+    // LabelAbou1 to LabelAbou5.
+    std::array<QLabel*, 5> LabelAbou{};
+    QLabel* LabelWeb;
+    QLabel* LabelMail;
+    Pictogram* GIFImageAbou;
+    QPushButton* BtnOk;
 };
 
 } // namespace sarvo

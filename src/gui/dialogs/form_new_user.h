@@ -18,7 +18,7 @@ namespace sarvo {
 // Tab visits them top to bottom, then the buttons. OK needs a last name and a first name, and a
 // text with letters Windows-1251 lacks is named in a question: stored with "?" for them, or back
 // to that field. Esc cancels.
-class TFormNewUser : public QDialog {
+class TFormNewUser final : public QDialog {
     Q_OBJECT
 public:
     enum Mode { NewPerson, ShowPerson, ChangePerson };
@@ -38,23 +38,6 @@ public:
     static QColor labelColour(const QLabel* label);
     // The question about a field whose text holds `letters` that cannot be stored.
     static QString unstorableText(const QString& label, const QString& letters);
-
-    QFrame* PanelTop;
-    QFrame* PanelBottom;
-    QLabel* LabelFN;
-    QLineEdit* EditFN;
-    QLabel* LabelMN;
-    QLineEdit* EditMN;
-    QLabel* LabelLN;
-    QLineEdit* EditLN;
-    QLabel* LabelDep;
-    QLineEdit* EditDep;
-    QPushButton* btnOk;
-    QPushButton* btnCancel;
-
-public slots:
-    void btnOkClick();
-    void btnCancelClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +59,21 @@ private:
     // Asks about each field holding letters the person file cannot store; false (the focus in
     // that field) when the officer goes back to one.
     bool textsStorable();
+    void btnOkClick();
+    void btnCancelClick();
+
+    QFrame* PanelTop;
+    QFrame* PanelBottom;
+    QLabel* LabelFN;
+    QLineEdit* EditFN;
+    QLabel* LabelMN;
+    QLineEdit* EditMN;
+    QLabel* LabelLN;
+    QLineEdit* EditLN;
+    QLabel* LabelDep;
+    QLineEdit* EditDep;
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
 };
 
 } // namespace sarvo

@@ -11,21 +11,12 @@ namespace sarvo {
 // The registration dialog: one field for the dosimeter's number, at most 16 characters. OK
 // (or Enter in the field) closes it when the text fits; the caller converts and checks the
 // number. Esc cancels.
-class TFormReg : public QDialog {
+class TFormReg final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormReg(QWidget* parent = nullptr);
 
     QString text() const;
-
-    QLabel* LblReg;
-    QLineEdit* EditReg;
-    QPushButton* BtnOk;
-    QPushButton* BtnCancel;
-
-public slots:
-    void BtnOkClick();
-    void BtnCancelClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,6 +26,13 @@ private:
     // Captions; the field emptied and given the focus.
     void FormActivate();
     void EditRegKeyDown();
+    void BtnOkClick();
+    void BtnCancelClick();
+
+    QLabel* LblReg;
+    QLineEdit* EditReg;
+    QPushButton* BtnOk;
+    QPushButton* BtnCancel;
 };
 
 } // namespace sarvo

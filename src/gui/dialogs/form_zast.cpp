@@ -26,6 +26,7 @@ TFormZast::TFormZast(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     panel->setPalette(palette);
 
     GIFImage1 = new Pictogram(panel);
+    GIFImage1->setObjectName(QStringLiteral("GIFImage1"));
     GIFImage1->setGeometry(width() - 55 - 14, 14, 55, 55);
 
     auto* layout = new QVBoxLayout(panel);
@@ -33,6 +34,7 @@ TFormZast::TFormZast(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
     const int sizes[5] = {20, 14, 18, 18, 14};
     for (int i = 0; i < 5; ++i) {
         auto* label = new QLabel(panel);
+        label->setObjectName(QStringLiteral("LabelZast%1").arg(i + 1));
         QFont font = label->font();
         font.setBold(true);
         font.setItalic(true);

@@ -11,14 +11,10 @@ class Pictogram;
 
 // The splash window: a borderless 466 x 312 window centred on the screen, shown from start-up
 // until an activation of the main window opens the serial port.
-class TFormZast : public QWidget {
+class TFormZast final : public QWidget {
     Q_OBJECT
 public:
     explicit TFormZast(QWidget* parent = nullptr);
-
-    // LabelZast1 to LabelZast5.
-    std::array<QLabel*, 5> LabelZast{};
-    Pictogram* GIFImage1;
 
 signals:
     // The splash window became the program's focused window.
@@ -30,6 +26,10 @@ protected:
 
 private:
     void FormShow();
+
+    // LabelZast1 to LabelZast5.
+    std::array<QLabel*, 5> LabelZast{};
+    Pictogram* GIFImage1;
 };
 
 } // namespace sarvo

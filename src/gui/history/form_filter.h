@@ -17,7 +17,7 @@ enum class FilterEdit;
 // boxes switch their range on and off in the program's filter at once; OK reads the bounds of
 // the ranges that are on. The dialog lives as long as the program and its edits keep their
 // texts between openings.
-class TFormFilter : public QDialog {
+class TFormFilter final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 578;
@@ -30,31 +30,6 @@ public:
 
     // The colour of the two groups (red 128, green 128, blue 192).
     static QColor panelColour() { return QColor(128, 128, 192); }
-
-    QFrame* PanelDate;
-    QLabel* LbNameDate;
-    QCheckBox* CBDate;
-    QLabel* LbDateFrom;
-    MaskEdit* MEDateFrom;
-    QLabel* LbDateTo;
-    MaskEdit* MEDateTo;
-    QFrame* PanelTime;
-    QLabel* LbNameTime;
-    QCheckBox* CBTime;
-    QLabel* LbTimeFrom;
-    MaskEdit* METimeFrom;
-    QLabel* LbTimeTo;
-    MaskEdit* METimeTo;
-    QPushButton* BtnOk;
-
-public slots:
-    void CBDateClick();
-    void CBTimeClick();
-    void BtnOkClick();
-    void MEDateFromKeyUp();
-    void MEDateToKeyUp();
-    void METimeFromKeyUp();
-    void METimeToKeyUp();
 
 signals:
     // OK decided the filter mark of the status bar: FilterOn when `on`, empty otherwise.
@@ -72,6 +47,29 @@ private:
     void arrangeGroups();
     void editKeyUp(MaskEdit* edit);
     MaskEdit* editOf(FilterEdit edit) const;
+    void CBDateClick();
+    void CBTimeClick();
+    void BtnOkClick();
+    void MEDateFromKeyUp();
+    void MEDateToKeyUp();
+    void METimeFromKeyUp();
+    void METimeToKeyUp();
+
+    QFrame* PanelDate;
+    QLabel* LbNameDate;
+    QCheckBox* CBDate;
+    QLabel* LbDateFrom;
+    MaskEdit* MEDateFrom;
+    QLabel* LbDateTo;
+    MaskEdit* MEDateTo;
+    QFrame* PanelTime;
+    QLabel* LbNameTime;
+    QCheckBox* CBTime;
+    QLabel* LbTimeFrom;
+    MaskEdit* METimeFrom;
+    QLabel* LbTimeTo;
+    MaskEdit* METimeTo;
+    QPushButton* BtnOk;
 };
 
 } // namespace sarvo

@@ -44,7 +44,9 @@ QFont arial(int pixels, bool bold) {
 }
 
 // The point labels along the time axis, with a tick at each, drawn over the chart.
-class PointLabelItem : public QGraphicsItem {
+class PointLabelItem final : public QGraphicsItem {
+    Q_DISABLE_COPY_MOVE(PointLabelItem)
+
 public:
     explicit PointLabelItem(HistChart* chart) : QGraphicsItem(chart), chart_(chart) {
         setZValue(100);

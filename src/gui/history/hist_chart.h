@@ -20,7 +20,7 @@ namespace sarvo {
 //
 // The screen look is white text and a lime line on black; the print look is black on white
 // with a black line, and its dose axis stays linear.
-class HistChart : public QChart {
+class HistChart final : public QChart {
     Q_OBJECT
 public:
     enum class Look { Screen, Print };

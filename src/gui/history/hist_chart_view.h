@@ -9,21 +9,20 @@ class HistChart;
 // The view of the history chart in the main window. The pointer is a pointing hand over the
 // dose axis line (its pixel column) and over the time axis line (its pixel row), an arrow
 // anywhere else. A click on an axis does nothing; there is no zoom or scroll gesture.
-class HistChartView : public QChartView {
+class HistChartView final : public QChartView {
     Q_OBJECT
 public:
     HistChartView(HistChart* chart, QWidget* parent = nullptr);
 
     HistChart* histChart() const { return chart_; }
 
-public slots:
-    // Sets the pointer shape for the mouse at (x, y) in the view's pixels.
-    void ChartHistMouseMove(int x, int y);
-
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // Sets the pointer shape for the mouse at (x, y) in the view's pixels.
+    void ChartHistMouseMove(int x, int y);
+
     HistChart* chart_;
 };
 

@@ -12,7 +12,7 @@ namespace sarvo {
 // listed, then 29 empty rows. The header row is the model's horizontal header. The cell texts
 // are made when they are asked for, so a person with tens of thousands of readings is shown at
 // once.
-class HistTableModel : public QAbstractTableModel {
+class HistTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kColumns = 5;

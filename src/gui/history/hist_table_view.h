@@ -10,7 +10,7 @@ class HistTableModel;
 // header, whole-row selection (several rows by dragging), horizontal grid lines only, a vertical
 // scroll bar and no horizontal one, no editing; bold "Courier" 16 pixels high, navy text on the
 // tooltip background. Its column widths are set by the main window's layout.
-class HistTableView : public QTableView {
+class HistTableView final : public QTableView {
     Q_OBJECT
 public:
     explicit HistTableView(QWidget* parent = nullptr);

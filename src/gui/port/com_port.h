@@ -27,7 +27,7 @@ private:
 // port's own notification, so that bytes arriving while its handler waits in a message box (a
 // nested event loop) raise an event of their own there: the handler must expect to be called
 // again before it has returned.
-class ComPort : public QObject {
+class ComPort final : public QObject {
     Q_OBJECT
 public:
     static constexpr qint64 kReadBufferSize = 64 * 1024;

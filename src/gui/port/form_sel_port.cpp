@@ -21,12 +21,16 @@ TFormSelPort::TFormSelPort(ComPort& port, QWidget* parent) : QDialog(parent), po
     setModal(true);
 
     LabelSelPort = new QLabel(this);
+    LabelSelPort->setObjectName(QStringLiteral("LabelSelPort"));
     CCBSelPort = new QComboBox(this);
+    CCBSelPort->setObjectName(QStringLiteral("CCBSelPort"));
     CCBSelPort->setEditable(false);
     CCBSelPort->addItem(QStringLiteral("COM1"));
     BtnOk = new QPushButton(this);
+    BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setDefault(true);
     BtnCancel = new QPushButton(this);
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -14,7 +14,7 @@ class ComPort;
 // set to when that one is not among them (pseudo-terminals are not listed by the system).
 // OK opens the chosen port before the dialog closes; a port that cannot be opened shows
 // PortOpenFailed and keeps the dialog open.
-class TFormSelPort : public QDialog {
+class TFormSelPort final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormSelPort(ComPort& port, QWidget* parent = nullptr);
@@ -22,20 +22,18 @@ public:
     // The text of the list: the chosen port's name.
     QString portText() const;
 
-    QLabel* LabelSelPort;
-    QComboBox* CCBSelPort;
-    QPushButton* BtnOk;
-    QPushButton* BtnCancel;
-
-public slots:
-    void BtnOkClick();
-    void BtnCancelClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void FormActivate();
+    void BtnOkClick();
+    void BtnCancelClick();
+
+    QLabel* LabelSelPort;
+    QComboBox* CCBSelPort;
+    QPushButton* BtnOk;
+    QPushButton* BtnCancel;
 
     ComPort& port_;
 };

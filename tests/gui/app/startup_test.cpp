@@ -9,9 +9,7 @@
 #include <QLocalServer>
 #include <QLockFile>
 #include <QScopeGuard>
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <QSystemTrayIcon>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,14 +18,16 @@ namespace {
 
 using StartupTest = UiTest;
 
-TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) {
+ModalScript::Step cancelPort() {
+    return on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); });
+}
+
+TEST_F(StartupTest, FirstStartWritesDefaults) {
     ModalScript script;
-    script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+    script.add(cancelPort());
     SarvoApp app({.singleInstance = false});
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    ASSERT_EQ(script.seen().size(), 1u);
-
     // 27 bytes: PortName (length 0 and 4 characters), LangIndex, VersionText.
     const QByteArray ini = fileBytes("Sarvo.ini");
     ASSERT_EQ(ini.size(), 27);
@@ -36,17 +36,20 @@ TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) 
     EXPECT_EQ(ini.mid(7, static_cast<std::uint8_t>(ini.at(6))), defaultVersionText());
     // Without Lang.txt every text is empty.
     TFormSarvo* main = app.mainWindow();
-    EXPECT_EQ(main->windowTitle() + main->mnu_File->title() + main->tb_exit->toolTip(), "");
-    EXPECT_EQ(main->StringGridUser->horizontalHeaderItem(0)->text(), "  ");
+    EXPECT_EQ(main->windowTitle() + child<QMenu>(main, "mnu_File")->title() +
+                  child<QAction>(main, "tb_exit")->toolTip(),
+              "");
+    auto* list = child<UserListGrid>(main, "StringGridUser");
+    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), "  ");
     // Cancel in the port dialog wrote nothing and opened nothing.
     EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
     EXPECT_FALSE(main->ComPortSarvo->isOpen());
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
-    EXPECT_EQ(main->StringGridUser->rowCount(), 29);
+    EXPECT_EQ(list->rowCount(), 29);
 }
 
-TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActivatesAgain) {
+TEST_F(StartupTest, BadPortKeepsSplash) {
     writeTestLangFile();
     writeSettings(path("no-such-port"), 1);
     addPerson("Ivanov", "Ivan", "Ivanovich");
@@ -60,10 +63,9 @@ TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActiv
     EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_FALSE(app.mainWindow()->ComPortSarvo->isOpen());
-    // The rest of the window works.
-    EXPECT_EQ(app.mainWindow()->windowTitle(), "1/1");
-    EXPECT_EQ(app.mainWindow()->StringGridUser->rowCount(), 30);
-    EXPECT_EQ(app.splash()->LabelZast[0]->text() + app.splash()->LabelZast[4]->text(), "1/61/10");
+    EXPECT_EQ(child<QLabel>(app.splash(), "LabelZast1")->text() +
+                  child<QLabel>(app.splash(), "LabelZast5")->text(),
+              "1/61/10");
 
     // The focus back from a dialog or another program: no activation.
     QEvent activate(QEvent::WindowActivate);
@@ -78,26 +80,41 @@ TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActiv
     EXPECT_TRUE(app.splash()->isVisible());
 }
 
-TEST_F(StartupTest, ShortSettingsFileOrALiveLockEndStartUpWithABox) {
+// A short settings file or a lock another program holds end start-up with a box; a lock left
+// by a program that died is taken over.
+TEST_F(StartupTest, BadSettingsAndLocks) {
     QFile ini(path("Sarvo.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("\x04"
-              "COM1");
+    ini.write("\x04COM1", 5);
     ini.close();
-    QLockFile held(path(SarvoApp::lockFileName()));
-    for (const QString expected : {"Read beyond end of file", "in use"}) {
-        ModalScript script;
-        script.answer(QMessageBox::Ok);
-        SarvoApp app({.singleInstance = false});
-        EXPECT_FALSE(app.start());
-        EXPECT_EQ(app.exitCode(), 1);
-        EXPECT_EQ(app.splash(), nullptr);
-        ASSERT_EQ(script.boxTexts().size(), 1);
-        EXPECT_TRUE(script.boxTexts()[0].contains(expected)) << script.boxTexts()[0];
-        // The second round: a good settings file in a directory another program holds.
-        writeSettings(path("no-such-port"), 1);
-        ASSERT_TRUE(held.isLocked() || held.tryLock(0));
+    const QString lockPath = path(SarvoApp::lockFileName());
+    {
+        QLockFile held(lockPath);
+        for (const QString expected : {"Read beyond end of file", "in use"}) {
+            ModalScript script;
+            script.answer(QMessageBox::Ok);
+            SarvoApp app({.singleInstance = false});
+            EXPECT_FALSE(app.start());
+            EXPECT_EQ(std::pair(app.exitCode(), app.splash()), std::pair(1, (TFormZast*)nullptr));
+            ASSERT_EQ(script.boxTexts().size(), 1);
+            EXPECT_TRUE(script.boxTexts()[0].contains(expected)) << script.boxTexts()[0];
+            // The second round: a good settings file in a directory another program holds.
+            writeSettings(path("no-such-port"), 1);
+            ASSERT_TRUE(held.isLocked() || held.tryLock(0));
+        }
     }
+    const pid_t pid = fork();
+    if (pid == 0) // takes the lock and ends without giving it back
+        _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(lockPath));
+    ModalScript script;
+    script.answer(QMessageBox::Ok); // the port
+    SarvoApp app({.singleInstance = false});
+    ASSERT_TRUE(app.start());
+    EXPECT_TRUE(waitUntil([&] { return script.done(); }));
 }
 
 // A base or data directory that may not be written opens read-only: the persons and their
@@ -115,11 +132,11 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
         ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
         const auto restore = qScopeGuard([&] { QFile::setPermissions(locked, writable); });
         ModalScript script;
-        script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+        script.add(cancelPort());
         script.add(on<TFormNewUser>([](TFormNewUser* dialog) {
-            dialog->EditFN->setText("Petr");
-            dialog->EditLN->setText("Petrov");
-            dialog->btnOk->click();
+            for (const char* keys : {"Petr", "\t", "\t", "Petrov"})
+                QTest::keyClicks(QApplication::focusWidget(), keys);
+            child<QPushButton>(dialog, "btnOk")->click();
         }));
         script.answer(QMessageBox::Ok);
         {
@@ -129,11 +146,11 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
             EXPECT_TRUE(app.readOnly());
             TFormSarvo* main = app.mainWindow();
             EXPECT_EQ(main->windowTitle(), QStringLiteral("%1/1").arg(defaultLanguageIndex()));
-            EXPECT_EQ(main->StringGridUser->nameCell(0), " Ivanov Ivan ");
-            main->mnu_HistGridClick();
-            EXPECT_EQ(main->StringGridHist->model()->rowCount(), 1 + 29);
-            main->mnu_HistGridClick();
-            main->mnu_NewUserClick();
+            EXPECT_EQ(child<UserListGrid>(main, "StringGridUser")->nameCell(0), " Ivanov Ivan ");
+            trigger(main, "mnu_HistGrid");
+            EXPECT_EQ(child<QTableView>(main, "StringGridHist")->model()->rowCount(), 1 + 29);
+            trigger(main, "mnu_HistGrid");
+            trigger(main, "mnu_NewUser");
             ASSERT_TRUE(waitUntil([&] { return script.done(); }));
         }
         EXPECT_EQ(script.boxTexts(), QStringList{"File access denied"}) << locked;
@@ -143,39 +160,18 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
     }
 }
 
-TEST_F(StartupTest, LockLeftByADeadProgramIsTakenOver) {
-    const QString lockPath = path(SarvoApp::lockFileName());
-    const pid_t child = fork();
-    if (child == 0) // takes the lock and ends without giving it back
-        _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_EQ(WEXITSTATUS(status), 0);
-    ASSERT_TRUE(QFile::exists(lockPath));
-    writeSettings(path("no-such-port"), 1);
-    ModalScript script;
-    script.answer(QMessageBox::Ok); // the port
-    SarvoApp app({.singleInstance = false});
-    ASSERT_TRUE(app.start());
-    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_NE(app.mainWindow(), nullptr);
-}
-
-TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleShowsTheFirst) {
+TEST_F(StartupTest, SingleInstance) {
     const QString title = QStringLiteral("title %1").arg(QCoreApplication::applicationPid());
     const QString name = SingleInstance::serverName(title);
-    // What a crashed program leaves: the socket's file, bound once, with nobody listening.
-    const QByteArray file = QDir(QDir::tempPath()).filePath(name).toLocal8Bit();
+    // What a crashed program leaves: the socket's file, with nobody listening.
     QLocalServer::removeServer(name);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    ASSERT_LT(static_cast<size_t>(file.size()), sizeof address.sun_path);
-    std::memcpy(address.sun_path, file.constData(), static_cast<size_t>(file.size()));
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
-    ASSERT_TRUE(QFile::exists(QString::fromLocal8Bit(file)));
+    const pid_t pid = fork();
+    if (pid == 0) // listens and ends without closing
+        _exit(QLocalServer().listen(name) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(QDir(QDir::tempPath()).filePath(name)));
     EXPECT_FALSE(SingleInstance::askRunningToShow(title));
 
     SingleInstance first;
@@ -191,29 +187,31 @@ TEST_F(StartupTest, SocketLeftByACrashedProgramThenASecondOneWithTheSameTitleSho
     EXPECT_TRUE(SingleInstance::askRunningToShow(title + " new"));
 }
 
-TEST_F(StartupTest, AboutBoxAnimatesWhileOpenAndExitEndsTheProgramWithoutATray) {
+TEST_F(StartupTest, AboutAndExit) {
     writeTestLangFile();
     languageStrings().load(dir(), 1);
     TFormAbou about;
     bool animating = false;
     ModalScript script;
+    auto* picture = child<Pictogram>(&about, "GIFImageAbou");
     script.add(on<TFormAbou>([&](TFormAbou* box) {
-        animating = box->GIFImageAbou->isAnimating();
-        box->BtnOk->click();
+        animating = picture->isAnimating();
+        child<QPushButton>(box, "BtnOk")->click();
     }));
     EXPECT_EQ(about.exec(), QDialog::Accepted);
     EXPECT_TRUE(animating);
-    EXPECT_FALSE(about.GIFImageAbou->isAnimating());
-    EXPECT_EQ(about.windowTitle() + about.BtnOk->text(), "1/901/19");
-    EXPECT_EQ(about.LabelAbou[0]->text() + about.LabelAbou[4]->text(), "1/61/10");
-    EXPECT_EQ(about.LabelWeb->text(), TFormAbou::webAddress());
+    EXPECT_FALSE(picture->isAnimating());
+    EXPECT_EQ(about.windowTitle() + child<QPushButton>(&about, "BtnOk")->text() +
+                  child<QLabel>(&about, "LabelAbou1")->text() +
+                  child<QLabel>(&about, "LabelAbou5")->text(),
+              "1/901/191/61/10");
 
     TFormSarvo main(dir(), SettingsRecord::defaults(1));
     // Offscreen there is no notification area: the program runs without the icon.
-    EXPECT_EQ(main.TrayIconSarvo, nullptr);
+    EXPECT_EQ(main.findChild<QSystemTrayIcon*>("TrayIconSarvo"), nullptr);
     int ends = 0;
     QObject::connect(&main, &TFormSarvo::programEnds, [&] { ++ends; });
-    main.mnu_ExitClick();
+    trigger(&main, "mnu_Exit");
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(main.isVisible());
 }

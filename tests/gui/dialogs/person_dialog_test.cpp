@@ -8,17 +8,26 @@ namespace {
 QWidget* focus() {
     return QApplication::focusWidget();
 }
-
-// Types a text of any letters, one key event each.
-void typeText(QWidget* widget, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+QLineEdit* edit(const QWidget* dialog, const QString& name) {
+    return child<QLineEdit>(dialog, "Edit" + name);
+}
+void click(const QWidget* dialog, const char* name) {
+    child<QPushButton>(dialog, name)->click();
+}
+// Replaces the text of a field by keys.
+void retype(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (const QChar c : text) // any letter, one key event each
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 class PersonDialogTest : public MainWindowTest {
 protected:
     // Runs `command` with one step for the person dialog; returns the texts of the boxes.
-    template <class F> QStringList withDialog(const std::function<void()>& command, F step) {
+    QStringList withDialog(const std::function<void()>& command,
+                           const std::function<void(TFormNewUser*)>& step) {
         ModalScript script;
         script.add(on<TFormNewUser>(step));
         command();
@@ -32,42 +41,38 @@ protected:
         user.MED[0] = "0 05.12 10:00 1,5 uSv/h";
         store().writeUser(index, user);
     }
+    void command(const char* action) { trigger(main.get(), action); }
 };
 
-TEST_F(PersonDialogTest, LayoutColoursTabOrderEscThenThreeAdditionsByKeysInNameOrder) {
+TEST_F(PersonDialogTest, AddByKeysInNameOrder) {
     activate(3);
-    const auto newUser = [this] { main->mnu_NewUserClick(); };
+    const auto newUser = [this] { command("mnu_NewUser"); };
     withDialog(newUser, [](TFormNewUser* d) {
-        EXPECT_EQ(d->size(), QSize(323, 247));
         EXPECT_FALSE(d->windowFlags() & Qt::WindowCloseButtonHint);
-        EXPECT_EQ(d->PanelTop->palette().color(QPalette::Window), QColor(128, 128, 192));
-        EXPECT_EQ(d->PanelBottom->palette().color(QPalette::Window), QColor(128, 128, 192));
-        EXPECT_EQ(d->btnOk->text() + d->btnCancel->text(), "3/193/20");
-        EXPECT_LT(d->btnOk->x(), d->btnCancel->x());
+        auto* ok = child<QPushButton>(d, "btnOk");
+        auto* cancel = child<QPushButton>(d, "btnCancel");
+        EXPECT_EQ(ok->text() + cancel->text(), "3/193/20");
         // Top to bottom: first name, middle name, last name, department.
-        const QLabel* labels[] = {d->LabelFN, d->LabelMN, d->LabelLN, d->LabelDep};
-        const QLineEdit* edits[] = {d->EditFN, d->EditMN, d->EditLN, d->EditDep};
+        const char* names[] = {"FN", "MN", "LN", "Dep"};
         const char* captions[] = {"3/30", "3/31", "3/29", "3/32"};
+        QLabel* labels[4];
+        QWidget* order[] = {nullptr, nullptr, nullptr, nullptr, ok, cancel};
         for (int i = 0; i < 4; ++i) {
+            labels[i] = child<QLabel>(d, QStringLiteral("Label") + names[i]);
+            order[i] = edit(d, names[i]);
             EXPECT_EQ(labels[i]->text(), captions[i]);
-            EXPECT_EQ(labels[i]->width() + edits[i]->width(), 2 * 305);
-            EXPECT_TRUE(labels[i]->font().bold() && edits[i]->font().bold());
-            EXPECT_EQ(edits[i]->palette().color(QPalette::Base),
-                      QApplication::palette().color(QPalette::ToolTipBase));
-            EXPECT_TRUE(i == 0 || labels[i]->y() > edits[i - 1]->y());
+            EXPECT_TRUE(i == 0 || labels[i]->y() > order[i - 1]->y()) << names[i];
         }
         // Tab: the fields top to bottom, then OK and Cancel; only the label of the field with
         // the focus is cyan.
-        for (QWidget* expected : std::initializer_list<QWidget*>{
-                 d->EditFN, d->EditMN, d->EditLN, d->EditDep, d->btnOk, d->btnCancel}) {
+        for (QWidget* expected : order) {
             EXPECT_EQ(focus(), expected);
             for (int i = 0; i < 4; ++i)
                 EXPECT_EQ(TFormNewUser::labelColour(labels[i]),
-                          edits[i] == expected ? QColor(0, 255, 255) : QColor(128, 128, 192));
+                          order[i] == expected ? QColor(0, 255, 255) : QColor(128, 128, 192));
             QTest::keyClick(focus(), Qt::Key_Tab);
         }
-        QTest::keyClicks(d->EditLN, "Typed");
-        QTest::keyClicks(d->EditFN, "Typed");
+        retype(edit(d, "LN"), "Typed");
         QTest::keyClick(focus(), Qt::Key_Escape);
     });
     EXPECT_EQ(store().userCount(), 0);
@@ -79,68 +84,99 @@ TEST_F(PersonDialogTest, LayoutColoursTabOrderEscThenThreeAdditionsByKeysInNameO
           QStringList{"Petr", "P", "Petrov", "Lab 3"}})
         EXPECT_TRUE(withDialog(newUser, [person](TFormNewUser* d) {
                         EXPECT_EQ(d->windowTitle(), "3/2");
-                        EXPECT_TRUE(d->EditLN->text().isEmpty() && focus() == d->EditFN);
-                        EXPECT_EQ(TFormNewUser::labelColour(d->LabelMN), QColor(128, 128, 192));
+                        EXPECT_TRUE(edit(d, "LN")->text().isEmpty() && focus() == edit(d, "FN"));
                         for (const QString& text : person) {
                             QTest::keyClicks(focus(), text);
                             QTest::keyClick(focus(), Qt::Key_Return);
                         }
                     }).isEmpty());
-    const std::vector<UserRecord> users = store().readUsers();
-    ASSERT_EQ(users.size(), 3u);
-    const std::pair<QByteArray, int> expected[] = {{"Ivanov", 2}, {"Petrov", 3}, {"Sidorov", 1}};
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_EQ(std::pair(users[i].LN, int(users[i].UserNo)), expected[i]);
-    EXPECT_EQ(users[2].Dep, "Lab 1");
-    EXPECT_EQ(grid->nameCell(0), " Ivanov Ivan ");
-    EXPECT_EQ(grid->nameCell(2), " Sidorov Sergey S");
-    EXPECT_EQ(grid->rowCount(), 3 + 29);
+
+    // A field takes 20 characters. Letters the person file cannot hold are named in a question:
+    // No goes back to that field, Yes stores them as "?".
+    ModalScript script;
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        retype(edit(d, "FN"), "John");
+        retype(edit(d, "MN"), "Robert");
+        retype(edit(d, "LN"), "Müller-Żółkiewski-Schwarzenberg");
+        EXPECT_EQ(edit(d, "LN")->text(), "Müller-Żółkiewski-Sc");
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        click(d, "btnOk");
+    }));
+    script.answer(QMessageBox::No);
+    script.add(on<TFormNewUser>([](TFormNewUser* d) {
+        EXPECT_EQ(d->focusWidget(), edit(d, "LN"));
+        QTest::keyClick(edit(d, "Dep"), Qt::Key_Return);
+    }));
+    script.answer(QMessageBox::Yes);
+    newUser();
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    const QString question = TFormNewUser::unstorableText("3/29", "üŻół");
+    EXPECT_EQ(script.boxTexts(), QStringList({question, question}));
+
+    QStringList stored;
+    for (const UserRecord& user : store().readUsers())
+        stored << QStringLiteral("%1 %2 %3 %4 %5")
+                      .arg(user.LN, user.FN, user.MN, user.Dep)
+                      .arg(user.UserNo);
+    EXPECT_EQ(stored, (QStringList{"Ivanov Ivan   2", "M?ller-???kiewski-Sc John Robert  4",
+                                   "Petrov Petr P Lab 3 3", "Sidorov Sergey S Lab 1 1"}));
+    EXPECT_EQ(grid->nameCell(0) + grid->nameCell(3), " Ivanov Ivan  Sidorov Sergey S");
+    EXPECT_EQ(grid->rowCount(), 4 + 29);
 }
 
-TEST_F(PersonDialogTest, ShowIsReadOnlyThenChangeRefusesAMissingFirstNameWithLine33) {
+// On an empty row the person commands do nothing; on a person, Show is read-only and Change
+// refuses a missing first name with line 33.
+TEST_F(PersonDialogTest, ShowReadOnlyChangeNeedsFirstName) {
     addPerson("Ivanov", "Ivan", "Ivanovich");
     activate();
     const QByteArray before = userFile();
+    grid->selectRow(5);
+    {
+        ModalScript none;
+        for (const char* action : {"mnu_InfoUser", "mnu_ChangUser", "mnu_reg", "mnu_SavMED"})
+            command(action);
+        QTest::keyClick(grid, Qt::Key_F3);
+        QTest::keyClick(grid, Qt::Key_F4);
+        EXPECT_TRUE(none.seen().empty());
+    }
     grid->selectRow(0);
     withDialog([this] { QTest::keyClick(grid, Qt::Key_F3); },
                [](TFormNewUser* d) {
                    EXPECT_EQ(d->windowTitle(), "1/3");
-                   EXPECT_EQ(d->EditMN->text(), "Ivanovich");
-                   for (QLineEdit* edit : {d->EditFN, d->EditMN, d->EditLN, d->EditDep})
-                       EXPECT_TRUE(edit->isReadOnly());
+                   EXPECT_EQ(edit(d, "MN")->text(), "Ivanovich");
+                   for (const char* name : {"FN", "MN", "LN", "Dep"})
+                       EXPECT_TRUE(edit(d, name)->isReadOnly()) << name;
                    QTest::keyClicks(focus(), "xyz");
-                   EXPECT_EQ(d->EditFN->text(), "Ivan");
-                   d->btnOk->click();
+                   EXPECT_EQ(edit(d, "FN")->text(), "Ivan");
+                   click(d, "btnOk");
                });
     EXPECT_EQ(userFile(), before);
 
     ModalScript script;
     script.add(on<TFormNewUser>([](TFormNewUser* d) {
         EXPECT_EQ(d->windowTitle(), "1/4");
-        EXPECT_FALSE(d->EditFN->isReadOnly());
-        d->EditFN->clear();
-        d->EditLN->setText("Petrov");
+        retype(edit(d, "FN"), "");
+        retype(edit(d, "LN"), "Petrov");
         // Enter in the department field with a name missing does nothing.
-        d->EditDep->setFocus();
-        QTest::keyClick(d->EditDep, Qt::Key_Return);
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        QTest::keyClick(focus(), Qt::Key_Return);
         EXPECT_TRUE(d->isVisible());
-        d->btnOk->click();
+        click(d, "btnOk");
     }));
     script.answer(QMessageBox::Ok); // line 33; the dialog stays with the text as typed
     script.add(on<TFormNewUser>([](TFormNewUser* d) {
-        EXPECT_EQ(d->EditLN->text(), "Petrov");
-        d->btnCancel->click();
+        EXPECT_EQ(edit(d, "LN")->text(), "Petrov");
+        click(d, "btnCancel");
     }));
-    main->mnu_ChangUserClick();
+    command("mnu_ChangUser");
     ASSERT_TRUE(script.done());
     EXPECT_EQ(script.boxTexts(), QStringList{"1/33"});
     EXPECT_EQ(userFile(), before);
-    EXPECT_EQ(grid->nameCell(0), " Ivanov Ivan Ivanovich");
 }
 
 // The change from Z to A moves the person with their data, and a reading stored while the
-// dialog is open is kept.
-TEST_F(PersonDialogTest, ChangeFromZToAMovesThePersonWithTheirDataAndAReadingInBetween) {
+// dialog is open is kept. Clearing the dose-rate lines asks line 89 and keeps the dose.
+TEST_F(PersonDialogTest, ChangeMovesPersonWithData) {
     addPerson("Borisov", "Boris", QString());
     addPersonWithData("Zaitsev", 0x4321);
     activate();
@@ -151,90 +187,34 @@ TEST_F(PersonDialogTest, ChangeFromZToAMovesThePersonWithTheirDataAndAReadingInB
                    user.ED = 3.25;
                    user.MED[1] = "1 05.12 10:10 1,7 uSv/h";
                    store().writeUser(1, user);
-                   EXPECT_EQ(d->EditDep->text(), "Lab");
+                   EXPECT_EQ(edit(d, "Dep")->text(), "Lab");
                    QTest::keyClick(focus(), Qt::Key_Return);
                    QTest::keyClick(focus(), Qt::Key_Return);
-                   EXPECT_EQ(focus(), d->EditLN);
-                   EXPECT_EQ(d->EditLN->text(), "Zaitsev");
-                   QTest::keyClick(focus(), Qt::Key_A, Qt::ControlModifier);
-                   QTest::keyClicks(focus(), "Abramov");
-                   d->btnOk->click();
+                   EXPECT_EQ(focus(), edit(d, "LN"));
+                   retype(edit(d, "LN"), "Abramov");
+                   click(d, "btnOk");
                });
-    EXPECT_EQ(grid->nameCell(0), " Abramov F M");
-    EXPECT_EQ(grid->identifierCell(0), "4321");
-    EXPECT_EQ(grid->nameCell(1), " Borisov Boris ");
+    EXPECT_EQ(grid->nameCell(0) + grid->identifierCell(0) + grid->nameCell(1),
+              " Abramov F M4321 Borisov Boris ");
     // The changed person stays selected in their new place.
-    EXPECT_EQ(main->selectedRow(), 0);
-    EXPECT_EQ(main->panelText(0), " Abramov F M");
+    EXPECT_EQ(std::pair(main->selectedRow(), main->panelText(0)),
+              std::pair(0, QString(" Abramov F M")));
     const UserRecord top = store().readUser(0);
-    EXPECT_EQ(std::pair(int(top.UserNo), top.DosimeterId), std::pair(2, std::int64_t{0x4321}));
-    EXPECT_EQ(top.ED, 3.25);
-    EXPECT_EQ(top.MED[0], "0 05.12 10:00 1,5 uSv/h");
-    EXPECT_EQ(top.MED[1], "1 05.12 10:10 1,7 uSv/h");
-}
+    EXPECT_EQ(std::tuple(int(top.UserNo), top.DosimeterId, top.ED),
+              std::tuple(2, std::int64_t{0x4321}, 3.25));
+    EXPECT_EQ(top.MED[0] + top.MED[1], "0 05.12 10:00 1,5 uSv/h1 05.12 10:10 1,7 uSv/h");
 
-// A field takes 20 characters. Letters the person file cannot hold are named in a question: No
-// goes back to that field, Yes stores them as "?".
-TEST_F(PersonDialogTest, TwentyCharactersAndAQuestionAboutLettersTheFileCannotHold) {
-    activate();
-    ModalScript script;
-    script.add(on<TFormNewUser>([](TFormNewUser* d) {
-        QTest::keyClicks(d->EditFN, "John");
-        QTest::keyClick(d->EditFN, Qt::Key_Tab);
-        QTest::keyClicks(focus(), "Robert");
-        QTest::keyClick(focus(), Qt::Key_Tab);
-        typeText(focus(), "Müller-Żółkiewski-Schwarzenberg");
-        EXPECT_EQ(d->EditLN->text(), "Müller-Żółkiewski-Sc");
-        d->EditDep->setFocus();
-        d->btnOk->click();
-    }));
-    script.answer(QMessageBox::No);
-    script.add(on<TFormNewUser>([](TFormNewUser* d) {
-        EXPECT_EQ(d->focusWidget(), d->EditLN);
-        QTest::keyClick(d->EditDep, Qt::Key_Return);
-    }));
-    script.answer(QMessageBox::Yes);
-    main->mnu_NewUserClick();
-    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    const QString question = TFormNewUser::unstorableText("1/29", "üŻół");
-    EXPECT_EQ(script.boxTexts(), QStringList({question, question}));
-    const std::vector<UserRecord> users = store().readUsers();
-    ASSERT_EQ(users.size(), 1u);
-    EXPECT_EQ(
-        std::tuple(users[0].FN, users[0].MN, users[0].LN),
-        std::tuple(QByteArray("John"), QByteArray("Robert"), QByteArray("M?ller-???kiewski-Sc")));
-}
-
-TEST_F(PersonDialogTest, EmptyRowDoesNothingAndClearingDoseRateLinesAsksLine89) {
-    addPersonWithData("Ivanov", 0x1234);
-    activate();
-    grid->selectRow(5);
-    const QByteArray before = userFile();
-    {
-        ModalScript none; // gone before the boxes below
-        main->mnu_InfoUserClick();
-        main->mnu_ChangUserClick();
-        main->mnu_regClick();
-        main->mnu_SavMEDClick();
-        QTest::keyClick(grid, Qt::Key_F3);
-        QTest::keyClick(grid, Qt::Key_F4);
-        EXPECT_TRUE(none.seen().empty());
-    }
-    EXPECT_EQ(userFile(), before);
-
-    grid->selectRow(0);
     for (QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
-        EXPECT_EQ(store().readUser(0).MED[0], "0 05.12 10:00 1,5 uSv/h");
+        EXPECT_FALSE(store().readUser(0).MED[0].isEmpty()) << answer;
         ModalScript script;
         script.answer(answer);
-        main->mnu_SavMEDClick();
+        command("mnu_SavMED");
         ASSERT_TRUE(script.done());
         EXPECT_EQ(script.boxTexts(), QStringList{"1/89"});
     }
     const UserRecord user = store().readUser(0);
-    for (const QByteArray& line : user.MED)
-        EXPECT_TRUE(line.isEmpty());
-    EXPECT_EQ(std::pair(user.ED, user.DosimeterId), std::pair(2.5, std::int64_t{0x1234}));
+    EXPECT_TRUE(std::all_of(user.MED.begin(), user.MED.end(), [](auto& l) { return l.isEmpty(); }));
+    EXPECT_EQ(std::pair(user.ED, user.DosimeterId), std::pair(3.25, std::int64_t{0x4321}));
 }
 
 } // namespace

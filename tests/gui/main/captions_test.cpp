@@ -40,7 +40,8 @@ TEST_F(CaptionsTest, GermanPickIsStoredCheckedAndShownAtOnce) {
     EXPECT_EQ(histFilter().DateFrom, 45000.0);
     // A dialog takes the new texts when it next opens.
     ModalScript script;
-    script.add(on<TFormSelPort>([](TFormSelPort* dialog) { dialog->BtnCancel->click(); }));
+    script.add(
+        on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); }));
     main->mnu_SelPortClick();
     ASSERT_EQ(script.seen().size(), 1u);
     EXPECT_EQ(script.seen()[0].text, "Port wählen");
