@@ -816,8 +816,7 @@ void TFormSarvo::mnu_SaveAsTextClick() {
     if (file.isEmpty())
         return;
     if (viewState_ == ViewUserList) {
-        runStore(this,
-                 [&] { exportPersons(store_, file.toStdString(), languageStrings()); });
+        runStore(this, [&] { exportPersons(store_, file.toStdString(), languageStrings()); });
         return;
     }
     // The readings of the person the table holds, titled with that person's record.
@@ -825,9 +824,9 @@ void TFormSarvo::mnu_SaveAsTextClick() {
     if (!person)
         return;
     bool exported = true;
-    if (runStore(this, [&] {
-            exported = exportShownHistory(store_, person->index, person->record, file);
-        }) &&
+    if (runStore(
+            this,
+            [&] { exported = exportShownHistory(store_, person->index, person->record, file); }) &&
         !exported)
         refuseStaleRow();
 }
@@ -950,9 +949,9 @@ void TFormSarvo::mnu_SavMEDClick() {
         return;
     // The lines of the person the row showed, wherever the list has them after the question.
     bool cleared = true;
-    if (runStore(this, [&] {
-            cleared = clearDoseRateLines(store_, selectedRow(), person->record.UserNo);
-        }) &&
+    if (runStore(
+            this,
+            [&] { cleared = clearDoseRateLines(store_, selectedRow(), person->record.UserNo); }) &&
         !cleared)
         refuseStaleRow();
 }

@@ -25,8 +25,7 @@ struct ShownHistoryTable {
     std::vector<HistoryCells> rows;
 };
 // The cells of a history table model (five columns) under the name cell of its person.
-ShownHistoryTable shownHistoryTable(const QString& personNameCell,
-                                    const QAbstractItemModel& model);
+ShownHistoryTable shownHistoryTable(const QString& personNameCell, const QAbstractItemModel& model);
 
 // The history chart as shown: the name cell of its person, its points and its axis ranges.
 struct ShownChart {

@@ -9,6 +9,7 @@
 #include <QLocalServer>
 #include <QLockFile>
 #include <QScopeGuard>
+#include <QSystemTrayIcon>
 #include <cstring>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -36,14 +37,16 @@ TEST_F(StartupTest, FirstStartInEmptyDirectoryCreatesSettingsAndAsksForThePort) 
     EXPECT_EQ(ini.mid(7, static_cast<std::uint8_t>(ini.at(6))), defaultVersionText());
     // Without Lang.txt every text is empty.
     TFormSarvo* main = app.mainWindow();
-    EXPECT_EQ(main->windowTitle() + main->mnu_File->title() + main->tb_exit->toolTip(), "");
-    EXPECT_EQ(main->StringGridUser->horizontalHeaderItem(0)->text(), "  ");
+    EXPECT_EQ(main->windowTitle() + child<QMenu>(main, "mnu_File")->title() +
+                  child<QAction>(main, "tb_exit")->toolTip(),
+              "");
+    EXPECT_EQ(child<UserListGrid>(main, "StringGridUser")->horizontalHeaderItem(0)->text(), "  ");
     // Cancel in the port dialog wrote nothing and opened nothing.
     EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
-    EXPECT_FALSE(main->ComPortSarvo->isOpen());
+    EXPECT_FALSE(child<ComPort>(main, "ComPortSarvo")->isOpen());
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
-    EXPECT_EQ(main->StringGridUser->rowCount(), 29);
+    EXPECT_EQ(child<UserListGrid>(main, "StringGridUser")->rowCount(), 29);
 }
 
 TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActivatesAgain) {
@@ -59,10 +62,10 @@ TEST_F(StartupTest, UnopenablePortShowsLine22KeepsTheSplashAndOnlyItsReturnActiv
         waitUntil([&] { return script.seen().size() == 1 && !QApplication::activeModalWidget(); }));
     EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
     EXPECT_TRUE(app.splash()->isVisible());
-    EXPECT_FALSE(app.mainWindow()->ComPortSarvo->isOpen());
+    EXPECT_FALSE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     // The rest of the window works.
     EXPECT_EQ(app.mainWindow()->windowTitle(), "1/1");
-    EXPECT_EQ(app.mainWindow()->StringGridUser->rowCount(), 30);
+    EXPECT_EQ(child<UserListGrid>(app.mainWindow(), "StringGridUser")->rowCount(), 30);
     EXPECT_EQ(app.splash()->LabelZast[0]->text() + app.splash()->LabelZast[4]->text(), "1/61/10");
 
     // The focus back from a dialog or another program: no activation.
@@ -129,11 +132,11 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
             EXPECT_TRUE(app.readOnly());
             TFormSarvo* main = app.mainWindow();
             EXPECT_EQ(main->windowTitle(), QStringLiteral("%1/1").arg(defaultLanguageIndex()));
-            EXPECT_EQ(main->StringGridUser->nameCell(0), " Ivanov Ivan ");
-            main->mnu_HistGridClick();
-            EXPECT_EQ(main->StringGridHist->model()->rowCount(), 1 + 29);
-            main->mnu_HistGridClick();
-            main->mnu_NewUserClick();
+            EXPECT_EQ(child<UserListGrid>(main, "StringGridUser")->nameCell(0), " Ivanov Ivan ");
+            trigger(main, "mnu_HistGrid");
+            EXPECT_EQ(child<QTableView>(main, "StringGridHist")->model()->rowCount(), 1 + 29);
+            trigger(main, "mnu_HistGrid");
+            trigger(main, "mnu_NewUser");
             ASSERT_TRUE(waitUntil([&] { return script.done(); }));
         }
         EXPECT_EQ(script.boxTexts(), QStringList{"File access denied"}) << locked;
@@ -210,10 +213,10 @@ TEST_F(StartupTest, AboutBoxAnimatesWhileOpenAndExitEndsTheProgramWithoutATray) 
 
     TFormSarvo main(dir(), SettingsRecord::defaults(1));
     // Offscreen there is no notification area: the program runs without the icon.
-    EXPECT_EQ(main.TrayIconSarvo, nullptr);
+    EXPECT_EQ(main.findChild<QSystemTrayIcon*>(), nullptr);
     int ends = 0;
     QObject::connect(&main, &TFormSarvo::programEnds, [&] { ++ends; });
-    main.mnu_ExitClick();
+    trigger(&main, "mnu_Exit");
     EXPECT_EQ(ends, 1);
     EXPECT_FALSE(main.isVisible());
 }

@@ -36,7 +36,7 @@ protected:
 
 TEST_F(PersonDialogTest, LayoutColoursTabOrderEscThenThreeAdditionsByKeysInNameOrder) {
     activate(3);
-    const auto newUser = [this] { main->mnu_NewUserClick(); };
+    const auto newUser = [this] { trigger(main.get(), "mnu_NewUser"); };
     withDialog(newUser, [](TFormNewUser* d) {
         EXPECT_EQ(d->size(), QSize(323, 247));
         EXPECT_FALSE(d->windowFlags() & Qt::WindowCloseButtonHint);
@@ -131,7 +131,7 @@ TEST_F(PersonDialogTest, ShowIsReadOnlyThenChangeRefusesAMissingFirstNameWithLin
         EXPECT_EQ(d->EditLN->text(), "Petrov");
         d->btnCancel->click();
     }));
-    main->mnu_ChangUserClick();
+    trigger(main.get(), "mnu_ChangUser");
     ASSERT_TRUE(script.done());
     EXPECT_EQ(script.boxTexts(), QStringList{"1/33"});
     EXPECT_EQ(userFile(), before);
@@ -194,7 +194,7 @@ TEST_F(PersonDialogTest, TwentyCharactersAndAQuestionAboutLettersTheFileCannotHo
         QTest::keyClick(d->EditDep, Qt::Key_Return);
     }));
     script.answer(QMessageBox::Yes);
-    main->mnu_NewUserClick();
+    trigger(main.get(), "mnu_NewUser");
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     const QString question = TFormNewUser::unstorableText("1/29", "üŻół");
     EXPECT_EQ(script.boxTexts(), QStringList({question, question}));
@@ -212,10 +212,10 @@ TEST_F(PersonDialogTest, EmptyRowDoesNothingAndClearingDoseRateLinesAsksLine89) 
     const QByteArray before = userFile();
     {
         ModalScript none; // gone before the boxes below
-        main->mnu_InfoUserClick();
-        main->mnu_ChangUserClick();
-        main->mnu_regClick();
-        main->mnu_SavMEDClick();
+        trigger(main.get(), "mnu_InfoUser");
+        trigger(main.get(), "mnu_ChangUser");
+        trigger(main.get(), "mnu_reg");
+        trigger(main.get(), "mnu_SavMED");
         QTest::keyClick(grid, Qt::Key_F3);
         QTest::keyClick(grid, Qt::Key_F4);
         EXPECT_TRUE(none.seen().empty());
@@ -227,7 +227,7 @@ TEST_F(PersonDialogTest, EmptyRowDoesNothingAndClearingDoseRateLinesAsksLine89) 
         EXPECT_EQ(store().readUser(0).MED[0], "0 05.12 10:00 1,5 uSv/h");
         ModalScript script;
         script.answer(answer);
-        main->mnu_SavMEDClick();
+        trigger(main.get(), "mnu_SavMED");
         ASSERT_TRUE(script.done());
         EXPECT_EQ(script.boxTexts(), QStringList{"1/89"});
     }

@@ -27,7 +27,7 @@ protected:
         }));
         for (Button answer : answers)
             script.answer(answer);
-        main->mnu_regClick();
+        trigger(main.get(), "mnu_reg");
         EXPECT_TRUE(script.done());
         return script.boxTexts();
     }
@@ -82,7 +82,7 @@ TEST_F(RegistrationDialogTest, CaptionsSixteenCharactersLine43AndAnEmptyFieldEac
         d->EditReg->setMaxLength(16);
         QTest::keyClick(d->EditReg, Qt::Key_Escape);
     }));
-    main->mnu_regClick();
+    trigger(main.get(), "mnu_reg");
     ASSERT_TRUE(script.done());
     EXPECT_EQ(script.boxTexts(), QStringList{"1/43"});
     ModalScript again;
@@ -92,7 +92,7 @@ TEST_F(RegistrationDialogTest, CaptionsSixteenCharactersLine43AndAnEmptyFieldEac
         QTest::keyClicks(d->EditReg, "99");
         d->BtnCancel->click();
     }));
-    main->mnu_regClick();
+    trigger(main.get(), "mnu_reg");
     ASSERT_TRUE(again.done());
     EXPECT_EQ(store().readUser(0).DosimeterId, 0);
 }

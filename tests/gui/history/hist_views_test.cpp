@@ -48,13 +48,14 @@ protected:
     void openView(int row, bool chart) {
         activate();
         grid->selectRow(row);
-        chart ? main->mnu_HistChartClick() : main->mnu_HistGridClick();
+        chart ? trigger(main.get(), "mnu_HistChart") : trigger(main.get(), "mnu_HistGrid");
         ASSERT_EQ(main->viewState(), chart ? TFormSarvo::ViewHistChart : TFormSarvo::ViewHistGrid);
     }
-    HistTableModel* table() const {
-        return static_cast<HistTableModel*>(main->StringGridHist->model());
+    QTableView* histTable() const { return child<QTableView>(main.get(), "StringGridHist"); }
+    HistTableModel* table() const { return static_cast<HistTableModel*>(histTable()->model()); }
+    HistChart& chart() const {
+        return *static_cast<HistChart*>(child<QChartView>(main.get(), "ChartHist")->chart());
     }
-    HistChart& chart() const { return *main->ChartHistChart; }
     // Opens the filter dialog and runs `step` on it once it is up; the dialog is then closed by
     // its close box if it is still open. Message boxes are answered with OK; their texts are
     // returned.
@@ -91,7 +92,7 @@ protected:
             if (dialog->isVisible())
                 dialog->close(); // the close box
         });
-        main->mnu_FilterClick();
+        trigger(main.get(), "mnu_Filter");
         return boxes;
     }
     static void type(MaskEdit* edit, const char* keys) {
@@ -123,14 +124,14 @@ TEST_F(HistViewsTest, TableShowsThePersonsReadingsThenTwentyNineEmptyRows) {
     EXPECT_EQ(table()->gridRowCount(), 35);
     EXPECT_EQ(table()->cell(4, 3), QStringLiteral("5,5 mSv"));
     EXPECT_TRUE(table()->cell(5, 0).isEmpty());
-    const int w = (main->StringGridHist->width() - 25) / 5;
-    EXPECT_EQ(main->StringGridHist->columnWidth(0), w - 10);
-    EXPECT_EQ(main->StringGridHist->columnWidth(4), w + 20);
+    const int w = (histTable()->width() - 25) / 5;
+    EXPECT_EQ(histTable()->columnWidth(0), w - 10);
+    EXPECT_EQ(histTable()->columnWidth(4), w + 20);
     // No reading, and UserNo 0: thirty empty rows.
     for (int row : {sidorov, zero}) {
-        main->mnu_HistGridClick();
+        trigger(main.get(), "mnu_HistGrid");
         grid->selectRow(row);
-        main->mnu_HistGridClick();
+        trigger(main.get(), "mnu_HistGrid");
         ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
         EXPECT_EQ(table()->gridRowCount(), 30) << row;
         EXPECT_TRUE(table()->cell(0, 0).isEmpty()) << row;
@@ -138,9 +139,9 @@ TEST_F(HistViewsTest, TableShowsThePersonsReadingsThenTwentyNineEmptyRows) {
     // An identifier with letters is shown as the command-line tool shows it, and the table goes
     // on after it.
     ModalScript script;
-    main->mnu_HistGridClick();
+    trigger(main.get(), "mnu_HistGrid");
     grid->selectRow(letters);
-    main->mnu_HistGridClick();
+    trigger(main.get(), "mnu_HistGrid");
     EXPECT_TRUE(script.seen().empty());
     EXPECT_EQ(table()->gridRowCount(), 33);
     const ToolResult listed =
@@ -229,8 +230,8 @@ TEST_F(HistViewsTest, DateBoxClosedDateRangeConfirmedAgainAndANightRange) {
     EXPECT_EQ(histFilter().DateFrom, 0.0);
     EXPECT_EQ(histFilter().DateTo, 0.0);
     EXPECT_EQ(main->panelText(2), QString());
-    main->mnu_HistChartClick();
-    main->mnu_HistChartClick();
+    trigger(main.get(), "mnu_HistChart");
+    trigger(main.get(), "mnu_HistChart");
     EXPECT_TRUE(chart().points().empty());
 
     runFilter([](TFormFilter* dialog) {
@@ -266,7 +267,7 @@ TEST_F(HistViewsTest, ChartLabelsPointingHandAndLogarithmicScale) {
     EXPECT_EQ(chart().placedLabels().size(), 5u);
 
     // The pointing hand over the axis lines only.
-    auto* view = static_cast<HistChartView*>(main->ChartHist);
+    auto* view = child<HistChartView>(main.get(), "ChartHist");
     const QRectF plot = chart().plotArea();
     const std::pair<QPointF, Qt::CursorShape> spots[] = {
         {QPointF(plot.left(), plot.center().y()), Qt::PointingHandCursor},
@@ -281,14 +282,14 @@ TEST_F(HistViewsTest, ChartLabelsPointingHandAndLogarithmicScale) {
     // The logarithmic scale stays across reopening and starts at the smallest positive dose;
     // the range kept for the printout is the computed one.
     EXPECT_EQ(chart().doseRange(), (AxisRange{0.0, 3.0}));
-    main->pmnu_Log->trigger();
-    main->mnu_HistChartClick();
-    main->mnu_HistChartClick();
+    trigger(main.get(), "pmnu_Log");
+    trigger(main.get(), "mnu_HistChart");
+    trigger(main.get(), "mnu_HistChart");
     EXPECT_TRUE(chart().drawnLogarithmic());
     ASSERT_NE(qobject_cast<QLogValueAxis*>(chart().doseAxis()), nullptr);
     EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{1.0, 3.0}));
     EXPECT_EQ(chart().doseRange(), (AxisRange{0.0, 3.0}));
-    main->pmnu_Lin->trigger();
+    trigger(main.get(), "pmnu_Lin");
     EXPECT_FALSE(chart().drawnLogarithmic());
     EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{0.0, 3.0}));
 }

@@ -14,7 +14,7 @@ namespace {
 
 using CupsPrintTest = MainWindowTest;
 
-TEST_F(CupsPrintTest, ListPrintedOnTheChosenQueueWhichStaysTheCurrentPrinter) {
+TEST_F(CupsPrintTest, ChosenQueue) {
     const QString queue = qEnvironmentVariable("SARVO_CUPS_QUEUE");
     if (queue.isEmpty())
         GTEST_SKIP() << "SARVO_CUPS_QUEUE names no printer queue";
@@ -26,7 +26,7 @@ TEST_F(CupsPrintTest, ListPrintedOnTheChosenQueueWhichStaysTheCurrentPrinter) {
     script.add([&queue](QWidget* modal) {
         auto* window = qobject_cast<TFormPrint*>(modal);
         ASSERT_NE(window, nullptr);
-        QComboBox& printers = *window->cbPrinterSelect;
+        QComboBox& printers = *child<QComboBox>(window, "cbPrinterSelect");
         // The system's printers, the default one chosen, then the PDF file.
         const QStringList system = QPrinterInfo::availablePrinterNames();
         ASSERT_EQ(printers.count(), system.size() + 1);
@@ -37,21 +37,21 @@ TEST_F(CupsPrintTest, ListPrintedOnTheChosenQueueWhichStaysTheCurrentPrinter) {
         const int index = printers.findText(queue);
         ASSERT_GE(index, 0) << queue.toStdString();
         printers.setCurrentIndex(index);
-        window->btnPrn_Ok->click();
+        child<QPushButton>(window, "btnPrn_Ok")->click();
     });
-    main->tb_Print->trigger();
+    act("tb_Print");
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_EQ(main->FormPrint->result(), QDialog::Accepted);
+    EXPECT_EQ(part<TFormPrint>("TFormPrint")->result(), QDialog::Accepted);
 
     // The next print command offers the same printer; Cancel prints nothing more.
     ModalScript again;
     again.add([&queue](QWidget* modal) {
         auto* window = qobject_cast<TFormPrint*>(modal);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->cbPrinterSelect->currentText(), queue);
-        window->btnPrn_Cancel->click();
+        EXPECT_EQ(child<QComboBox>(window, "cbPrinterSelect")->currentText(), queue);
+        child<QPushButton>(window, "btnPrn_Cancel")->click();
     });
-    main->mnu_PrintClick();
+    act("mnu_Print");
     ASSERT_TRUE(waitUntil([&] { return again.done(); }));
 }
 

@@ -26,20 +26,6 @@ namespace {
 const QDate kDec5(2026, 12, 5);
 const QDate kDec6(2026, 12, 6);
 
-// Types `file` into a save dialog and confirms it, as the officer would; checks the dialog's
-// filters when they are given.
-ModalScript::Step typeFileName(const QString& file, const QStringList& filters = {}) {
-    return [file, filters](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        if (!filters.isEmpty()) {
-            EXPECT_EQ(dialog->nameFilters(), filters);
-        }
-        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
-        static_cast<QDialog*>(dialog)->accept(); // the dialog's own checks run
-    };
-}
-
 // Chooses "PDF file" in the print window, presses OK and names `pdf` in the save dialog that
 // follows.
 void printToPdf(ModalScript& script, const QString& pdf,
@@ -49,10 +35,11 @@ void printToPdf(ModalScript& script, const QString& pdf,
         ASSERT_NE(window, nullptr);
         if (check)
             check(*window);
-        window->cbPrinterSelect->setCurrentIndex(window->cbPrinterSelect->count() - 1);
-        window->btnPrn_Ok->click();
+        auto* printers = child<QComboBox>(window, "cbPrinterSelect");
+        printers->setCurrentIndex(printers->count() - 1);
+        child<QPushButton>(window, "btnPrn_Ok")->click();
     });
-    script.add(typeFileName(pdf));
+    script.add(saveAs(pdf));
 }
 
 QString pdfTool(const QString& tool, const QStringList& arguments) {
@@ -102,7 +89,7 @@ protected:
     }
 };
 
-TEST_F(ReportsTest, ListSavedByF2OverAnExistingFileThenPrintedOnceAPrinterIsChosen) {
+TEST_F(ReportsTest, PersonsList) {
     addPerson("Ivanov", "Ivan", "Petrovich", 0x1234);
     addPerson("Petrov", "Petr", QString());
     activate();
@@ -111,7 +98,7 @@ TEST_F(ReportsTest, ListSavedByF2OverAnExistingFileThenPrintedOnceAPrinterIsChos
     old.write(QByteArray(2000, 'x'));
     old.close();
     ModalScript script;
-    script.add(typeFileName(path("persons"), {"Text files (*.txt)", "Any files (*)"}));
+    script.add(saveAs(path("persons"), {"Text files (*.txt)", "Any files (*)"}));
     run(script, [this] { QTest::keyClick(grid, Qt::Key_F2); });
     EXPECT_EQ(script.seen().size(), 1u); // no question before the old file is replaced
     // Written field by field into lines of 120 blanks, with the texts of the language.
@@ -126,19 +113,19 @@ TEST_F(ReportsTest, ListSavedByF2OverAnExistingFileThenPrintedOnceAPrinterIsChos
     script.add([](QWidget* modal) {
         auto* window = qobject_cast<TFormPrint*>(modal);
         ASSERT_NE(window, nullptr);
-        EXPECT_EQ(window->cbPrinterSelect->itemText(window->cbPrinterSelect->count() - 1),
-                  QStringLiteral("PDF file"));
-        window->cbPrinterSelect->setCurrentIndex(-1);
-        window->btnPrn_Ok->click();
+        auto* printers = child<QComboBox>(window, "cbPrinterSelect");
+        EXPECT_EQ(printers->itemText(printers->count() - 1), QStringLiteral("PDF file"));
+        printers->setCurrentIndex(-1);
+        child<QPushButton>(window, "btnPrn_Ok")->click();
     });
     script.answer(QMessageBox::Ok);
     printToPdf(script, pdf, [](TFormPrint& window) {
-        EXPECT_FALSE(window.RichEditPrint->isHidden());
-        EXPECT_TRUE(window.ChartPrn->isHidden());
+        EXPECT_FALSE(child<QTextEdit>(&window, "RichEditPrint")->isHidden());
+        EXPECT_TRUE(child<QChartView>(&window, "ChartPrn")->isHidden());
     });
-    run(script, [this] { main->tb_Print->trigger(); });
+    run(script, [this] { act("tb_Print"); });
     EXPECT_EQ(script.boxTexts(), QStringList{"There is no default printer currently selected"});
-    EXPECT_EQ(main->FormPrint->currentPrinter(), TFormPrint::pdfFileEntry());
+    EXPECT_EQ(part<TFormPrint>("TFormPrint")->currentPrinter(), TFormPrint::pdfFileEntry());
 
     const QStringList printed = pdfLines(pdf);
     EXPECT_FALSE(landscape(pdf));
@@ -154,7 +141,7 @@ TEST_F(ReportsTest, ListSavedByF2OverAnExistingFileThenPrintedOnceAPrinterIsChos
     EXPECT_TRUE(pdfTool("pdffonts", {pdf}).contains(QLatin1String("Bold")));
 }
 
-TEST_F(ReportsTest, ExportedAndPrintedHistoryHoldOnlyTheFilteredReadings) {
+TEST_F(ReportsTest, FilteredHistory) {
     const std::int32_t userNo = addIvanov();
     appendReading(userNo, kDec5, QTime(9, 0), 1);
     appendReading(userNo + 1, kDec6, QTime(9, 30), 7); // somebody else's
@@ -162,13 +149,13 @@ TEST_F(ReportsTest, ExportedAndPrintedHistoryHoldOnlyTheFilteredReadings) {
     appendReading(userNo, kDec6, QTime(11, 45), 3);
     activate();
     histFilter() = HistFilter{true, false, daysFromDate(kDec6), daysFromDate(kDec6), 0, 0};
-    main->mnu_HistGrid->trigger();
+    act("mnu_HistGrid");
     ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
     ModalScript script;
-    script.add(typeFileName(path("history.txt")));
-    run(script, [this] { main->tb_SaveAsText->trigger(); });
+    script.add(saveAs(path("history.txt")));
+    run(script, [this] { act("tb_SaveAsText"); });
     printToPdf(script, path("table.pdf"));
-    run(script, [this] { main->mnu_Print->trigger(); });
+    run(script, [this] { act("mnu_Print"); });
 
     const ValueFormats& formats = ValueFormats::system();
     const QList<QByteArray> lines = fileBytes("history.txt").split('\n');
@@ -183,33 +170,36 @@ TEST_F(ReportsTest, ExportedAndPrintedHistoryHoldOnlyTheFilteredReadings) {
     EXPECT_TRUE(lineWith(printed, formats.time(QTime(11, 45))).contains("3 mSv"));
 }
 
-TEST_F(ReportsTest, ChartHasNoTextExportAndIsPrintedLandscapeWithItsTitle) {
+TEST_F(ReportsTest, Chart) {
     const std::int32_t userNo = addIvanov();
     appendReading(userNo, kDec5, QTime(9, 0), 10);
     appendReading(userNo, kDec6, QTime(10, 15), 12);
     activate();
-    main->mnu_HistChart->trigger();
+    act("mnu_HistChart");
     ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistChart);
-    main->pmnu_LogClick();
+    act("pmnu_Log");
+    EXPECT_FALSE(part<QAction>("mnu_SaveAsText")->isEnabled());
+    EXPECT_FALSE(part<QAction>("tb_SaveAsText")->isEnabled());
     ModalScript script;
-    EXPECT_FALSE(main->mnu_SaveAsText->isEnabled());
-    main->mnu_SaveAsTextClick();
-    EXPECT_TRUE(script.seen().empty());
 
     const QString pdf = path("chart.pdf");
-    printToPdf(script, pdf, [](TFormPrint& window) { EXPECT_FALSE(window.ChartPrn->isHidden()); });
-    run(script, [this] { main->tb_Print->trigger(); });
+    printToPdf(script, pdf, [](TFormPrint& window) {
+        EXPECT_FALSE(child<QChartView>(&window, "ChartPrn")->isHidden());
+    });
+    run(script, [this] { act("tb_Print"); });
     EXPECT_TRUE(landscape(pdf));
     const QString text = pdfLines(pdf).join('\n');
     EXPECT_TRUE(text.contains("1/74") && text.contains("Ivanov Ivan 1/73")) << text.toStdString();
     // The screen's ranges, on a linear dose axis.
-    EXPECT_EQ(main->FormPrint->ChartPrnChart->doseRange(), (AxisRange{9.5, 12.5}));
-    EXPECT_FALSE(main->FormPrint->ChartPrnChart->drawnLogarithmic());
+    const auto* printed = static_cast<HistChart*>(
+        child<QChartView>(part<TFormPrint>("TFormPrint"), "ChartPrn")->chart());
+    EXPECT_EQ(printed->doseRange(), (AxisRange{9.5, 12.5}));
+    EXPECT_FALSE(printed->drawnLogarithmic());
 }
 
 // The save dialog opens in the documents folder and refuses the program's own files, however
 // they are named, until the officer names another file.
-TEST_F(ReportsTest, SaveDialogStartsInTheDocumentsFolderAndRefusesTheProgramsOwnFiles) {
+TEST_F(ReportsTest, ProgramFilesRefused) {
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", path("home").toLocal8Bit());
     ASSERT_TRUE(QDir().mkpath(path("home/Documents")) && QDir().mkpath(path("Help")));
@@ -227,11 +217,11 @@ TEST_F(ReportsTest, SaveDialogStartsInTheDocumentsFolderAndRefusesTheProgramsOwn
     script.add([this](QWidget* modal) {
         EXPECT_EQ(static_cast<QFileDialog*>(modal)->directory().absolutePath(),
                   path("home/Documents"));
-        typeFileName(path("DB/DataUsers.usr"))(modal);
+        saveAs(path("DB/DataUsers.usr"))(modal);
     });
     for (int i = 1; i <= refused.size(); ++i) {
         script.answer(QMessageBox::Ok);
-        script.add(typeFileName(i < refused.size() ? refused[i] : path("home/persons.txt")));
+        script.add(saveAs(i < refused.size() ? refused[i] : path("home/persons.txt")));
     }
     run(script, [this] { QTest::keyClick(grid, Qt::Key_F2); });
     // Each refused file is named (as the dialog spells it) in a box of its own.
@@ -246,7 +236,7 @@ TEST_F(ReportsTest, SaveDialogStartsInTheDocumentsFolderAndRefusesTheProgramsOwn
 
 // The history export and printout name the person whose readings they hold: a person selected
 // with the keys, renamed by another program a moment ago; a row gone stale is refused.
-TEST_F(ReportsTest, HistoryIsTitledWithTheRecordOfItsPersonAndAStaleRowIsRefused) {
+TEST_F(ReportsTest, TitledWithTheRecord) {
     const std::int32_t ivanov = addIvanov();
     const std::int32_t petrov = store().readUser(addPerson("Petrov", "Petr", QString())).UserNo;
     appendReading(ivanov, kDec5, QTime(9, 0), 1);
@@ -256,8 +246,8 @@ TEST_F(ReportsTest, HistoryIsTitledWithTheRecordOfItsPersonAndAStaleRowIsRefused
     QTest::keyClick(grid, Qt::Key_Return);
     ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
     ModalScript script;
-    script.add(typeFileName(path("petrov.txt")));
-    run(script, [this] { main->tb_SaveAsText->trigger(); });
+    script.add(saveAs(path("petrov.txt")));
+    run(script, [this] { act("tb_SaveAsText"); });
     const QList<QByteArray> lines = fileBytes("petrov.txt").split('\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[1], " 1/74   Petrov Petr \r");
@@ -271,15 +261,15 @@ TEST_F(ReportsTest, HistoryIsTitledWithTheRecordOfItsPersonAndAStaleRowIsRefused
     script.add([&listing](QWidget* modal) {
         auto* window = qobject_cast<TFormPrint*>(modal);
         ASSERT_NE(window, nullptr);
-        listing = window->RichEditPrint->toPlainText();
-        window->btnPrn_Cancel->click();
+        listing = child<QTextEdit>(window, "RichEditPrint")->toPlainText();
+        child<QPushButton>(window, "btnPrn_Cancel")->click();
     });
-    run(script, [this] { main->mnu_Print->trigger(); });
+    run(script, [this] { act("mnu_Print"); });
     EXPECT_EQ(listing.section('\n', 1, 1), "  1/74   Petrov Pyotr ");
 
     tool({"add-person", "--last", "Abramov", "--first", "A"});
     script.answer(QMessageBox::Ok);
-    run(script, [this] { main->mnu_Print->trigger(); });
+    run(script, [this] { act("mnu_Print"); });
     EXPECT_EQ(script.boxTexts(), QStringList{TFormSarvo::staleRowText()});
     EXPECT_EQ(script.seen().size(), 3u); // the save dialog, the print window, the box
     EXPECT_EQ(grid->nameCell(main->selectedRow()), " Petrov Pyotr ");

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QThread>
 
 namespace sarvo::test {
@@ -17,6 +18,17 @@ void trigger(const QObject* window, const QString& name) {
     auto* action = child<QAction>(window, name);
     ASSERT_TRUE(action->isEnabled()) << name.toStdString() << " is disabled";
     action->trigger();
+}
+
+ModalScript::Step saveAs(const QString& file, const QStringList& filters) {
+    return [file, filters](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(filters.isEmpty() || dialog->nameFilters() == filters)
+            << dialog->nameFilters().join(';');
+        child<QLineEdit>(dialog, "fileNameEdit")->setText(file);
+        static_cast<QDialog*>(dialog)->accept();
+    };
 }
 
 bool waitUntil(const std::function<bool()>& condition, int limitMs) {
@@ -185,7 +197,7 @@ void MainWindowTest::activate(int langIndex) {
     main->show();
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     ASSERT_EQ(script.boxTexts(), QStringList{L(Text::PortOpenFailed)});
-    grid = main->StringGridUser;
+    grid = part<UserListGrid>("StringGridUser");
 }
 
 QPoint MainWindowTest::cellCentre(int row, int column) const {

@@ -100,6 +100,10 @@ private:
     bool aborted_ = false;
 };
 
+// A step for a file dialog: `file` typed into it and confirmed (the dialog's own checks run);
+// its filters checked when they are given.
+ModalScript::Step saveAs(const QString& file, const QStringList& filters = {});
+
 // A step for a dialog of class D; a window of another class fails the test.
 template <class D, class F> ModalScript::Step on(F act) {
     return [act](QWidget* modal) {
@@ -163,6 +167,9 @@ protected:
     void activate(int langIndex = 1);
     // The centre of a cell of the list of persons, in its viewport.
     QPoint cellCentre(int row, int column) const;
+    // A part of the main window by name, and one of its actions triggered.
+    template <class T> T* part(const QString& name) const { return child<T>(main.get(), name); }
+    void act(const QString& name) const { trigger(main.get(), name); }
 
     std::unique_ptr<TFormSarvo> main;
     UserListGrid* grid = nullptr;
