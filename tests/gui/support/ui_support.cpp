@@ -89,8 +89,12 @@ void ModalScript::poll() {
         return;
     handled_ = modal;
     const auto* box = qobject_cast<QMessageBox*>(modal);
+    QStringList buttons;
+    for (const QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
+        buttons << button->text();
+    buttons.sort();
     seen_.push_back({QString::fromLatin1(modal->metaObject()->className()).section(u':', -1),
-                     box ? box->text() : modal->windowTitle()});
+                     box ? box->text() : modal->windowTitle(), buttons});
     if (steps_.empty() || aborted_) {
         QTimer::singleShot(0, modal, [modal] {
             if (auto* dialog = qobject_cast<QDialog*>(modal))

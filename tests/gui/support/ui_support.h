@@ -57,10 +57,11 @@ template <class T> T* child(const QObject* parent, const QString& name) {
 void trigger(const QObject* window, const QString& name);
 
 // A modal window that appeared while a script ran: its class and its text (a message box's
-// text, a dialog's title).
+// text, a dialog's title), and a box's buttons.
 struct ModalSeen {
     QString kind;
     QString text;
+    QStringList buttons; // a message box's button texts, sorted
 };
 
 // Answers the modal windows (message boxes and dialogs) the program opens, one step per window,
