@@ -109,25 +109,22 @@ TEST_F(ReadingTest, InPieces) {
     EXPECT_EQ(wait->timerType(), Qt::PreciseTimer); // a coarse one fires up to 5 % early
 }
 
-TEST_F(ReadingTest, BrokenAndUnregistered) {
+// A broken frame and an unknown identifier store nothing; then a second reading taken in while a
+// box is open is stored after it, a repeat of the first is not.
+TEST_F(ReadingTest, BoxesAndRepeats) {
     ModalScript script;
-    script.answer(QMessageBox::Ok);
+    for (int box = 0; box < 3; ++box)
+        script.answer(QMessageBox::Ok);
     simulate({"--id", "1234", "--corrupt", "fcs"});
-    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_EQ(script.boxTexts(), QStringList{"1/75"});
+    ASSERT_TRUE(waitUntil([&] { return script.seen().size() == 1; }));
     EXPECT_EQ(main->link().decoder().receiveCount(), 0);
-    script.answer(QMessageBox::Ok);
-    script.answer(QMessageBox::Ok);
     simulate({"--id", "9999", "--piece", "20"});
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     EXPECT_EQ(script.boxTexts(), QStringList({"1/75", "1/76 9999", "1/92"}));
     EXPECT_TRUE(history().empty());
     EXPECT_EQ(userFile(), users);
     EXPECT_EQ(grid()->highlightedRow(), -1);
-}
 
-TEST_F(ReadingTest, SecondDuringTheBox) {
-    ModalScript script;
     script.add([&](QWidget* modal) {
         // While line 76 is on screen, the first dosimeter's broadcast comes again, then a second
         // dosimeter is read (one after the other: two frames in one buffer break each other).
@@ -140,8 +137,7 @@ TEST_F(ReadingTest, SecondDuringTheBox) {
     script.answer(QMessageBox::Ok); // line 76 of the second reading
     simulate({"--id", "1234", "--dose", "0.5"});
     ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
-
-    EXPECT_EQ(script.boxTexts(), QStringList({"1/76 1234", "1/76 5678"}));
+    EXPECT_EQ(script.boxTexts().mid(3), QStringList({"1/76 1234", "1/76 5678"}));
     const std::vector<HistoryRecord> records = history();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(std::pair(records[0].UserNo, records[0].Dose), std::pair(1, 0.5));
