@@ -70,24 +70,9 @@ TEST_F(MedWindowTest, CaptionsPrintoutEsc) {
     EXPECT_FALSE(window.hasLines());
 }
 
-TEST_F(MedWindowTest, SavedThenExit) {
-    ModalScript script;
-    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDSaveAs"); });
-    script.add(saveAs(path("log"), {"Text file (*.txt)", "Any file (*)"}));
-    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
-    window.exec();
-    EXPECT_TRUE(script.done());
-    EXPECT_TRUE(script.boxTexts().isEmpty());
-    EXPECT_FALSE(window.unsaved());
-    const QList<QByteArray> lines = fileBytes("log.txt").split('\n');
-    ASSERT_EQ(lines.size(), 7); // six lines and the end of the last
-    EXPECT_EQ(lines[1], " 4/82. 4/83 Ivanov Ivan Petrovich\r");
-    EXPECT_EQ(lines[3].left(10), "  \xB9   4/59");
-    EXPECT_EQ(lines[5].simplified(), "2 14.03.2026 09:30 12,05 uSv/h");
-    EXPECT_EQ(lines[5].size(), 66);
-}
-
-TEST_F(MedWindowTest, FailedAndCancelledSave) {
+// A failed save keeps the window open, a cancelled one closes it without a file; a saved log
+// closes without a question.
+TEST_F(MedWindowTest, Save) {
     // A name that leads into a folder that is not there.
     ASSERT_TRUE(QFile::link(path("missing/log.txt"), path("log.txt")));
     ModalScript script;
@@ -99,10 +84,24 @@ TEST_F(MedWindowTest, FailedAndCancelledSave) {
     script.answer(QMessageBox::Yes); // line 81 again, then no file chosen: the window closes
     script.add([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
     EXPECT_EQ(window.exec(), QDialog::Accepted);
-    EXPECT_TRUE(script.done());
+    ASSERT_TRUE(script.done());
     EXPECT_EQ(script.boxTexts(), (QStringList{"4/81", "File not found", "4/81"}));
     EXPECT_TRUE(window.unsaved());
     EXPECT_FALSE(QFile::exists(path("missing")));
+
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDSaveAs"); });
+    script.add(saveAs(path("saved"), {"Text file (*.txt)", "Any file (*)"}));
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
+    window.exec();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(script.boxTexts().size(), 3);
+    EXPECT_FALSE(window.unsaved());
+    const QList<QByteArray> lines = fileBytes("saved.txt").split('\n');
+    ASSERT_EQ(lines.size(), 7); // six lines and the end of the last
+    EXPECT_EQ(lines[1], " 4/82. 4/83 Ivanov Ivan Petrovich\r");
+    EXPECT_EQ(lines[3].left(10), "  \xB9   4/59");
+    EXPECT_EQ(lines[5].simplified(), "2 14.03.2026 09:30 12,05 uSv/h");
+    EXPECT_EQ(lines[5].size(), 66);
 }
 
 } // namespace
