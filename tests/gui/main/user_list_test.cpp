@@ -10,13 +10,6 @@ namespace {
 
 using UserListTest = MainWindowTest;
 
-// Runs sarvo-tool on the test's directory.
-#define TOOL(...)                                                                                  \
-    do {                                                                                           \
-        const ToolResult result = runTool(QStringList{__VA_ARGS__, "--dir", dir()}, "C.UTF-8");    \
-        ASSERT_EQ(result.code, 0) << result.err;                                                   \
-    } while (false)
-
 TEST_F(UserListTest, RowsStatusBarKeysAndClicks) {
     addPerson("Ivanov", "Ivan", "Ivanovich", 0x1234567);
     addPerson("Petrov", "Petr", "Petrovich");
@@ -92,7 +85,7 @@ TEST_F(UserListTest, FollowsTheFile) {
     grid->setHighlight(1); // a reading of Sidorov's was taken in
     int persons = 2;
     for (const char* last : {"Abramov", "Petrov"}) {
-        TOOL("add-person", "--last", last, "--first", "A");
+        tool({"add-person", "--last", last, "--first", "A"});
         ++persons;
         ASSERT_TRUE(waitUntil([&] { return grid->rowCount() == persons + 29; })) << last;
     }
@@ -123,7 +116,7 @@ TEST_F(UserListTest, StaleRowRefused) {
     for (const char* command : {"mnu_ClearED", "mnu_SavMED", "mnu_InfoUser", "mnu_ChangUser",
                                 "mnu_reg", "tb_histGrid", "tb_histChart"}) {
         SCOPED_TRACE(command);
-        TOOL("add-person", "--last", QStringLiteral("Aa%1").arg(++added), "--first", "A");
+        tool({"add-person", "--last", QStringLiteral("Aa%1").arg(++added), "--first", "A"});
         const QByteArray before = userFile();
         ModalScript script;
         script.answer(QMessageBox::Ok);

@@ -7,7 +7,6 @@
 #include "gui/common/save_dialog.h"
 #include "gui/history/hist_chart.h"
 #include "gui/print/form_print.h"
-#include "tool/run_tool.h"
 
 #include <QChartView>
 #include <QComboBox>
@@ -78,10 +77,6 @@ protected:
     void run(ModalScript& script, const std::function<void()>& command) {
         command();
         ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    }
-    void tool(const QStringList& arguments) {
-        const ToolResult result = runTool(arguments + QStringList{"--dir", dir()}, "C.UTF-8");
-        ASSERT_EQ(result.code, 0) << result.err;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text/hist_filter.h"
+#include "tool/run_tool.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -206,6 +207,11 @@ void MainWindowTest::activate(int langIndex) {
 
 QPoint MainWindowTest::cellCentre(int row, int column) const {
     return grid->visualRect(grid->model()->index(row, column)).center();
+}
+
+void UiTest::tool(const QStringList& arguments) const {
+    const ToolResult result = runTool(arguments + QStringList{"--dir", dir()}, "C.UTF-8");
+    ASSERT_EQ(result.code, 0) << result.err;
 }
 
 QByteArray UiTest::fileBytes(const QString& name) const {

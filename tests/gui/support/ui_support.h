@@ -152,6 +152,8 @@ protected:
     // Writes the settings file.
     void writeSettings(const QString& portName, int langIndex) const;
     QByteArray fileBytes(const QString& name) const;
+    // Runs sarvo-tool with these arguments on the test's directory; it must succeed.
+    void tool(const QStringList& arguments) const;
     Store store() const { return Store(dir().toStdString()); }
     QByteArray userFile() const { return fileBytes(QStringLiteral("DB/DataUsers.usr")); }
 
