@@ -12,6 +12,7 @@
 #include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QChartView>
 #include <QDialog>
@@ -138,13 +139,20 @@ int main(int argc, char** argv) {
     store.saveSettings(settings);
     TFormSarvo main(dir, settings);
     main.show();
+    // The window's parts, found by name as the tests find them.
+    auto* users = main.findChild<UserListGrid*>(QStringLiteral("StringGridUser"));
+    auto* histTable = main.findChild<QTableView*>(QStringLiteral("StringGridHist"));
+    auto* histChart = main.findChild<QChartView*>(QStringLiteral("ChartHist"));
+    auto* chartOfView = static_cast<HistChart*>(histChart->chart());
+    QAction* tableToggle = main.findChild<QAction*>(QStringLiteral("mnu_HistGrid"));
+    QAction* chartToggle = main.findChild<QAction*>(QStringLiteral("mnu_HistChart"));
     QElapsedTimer waited;
     waited.start();
-    while (main.StringGridUser->nameCell(kPersons - 1).isEmpty() && waited.elapsed() < 30000) {
+    while (users->nameCell(kPersons - 1).isEmpty() && waited.elapsed() < 30000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
-    main.StringGridUser->selectRow(kWatchedRow);
+    users->selectRow(kWatchedRow);
     std::printf("main window %dx%d, offscreen\n", main.width(), main.height());
 
     // The scan alone: the whole history file read for one person.
@@ -158,15 +166,15 @@ int main(int argc, char** argv) {
     });
     print("scan of the history file for one person", scan, 150);
 
-    auto* model = static_cast<HistTableModel*>(main.StringGridHist->model());
+    auto* model = static_cast<HistTableModel*>(histTable->model());
     const Figures table = runs([&] {
         const auto start = SteadyClock::now();
-        main.mnu_HistGridClick();
-        drawNow(main.StringGridHist);
+        tableToggle->trigger();
+        drawNow(histTable);
         const double ms = msSince(start);
         if (model->gridRowCount() != kWatchedReadings + 30)
             std::printf("  unexpected: %d rows\n", model->gridRowCount());
-        main.mnu_HistGridClick(); // back to the list of persons
+        tableToggle->trigger(); // back to the list of persons
         QCoreApplication::processEvents();
         return ms;
     });
@@ -174,12 +182,12 @@ int main(int argc, char** argv) {
 
     const Figures chart = runs([&] {
         const auto start = SteadyClock::now();
-        main.mnu_HistChartClick();
-        drawNow(main.ChartHist);
+        chartToggle->trigger();
+        drawNow(histChart);
         const double ms = msSince(start);
-        if (main.ChartHistChart->points().size() != kWatchedReadings)
-            std::printf("  unexpected: %zu points\n", main.ChartHistChart->points().size());
-        main.mnu_HistChartClick();
+        if (chartOfView->points().size() != kWatchedReadings)
+            std::printf("  unexpected: %zu points\n", chartOfView->points().size());
+        chartToggle->trigger();
         QCoreApplication::processEvents();
         return ms;
     });
@@ -187,10 +195,10 @@ int main(int argc, char** argv) {
     std::printf(
         "  (%zu of %d point labels written at this size)\n",
         [&] {
-            main.mnu_HistChartClick();
-            drawNow(main.ChartHist);
-            const size_t n = main.ChartHistChart->placedLabels().size();
-            main.mnu_HistChartClick();
+            chartToggle->trigger();
+            drawNow(histChart);
+            const size_t n = chartOfView->placedLabels().size();
+            chartToggle->trigger();
             return n;
         }(),
         kWatchedReadings);

@@ -17,6 +17,7 @@
 #include "gui/main/user_list_grid.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     if (!program.start())
         return 1;
     sarvo::TFormSarvo* main = program.mainWindow();
+    auto* users = main->findChild<sarvo::UserListGrid*>(QStringLiteral("StringGridUser"));
     // The splash window as drawn at start-up (it closes as soon as the port is open).
     program.splash()->grab().save(prefix + QStringLiteral("-splash.png"));
 
@@ -122,7 +124,9 @@ int main(int argc, char** argv) {
         case Stage::PortOpen:
             if (!program.splash()->isVisible() && settled()) {
                 stage = Stage::About;
-                QTimer::singleShot(0, main, &sarvo::TFormSarvo::mnu_HelpAboutClick);
+                QTimer::singleShot(0, main, [main] {
+                    main->findChild<QAction*>(QStringLiteral("mnu_HelpAbout"))->trigger();
+                });
             }
             break;
         case Stage::About:
@@ -152,7 +156,9 @@ int main(int argc, char** argv) {
                 if (!shoot(prefix + QStringLiteral("-log.png")))
                     return finish(1);
                 stage = Stage::LogClose;
-                QTimer::singleShot(0, log, [log] { log->mnu_MEDExit->trigger(); });
+                QTimer::singleShot(0, log, [log] {
+                    log->findChild<QAction*>(QStringLiteral("mnu_MEDExit"))->trigger();
+                });
             }
             break;
         case Stage::LogClose: // the question before leaving unsaved lines
@@ -162,14 +168,13 @@ int main(int argc, char** argv) {
             }
             break;
         case Stage::Marked:
-            if (!QApplication::activeModalWidget() && main->StringGridUser->highlightedRow() >= 0 &&
-                settled()) {
+            if (!QApplication::activeModalWidget() && users->highlightedRow() >= 0 && settled()) {
                 if (!shoot(prefix + QStringLiteral("-main.png")))
                     return finish(1);
                 // The history of the person read, as a table.
                 stage = Stage::Table;
-                main->StringGridUser->selectRow(main->StringGridUser->highlightedRow());
-                main->mnu_HistGridClick();
+                users->selectRow(users->highlightedRow());
+                main->findChild<QAction*>(QStringLiteral("mnu_HistGrid"))->trigger();
             }
             break;
         case Stage::Table:
@@ -177,8 +182,8 @@ int main(int argc, char** argv) {
                 if (!shoot(prefix + QStringLiteral("-table.png")))
                     return finish(1);
                 stage = Stage::Chart;
-                main->mnu_HistGridClick();
-                main->mnu_HistChartClick();
+                main->findChild<QAction*>(QStringLiteral("mnu_HistGrid"))->trigger();
+                main->findChild<QAction*>(QStringLiteral("mnu_HistChart"))->trigger();
             }
             break;
         case Stage::Chart:

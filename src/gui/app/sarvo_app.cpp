@@ -99,7 +99,7 @@ bool SarvoApp::start() {
     connect(main_.get(), &TFormSarvo::programEnds, qApp, &QCoreApplication::quit,
             Qt::QueuedConnection);
     if (single_) {
-        connect(single_, &SingleInstance::showRequested, main_.get(), &TFormSarvo::pm_ShowClick);
+        connect(single_, &SingleInstance::showRequested, main_.get(), &TFormSarvo::showRequested);
         connect(main_.get(), &QWidget::windowTitleChanged, single_,
                 [this](const QString& title) { single_->listen(title); });
     }

@@ -1,9 +1,9 @@
 #include "gui/main/form_med.h"
 
-#include "core/store/store_error.h"
 #include "core/text/language.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/save_dialog.h"
+#include "gui/common/store_call.h"
 #include "gui/print/form_print.h"
 
 #include <QCloseEvent>
@@ -26,11 +26,15 @@ TFormMED::TFormMED(QWidget* parent) : QDialog(parent) {
 
     menuBar = new QMenuBar(this);
     mnu_MEDFile = menuBar->addMenu(QString());
+    mnu_MEDFile->setObjectName(QStringLiteral("mnu_MEDFile"));
     mnu_MEDSaveAs = mnu_MEDFile->addAction(QString());
+    mnu_MEDSaveAs->setObjectName(QStringLiteral("mnu_MEDSaveAs"));
     mnu_MEDFile->addSeparator();
     mnu_MEDPrint = mnu_MEDFile->addAction(QString());
+    mnu_MEDPrint->setObjectName(QStringLiteral("mnu_MEDPrint"));
     mnu_MEDFile->addSeparator();
     mnu_MEDExit = mnu_MEDFile->addAction(QString());
+    mnu_MEDExit->setObjectName(QStringLiteral("mnu_MEDExit"));
     connect(mnu_MEDSaveAs, &QAction::triggered, this, &TFormMED::mnu_MEDSaveAsClick);
     connect(mnu_MEDPrint, &QAction::triggered, this, &TFormMED::mnu_MEDPrintClick);
     connect(mnu_MEDExit, &QAction::triggered, this, &TFormMED::mnu_MEDExitClick);
@@ -123,14 +127,12 @@ TFormMED::SaveResult TFormMED::saveLog() {
     const QString file = SaveDialogMED->execute();
     if (file.isEmpty())
         return SaveResult::Cancelled;
-    try {
-        saveDoseRateLog(file.toStdString(),
-                        doseRateLogExportText(languageStrings(), person_, logRows()));
-    } catch (const StoreError& error) {
-        // The log is still unsaved, and the window stays open.
-        errorBox(error.text(), this);
+    // After a failure the log is still unsaved, and the window stays open.
+    if (!runStore(this, [&] {
+            saveDoseRateLog(file.toStdString(),
+                            doseRateLogExportText(languageStrings(), person_, logRows()));
+        }))
         return SaveResult::Failed;
-    }
     unsaved_ = false;
     return SaveResult::Saved;
 }

@@ -20,12 +20,13 @@ class TFormPrint;
 // reading. It shows only what the reading intake puts into its grid, is shown modally, and is
 // closed only through its own menu or with Esc, which does what File -> Exit does (no title-bar
 // buttons).
-class TFormMED : public QDialog {
+class TFormMED final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRows = 100;
 
     explicit TFormMED(QWidget* parent = nullptr);
+    Q_DISABLE_COPY_MOVE(TFormMED)
 
     // The grid's rows 1 to 100 are table rows 0 to 99; row 0 is the header.
     void clearLines();
@@ -44,23 +45,15 @@ public:
     // The grid's rows 1 to 100; a row without a number holds no entry.
     std::vector<DoseRateLogRow> logRows() const;
 
-    QMenuBar* menuBar;
-    QMenu* mnu_MEDFile;
-    QAction* mnu_MEDSaveAs;
-    QAction* mnu_MEDPrint;
-    QAction* mnu_MEDExit;
-    QTableWidget* StringGridMED;
-    SaveDialog* SaveDialogMED;
-
-public slots:
-    void mnu_MEDSaveAsClick();
-    void mnu_MEDPrintClick();
-    void mnu_MEDExitClick();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void mnu_MEDSaveAsClick();
+    void mnu_MEDPrintClick();
+    void mnu_MEDExitClick();
 
 private:
     enum class SaveResult { Saved, Cancelled, Failed };
@@ -68,6 +61,14 @@ private:
     void FormActivate();
     // Asks for a file and writes the log into it; a failure is shown to the officer.
     SaveResult saveLog();
+
+    QMenuBar* menuBar;
+    QMenu* mnu_MEDFile;
+    QAction* mnu_MEDSaveAs;
+    QAction* mnu_MEDPrint;
+    QAction* mnu_MEDExit;
+    QTableWidget* StringGridMED;
+    SaveDialog* SaveDialogMED;
 
     bool unsaved_ = true;
     bool closing_ = false;

@@ -8,11 +8,13 @@
 #include "core/text/hist_filter.h"
 #include "core/text/history_cells.h"
 #include "core/text/language.h"
+#include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "gui/common/help_file.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/pictogram.h"
 #include "gui/common/save_dialog.h"
+#include "gui/common/store_call.h"
 #include "gui/dialogs/form_abou.h"
 #include "gui/dialogs/form_new_user.h"
 #include "gui/dialogs/form_reg.h"
@@ -77,6 +79,7 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
     createViews();
 
     ComPortSarvo = new ComPort(this);
+    ComPortSarvo->setObjectName(QStringLiteral("ComPortSarvo"));
     connect(ComPortSarvo, &ComPort::rxChar, this, &TFormSarvo::ComPortSarvoRxChar);
     connect(ComPortSarvo, &ComPort::portLost, this, &TFormSarvo::ComPortSarvoLost);
 
@@ -510,7 +513,7 @@ void TFormSarvo::refillUserRows() {
     const std::optional<std::int32_t> marked = StringGridUser->userNoOf(markedRow);
     StringGridUser->clearContents();
     StringGridUser->setRowCount(kEmptyRows);
-    try {
+    runStore(this, [this] {
         store_.ensureDataDir();
         store_.forEachUser(
             [this](long long index, const UserRecord& user) {
@@ -523,9 +526,7 @@ void TFormSarvo::refillUserRows() {
                 return true;
             },
             false);
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-    }
+    });
     // The person who was selected, and the one marked, wherever the file has them now; otherwise
     // the same row is selected.
     if (marked)
@@ -572,16 +573,15 @@ std::optional<TFormSarvo::SelectedPerson> TFormSarvo::selectedPerson() {
         return std::nullopt;
     SelectedPerson person{row, {}};
     bool present = false;
-    try {
+    const bool read = runStore(this, [&] {
         DataLock lock = store_.readLock(); // the count and the record of one version of the file
         if (row < store_.userCount()) {
             person.record = store_.readUser(row);
             present = true;
         }
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
+    });
+    if (!read)
         return std::nullopt;
-    }
     if (!present || person.record.UserNo != *shown) {
         refuseStaleRow();
         return std::nullopt;
@@ -809,12 +809,58 @@ void TFormSarvo::switchFilterOff() {
 // Text export and printing
 
 void TFormSarvo::mnu_SaveAsTextClick() {
-    saveShownAsText(*this, *SaveDialogSarvo);
+    // The chart has no text form.
+    if (viewState_ == ViewHistChart)
+        return;
+    const QString file = SaveDialogSarvo->execute();
+    if (file.isEmpty())
+        return;
+    if (viewState_ == ViewUserList) {
+        runStore(this, [&] { exportPersons(store_, file.toStdString(), languageStrings()); });
+        return;
+    }
+    // The readings of the person the table holds, titled with that person's record.
+    const std::optional<SelectedPerson> person = shownHistoryPerson();
+    if (!person)
+        return;
+    bool exported = true;
+    if (runStore(
+            this,
+            [&] { exported = exportShownHistory(store_, person->index, person->record, file); }) &&
+        !exported)
+        refuseStaleRow();
 }
 
 void TFormSarvo::mnu_PrintClick() {
-    if (preparePrint(*this, *FormPrint))
+    if (preparePrint())
         FormPrint->exec();
+}
+
+bool TFormSarvo::preparePrint() {
+    if (viewState_ == ViewUserList) {
+        printPersons(*FormPrint, StringGridUser->listRows());
+        return true;
+    }
+    // A history is titled with the record of the person whose readings it holds.
+    const std::optional<SelectedPerson> person = shownHistoryPerson();
+    if (!person)
+        return false;
+    const QString name = nameCell(person->record);
+    if (viewState_ == ViewHistGrid) {
+        printHistory(*FormPrint, shownHistoryTable(name, *StringGridHist->model()));
+        return true;
+    }
+    // The chart: the points as the screen chart builds them, with the screen chart's ranges (the
+    // dose axis as its last rebuild computed it, also while the screen draws it logarithmic).
+    std::vector<ChartPoint> points;
+    if (!runStore(this, [&] {
+            points = chartPoints(shownReadings(store_, person->record.UserNo, histFilter()),
+                                 ValueFormats::system());
+        }))
+        return false;
+    printChart(*FormPrint,
+               {name, points, ChartHistChart->timeRange(), ChartHistChart->doseRange()});
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -824,13 +870,8 @@ void TFormSarvo::mnu_NewUserClick() {
     FormNewUser->setMode(TFormNewUser::NewPerson);
     if (FormNewUser->exec() != QDialog::Accepted)
         return;
-    try {
-        addPerson(store_, FormNewUser->texts());
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-        return;
-    }
-    FillUserList();
+    if (runStore(this, [this] { addPerson(store_, FormNewUser->texts()); }))
+        FillUserList();
 }
 
 void TFormSarvo::mnu_InfoUserClick() {
@@ -852,13 +893,13 @@ void TFormSarvo::mnu_ChangUserClick() {
     if (FormNewUser->exec() != QDialog::Accepted)
         return;
     // The list follows the file while the dialog is open: the selected row is read again.
-    try {
-        if (!changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts())) {
-            refuseStaleRow();
-            return;
-        }
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
+    bool changed = false;
+    if (!runStore(this, [&] {
+            changed = changePerson(store_, selectedRow(), kept.UserNo, FormNewUser->texts());
+        }))
+        return;
+    if (!changed) {
+        refuseStaleRow();
         return;
     }
     FillUserList();
@@ -875,7 +916,8 @@ void TFormSarvo::mnu_regClick() {
         errorBox(L(Text::IdNotNumber), this);
         return;
     }
-    try {
+    bool stored = false;
+    runStore(this, [&] {
         if (checkRegistration(store_, *value) == RegistrationCheck::AlreadyRegistered) {
             errorBox(L(Text::DosimeterRegistered), this);
             return;
@@ -893,11 +935,10 @@ void TFormSarvo::mnu_regClick() {
             refuseStaleRow();
             return;
         }
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-        return;
-    }
-    FillUserList();
+        stored = true;
+    });
+    if (stored)
+        FillUserList();
 }
 
 void TFormSarvo::mnu_SavMEDClick() {
@@ -906,32 +947,34 @@ void TFormSarvo::mnu_SavMEDClick() {
         return;
     if (!warningQuestion(L(Text::ClearDoseRatesQuestion), this))
         return;
-    try {
-        // The lines of the person the row showed, wherever the list has them after the question.
-        if (!clearDoseRateLines(store_, selectedRow(), person->record.UserNo)) {
-            refuseStaleRow();
-        }
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-    }
+    // The lines of the person the row showed, wherever the list has them after the question.
+    bool cleared = true;
+    if (runStore(
+            this,
+            [&] { cleared = clearDoseRateLines(store_, selectedRow(), person->record.UserNo); }) &&
+        !cleared)
+        refuseStaleRow();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Language menu
 
 void TFormSarvo::languageMenuClick(int index, QAction* item) {
-    try {
-        store_.saveLanguageChoice(static_cast<std::uint8_t>(index), settings_);
-        languageStrings().load(QDir::currentPath(), settings_.LangIndex);
-        installTranslations(settings_.LangIndex);
-    } catch (const StoreError& error) {
-        // The check mark stays where it was.
-        item->setChecked(false);
-        if (checkedLanguage_)
-            checkedLanguage_->setChecked(true);
-        errorBox(error.text(), this);
+    const bool saved = runStore(
+        this,
+        [&] {
+            store_.saveLanguageChoice(static_cast<std::uint8_t>(index), settings_);
+            languageStrings().load(QDir::currentPath(), settings_.LangIndex);
+            installTranslations(settings_.LangIndex);
+        },
+        [&] {
+            // The check mark stays where it was.
+            item->setChecked(false);
+            if (checkedLanguage_)
+                checkedLanguage_->setChecked(true);
+        });
+    if (!saved)
         return;
-    }
     item->setChecked(true);
     checkedLanguage_ = item;
     ApplyCaptions();
@@ -965,11 +1008,7 @@ void TFormSarvo::mnu_LangPolClick() {
 void TFormSarvo::ShowPortDialog() {
     if (FormSelPort->exec() != QDialog::Accepted)
         return;
-    try {
-        store_.savePortChoice(FormSelPort->portText(), settings_);
-    } catch (const StoreError& error) {
-        errorBox(error.text(), this);
-    }
+    runStore(this, [this] { store_.savePortChoice(FormSelPort->portText(), settings_); });
 }
 
 void TFormSarvo::mnu_SelPortClick() {
@@ -1049,6 +1088,10 @@ void TFormSarvo::mnu_HelpHelpClick() {
 
 void TFormSarvo::mnu_HelpAboutClick() {
     FormAbou->exec();
+}
+
+void TFormSarvo::showRequested() {
+    pm_ShowClick();
 }
 
 void TFormSarvo::pm_ShowClick() {

@@ -46,7 +46,7 @@ class UserListGrid;
 // (the list of persons, a person's history as a table, the same history as a chart), the serial
 // port with the dosimeter link, the answer-wait timer and the tray icon. It creates the
 // program's dialogs and keeps them until it ends.
-class TFormSarvo : public QMainWindow, private LinkHost {
+class TFormSarvo final : public QMainWindow, private LinkHost {
     Q_OBJECT
 public:
     enum ViewState { ViewUserList = 0, ViewHistGrid = 1, ViewHistChart = 2 };
@@ -57,6 +57,7 @@ public:
     TFormSarvo(const QString& baseDir, const SettingsRecord& settings, bool readOnly = false,
                QWidget* parent = nullptr);
     ~TFormSarvo() override;
+    Q_DISABLE_COPY_MOVE(TFormSarvo)
 
     Store& store() { return store_; }
     const SettingsRecord& settings() const { return settings_; }
@@ -66,7 +67,69 @@ public:
     void setSplash(QWidget* splash) { splash_ = splash; }
     // Opens a help page; the desktop's viewer unless a test puts something else here.
     void setHelpOpener(std::function<void(const QString& path)> opener);
+    // The first selected row of the list (table row = record index).
+    int selectedRow() const;
+    // The text of a status bar panel (0 to 2).
+    QString panelText(int panel) const;
+    // The person file is watched: a change made by another program fills the list again.
+    QFileSystemWatcher* userFileWatcher() const { return watcher_; }
+    // The text of the box shown when a selected row no longer holds the person it showed.
+    static QString staleRowText();
 
+public slots:
+    // The splash window was the focused window: the next activation runs FormActivate.
+    void splashActivated();
+    // Another start of the program asked for this window: what the tray's Show does.
+    void showRequested();
+
+signals:
+    // The main window was closed: the program ends.
+    void programEnds();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void mnu_SaveAsTextClick();
+    void mnu_FilterClick();
+    void mnu_PrintClick();
+    void mnu_LangRusClick();
+    void mnu_LangEngClick();
+    void mnu_LangNemClick();
+    void mnu_LangFrClick();
+    void mnu_LangIspClick();
+    void mnu_LangItlClick();
+    void mnu_LangPolClick();
+    void mnu_NewUserClick();
+    void mnu_InfoUserClick();
+    void mnu_ChangUserClick();
+    void mnu_HistGridClick();
+    void mnu_HistChartClick();
+    void mnu_SelPortClick();
+    void mnu_regClick();
+    void mnu_SavEDClick();
+    void mnu_ClearEDClick();
+    void mnu_SavMEDClick();
+    void mnu_HelpHelpClick();
+    void mnu_HelpAboutClick();
+    void mnu_ExitClick();
+    void pm_ShowClick();
+    void pmnu_LinClick();
+    void pmnu_LogClick();
+
+    void StringGridUserKeyDown(int key);
+    void StringGridUserDblClick();
+    void StringGridUserClick();
+    void StringGridUserMouseUp();
+
+    void ComPortSarvoRxChar(qint64 count);
+    void ComPortSarvoLost();
+    void TimerWauthTimer();
+
+private:
     // The routines the handlers share.
     void FormActivate();
     void LayoutWindow();
@@ -75,9 +138,7 @@ public:
     void ToggleHistGrid();
     void ToggleHistChart();
     void ShowPortDialog();
-    // The first selected row of the list (table row = record index), and whether it holds a
-    // person (its name cell is not empty).
-    int selectedRow() const;
+    // Whether the selected row holds a person (its name cell is not empty).
     bool selectedRowHoldsPerson() const;
     // The person the selected row shows, read again from the user file. Nothing when the row
     // holds no person, when the file cannot be read (the officer has been told), or when the
@@ -91,14 +152,44 @@ public:
     // The person whose readings the history table or chart on screen holds, read again and
     // checked as selectedPerson() does (the hidden list keeps that person selected).
     std::optional<SelectedPerson> shownHistoryPerson();
-    // The person file is watched: a change made by another program fills the list again.
-    QFileSystemWatcher* userFileWatcher() const { return watcher_; }
-    // The text of the box shown when a selected row no longer holds the person it showed, and
-    // the refusal: the list filled again from the file, then that box.
-    static QString staleRowText();
+    // The refusal of a stale row: the list filled again from the file, then staleRowText().
     void refuseStaleRow();
-    // The text of a status bar panel (0 to 2).
-    QString panelText(int panel) const;
+    // Prepares the print window for the view on screen; false when it is not to open.
+    bool preparePrint();
+
+    void createMenu();
+    void createToolBar();
+    void createStatusBar();
+    void createViews();
+    void createTray();
+    void languageMenuClick(int index, QAction* item);
+    void setHistGridCommandsEnabled(bool enabled);
+    void setHistChartCommandsEnabled(bool enabled);
+    void showUserList();
+    // Fills the rows of the list from the user file; the selection stays on the person who was
+    // selected (by UserNo), status panel 0 names it, and the file stays watched.
+    void refillUserRows();
+    void watchUserFile();
+    void userFileChanged();
+    void selectionMoved();
+    // The person of a history view about to be opened, checked as selectedPerson() does.
+    bool takeHistoryPerson();
+
+    // Hooks of the history views, the filter and the person commands.
+    void FillHistGrid();
+    void FillHistChart();
+    // The readings of the person the history view holds, under the filter; a file error is
+    // returned as its text, with the readings read before it.
+    std::vector<HistoryRecord> historyReadings(QString& failure);
+    void rebuildHistView();
+    void switchFilterOff();
+
+    // LinkHost
+    void purgePort() override;
+    void setDoseRateLog(const std::vector<DoseRateRow>& rows) override;
+    void showDoseRateLog(const UserRecord& person) override;
+    void highlightPerson(long long recordIndex) override;
+    void doseAddingChanged(bool checked) override;
 
     // Menu (mnu_Sarvo).
     QMenu* mnu_File;
@@ -180,91 +271,6 @@ public:
     TFormNewUser* FormNewUser;
     TFormReg* FormReg;
     TFormFilter* FormFilter;
-
-public slots:
-    void mnu_SaveAsTextClick();
-    void mnu_FilterClick();
-    void mnu_PrintClick();
-    void mnu_LangRusClick();
-    void mnu_LangEngClick();
-    void mnu_LangNemClick();
-    void mnu_LangFrClick();
-    void mnu_LangIspClick();
-    void mnu_LangItlClick();
-    void mnu_LangPolClick();
-    void mnu_NewUserClick();
-    void mnu_InfoUserClick();
-    void mnu_ChangUserClick();
-    void mnu_HistGridClick();
-    void mnu_HistChartClick();
-    void mnu_SelPortClick();
-    void mnu_regClick();
-    void mnu_SavEDClick();
-    void mnu_ClearEDClick();
-    void mnu_SavMEDClick();
-    void mnu_HelpHelpClick();
-    void mnu_HelpAboutClick();
-    void mnu_ExitClick();
-    void pm_ShowClick();
-    void pmnu_LinClick();
-    void pmnu_LogClick();
-
-    void StringGridUserKeyDown(int key);
-    void StringGridUserDblClick();
-    void StringGridUserClick();
-    void StringGridUserMouseUp();
-
-    void ComPortSarvoRxChar(qint64 count);
-    void ComPortSarvoLost();
-    void TimerWauthTimer();
-
-    // The splash window was the focused window: the next activation runs FormActivate.
-    void splashActivated();
-
-signals:
-    // The main window was closed: the program ends.
-    void programEnds();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void createMenu();
-    void createToolBar();
-    void createStatusBar();
-    void createViews();
-    void createTray();
-    void languageMenuClick(int index, QAction* item);
-    void setHistGridCommandsEnabled(bool enabled);
-    void setHistChartCommandsEnabled(bool enabled);
-    void showUserList();
-    // Fills the rows of the list from the user file; the selection stays on the person who was
-    // selected (by UserNo), status panel 0 names it, and the file stays watched.
-    void refillUserRows();
-    void watchUserFile();
-    void userFileChanged();
-    void selectionMoved();
-    // The person of a history view about to be opened, checked as selectedPerson() does.
-    bool takeHistoryPerson();
-
-    // Hooks of the history views, the filter and the person commands.
-    void FillHistGrid();
-    void FillHistChart();
-    // The readings of the person the history view holds, under the filter; a file error is
-    // returned as its text, with the readings read before it.
-    std::vector<HistoryRecord> historyReadings(QString& failure);
-    void rebuildHistView();
-    void switchFilterOff();
-
-    // LinkHost
-    void purgePort() override;
-    void setDoseRateLog(const std::vector<DoseRateRow>& rows) override;
-    void showDoseRateLog(const UserRecord& person) override;
-    void highlightPerson(long long recordIndex) override;
-    void doseAddingChanged(bool checked) override;
 
     QString baseDir_;
     Store store_;

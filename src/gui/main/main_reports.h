@@ -1,27 +1,52 @@
 #pragma once
 
+#include "core/store/records.h"
+#include "core/text/chart_points.h"
+#include "core/text/history_cells.h"
+#include "core/text/print_listings.h"
+
+#include <QString>
+#include <vector>
+
+class QAbstractItemModel;
+
 namespace sarvo {
 
-class SaveDialog;
+class Store;
 class TFormPrint;
-class TFormSarvo;
 
-// The reports of the main window, over what it shows at the moment (its view state).
+// The reports of the main window, over what it shows at the moment; the window hands over what
+// is shown as plain values.
 
-// The text export (mnu_SaveAsTextClick): asks for a file in `dialog` and writes into it the list
-// of persons, or, with the history table shown, the history of the person the table holds as it
-// lists it (under the filter), titled with that person's record as read now. Not available in
-// the chart view. When the list no longer shows that person (the file was changed by another
-// program), nothing is written. Failures are shown to the officer; what was written before one
-// stays in the file.
-void saveShownAsText(TFormSarvo& main, SaveDialog& dialog);
+// The history table as shown: the name cell of its person (as read now), the header, the rows.
+struct ShownHistoryTable {
+    QString personNameCell;
+    HistoryCells header;
+    std::vector<HistoryCells> rows;
+};
+// The cells of a history table model (five columns) under the name cell of its person.
+ShownHistoryTable shownHistoryTable(const QString& personNameCell, const QAbstractItemModel& model);
 
-// Prepares the print window (mnu_PrintClick, before it is opened): the listing of the list of
-// persons or of the history table as the grids show them, or the chart of the person it holds
-// rebuilt from the files under the filter with the screen chart's axis ranges; a history is
-// titled with the record of its person. False when the person's record or the chart's readings
-// could not be read, or the list no longer shows that person; the officer has been told and the
-// window is not to open.
-bool preparePrint(TFormSarvo& main, TFormPrint& window);
+// The history chart as shown: the name cell of its person, its points and its axis ranges.
+struct ShownChart {
+    QString personNameCell;
+    std::vector<ChartPoint> points;
+    AxisRange timeRange;
+    AxisRange doseRange;
+};
+
+// Prepare the print window (before it is opened) with the listing of the list of persons, the
+// listing of a history table, or the chart of a history.
+void printPersons(TFormPrint& window, const std::vector<PersonListRow>& rows);
+void printHistory(TFormPrint& window, const ShownHistoryTable& table);
+void printChart(TFormPrint& window, const ShownChart& chart);
+
+// Writes into `file` the history of `person` (record `index` of the user file) as the table lists
+// it under the filter, titled with that record. The record is checked once more under the lock
+// that the export holds, so that no other program reorders the file between the check and the
+// export: false, with nothing written, when the record there is now someone else. A failure
+// throws StoreError; what was written before it stays in the file.
+bool exportShownHistory(Store& store, long long index, const UserRecord& person,
+                        const QString& file);
 
 } // namespace sarvo

@@ -75,6 +75,13 @@ QString UserListGrid::identifierCell(int row) const {
     return cell ? cell->text() : QString();
 }
 
+std::vector<PersonListRow> UserListGrid::listRows() const {
+    std::vector<PersonListRow> rows;
+    for (int row = 0; row < rowCount(); ++row)
+        rows.push_back({nameCell(row), identifierCell(row)});
+    return rows;
+}
+
 void UserListGrid::setCells(int row, const QString& name, const QString& identifier,
                             std::int32_t userNo) {
     auto* nameItem = new QTableWidgetItem(name);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/text/print_listings.h"
+
 #include <QTableWidget>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace sarvo {
 
@@ -11,7 +14,7 @@ namespace sarvo {
 // in the user file's order (table row k is record k) and end with 29 empty rows; each person
 // row remembers the UserNo of the record it was filled from. While the highlight mark is set,
 // the name cell of the marked record carries a green frame 4 pixels wide.
-class UserListGrid : public QTableWidget {
+class UserListGrid final : public QTableWidget {
     Q_OBJECT
 public:
     explicit UserListGrid(QWidget* parent = nullptr);
@@ -22,6 +25,8 @@ public:
     // The name cell of a row; empty for a row without a person or outside the list.
     QString nameCell(int row) const;
     QString identifierCell(int row) const;
+    // Every row as shown (name cell and identifier cell), empty rows included.
+    std::vector<PersonListRow> listRows() const;
     void setCells(int row, const QString& name, const QString& identifier, std::int32_t userNo);
     // The UserNo of the record a row was filled from; nothing for a row without a person.
     std::optional<std::int32_t> userNoOf(int row) const;

@@ -1,11 +1,11 @@
 #include "gui/print/form_print.h"
 
-#include "core/store/store_error.h"
 #include "core/text/language.h"
 #include "core/text/print_listings.h"
 #include "core/text/text_file.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/save_dialog.h"
+#include "gui/common/store_call.h"
 #include "gui/history/hist_chart.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -197,13 +197,8 @@ bool TFormPrint::choosePrinter(QPrinter& printer) {
         if (file.isEmpty())
             return false;
         // The file is created here, so that a name that cannot be written is told as such.
-        try {
-            TextFile probe(file.toStdString());
-            probe.close();
-        } catch (const StoreError& error) {
-            errorBox(error.text(), this);
+        if (!runStore(this, [&] { TextFile(file.toStdString()).close(); }))
             return false;
-        }
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(file);
         printer.setPageMargins(QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter);

@@ -25,11 +25,12 @@ class SaveDialog;
 // created once and keeps what was prepared until the next print command. OK prints on the chosen
 // printer, which then stays the current printer for the rest of the run: text in portrait, the
 // chart on one landscape page.
-class TFormPrint : public QDialog {
+class TFormPrint final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormPrint(QWidget* parent = nullptr);
     ~TFormPrint() override;
+    Q_DISABLE_COPY_MOVE(TFormPrint)
 
     // The entry of cbPrinterSelect after the system's printers: printing into a PDF file whose
     // name is asked for, for a workstation without a printer.
@@ -51,6 +52,21 @@ public:
     // (empty when there is none).
     QString currentPrinter() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private slots:
+    void btnPrn_OkClick();
+    void btnPrn_CancelClick();
+
+private:
+    void FormActivate();
+    // Sets up `printer` for the entry chosen in cbPrinterSelect; false (after telling the
+    // officer why, where there is something to tell) when nothing is to be printed.
+    bool choosePrinter(QPrinter& printer);
+    bool printText(QPrinter& printer);
+    bool printChart(QPrinter& printer);
+
     QTextEdit* RichEditPrint;
     QChartView* ChartPrn;
     HistChart* ChartPrnChart; // the chart's print look: black on white, linear dose axis
@@ -60,21 +76,6 @@ public:
     QLabel* lblPrn_PtinterSelect;
     QComboBox* cbPrinterSelect;
     SaveDialog* SaveDialogPdf;
-
-public slots:
-    void btnPrn_OkClick();
-    void btnPrn_CancelClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
-    void FormActivate();
-    // Sets up `printer` for the entry chosen in cbPrinterSelect; false (after telling the
-    // officer why, where there is something to tell) when nothing is to be printed.
-    bool choosePrinter(QPrinter& printer);
-    bool printText(QPrinter& printer);
-    bool printChart(QPrinter& printer);
 
     QString chosenPrinter_; // chosen on OK in this run; empty while the default holds
     bool chartPrepared_ = false;

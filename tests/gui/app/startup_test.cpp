@@ -43,7 +43,7 @@ TEST_F(StartupTest, FirstStartWritesDefaults) {
     EXPECT_EQ(list->horizontalHeaderItem(0)->text(), "  ");
     // Cancel in the port dialog wrote nothing and opened nothing.
     EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
-    EXPECT_FALSE(main->ComPortSarvo->isOpen());
+    EXPECT_FALSE(child<ComPort>(main.get(), "ComPortSarvo")->isOpen());
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
     EXPECT_EQ(list->rowCount(), 29);
@@ -62,7 +62,7 @@ TEST_F(StartupTest, BadPortKeepsSplash) {
         waitUntil([&] { return script.seen().size() == 1 && !QApplication::activeModalWidget(); }));
     EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
     EXPECT_TRUE(app.splash()->isVisible());
-    EXPECT_FALSE(app.mainWindow()->ComPortSarvo->isOpen());
+    EXPECT_FALSE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     EXPECT_EQ(child<QLabel>(app.splash(), "LabelZast1")->text() +
                   child<QLabel>(app.splash(), "LabelZast5")->text(),
               "1/61/10");

@@ -4,98 +4,90 @@
 #include "core/text/hist_filter.h"
 #include "gui/common/help_file.h"
 
-#include <QActionGroup>
-#include <QChart>
+#include <QChartView>
+#include <QToolBar>
 
 namespace sarvo::test {
 namespace {
 
 using CaptionsTest = MainWindowTest;
 
-TEST_F(CaptionsTest, GermanPickIsStoredCheckedAndShownAtOnce) {
+// The text a part of the main window shows: a menu's title, a toolbar button's hint, an item's
+// text.
+QString shown(const QObject* main, const QString& name) {
+    if (name.startsWith("tb_"))
+        return child<QAction>(main, name)->toolTip();
+    if (auto* menu = main->findChild<QMenu*>(name))
+        return menu->title();
+    return child<QAction>(main, name)->text();
+}
+
+TEST_F(CaptionsTest, GermanPick) {
     copyLangFile();
     activate(1);
-    EXPECT_EQ(main->mnu_File->title(), "File");
-    for (QAction* item : main->langGroup->actions())
-        EXPECT_FALSE(item->isChecked());
+    const QList<QAction*> languages = part<QMenu>("mnu_Lang")->actions();
+    for (QAction* item : languages)
+        EXPECT_FALSE(item->isChecked()) << item->objectName();
     histFilter().DateOn = histFilter().TimeOn = true;
     histFilter().DateFrom = 45000.0;
 
-    main->mnu_LangNem->trigger();
+    act("mnu_LangNem");
     EXPECT_EQ(static_cast<int>(fileBytes("Sarvo.ini").at(5)), 2);
     EXPECT_EQ(main->settings().LangIndex, 2);
-    EXPECT_TRUE(main->mnu_LangNem->isChecked());
+    EXPECT_TRUE(part<QAction>("mnu_LangNem")->isChecked());
     EXPECT_EQ(main->windowTitle(), "Sarvo - Personendosimetrie");
-    const std::pair<QString, const char*> german[] = {
-        {main->mnu_File->title(), "Datei"},
-        {main->mnu_NewUser->text(), "Neue Person"},
-        {main->tb_newUser->toolTip(), "Neue Person"},
-        {grid->horizontalHeaderItem(0)->text(), "  Name"},
-        {grid->horizontalHeaderItem(1)->text(), "Dosimeter-Nr."},
-        {main->tb_selPort->toolTip(), "Port wählen"}};
-    for (const auto& [shown, text] : german)
-        EXPECT_EQ(shown, QString::fromUtf8(text));
+    // The mapping of every text is checked by EveryText; a few show the language has changed.
+    EXPECT_EQ(shown(main.get(), "mnu_File") + "|" + shown(main.get(), "tb_selPort"),
+              QString::fromUtf8("Datei|Port wählen"));
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Dosimeter-Nr.");
     // The filter is off; its bounds stay.
     EXPECT_FALSE(histFilter().DateOn || histFilter().TimeOn);
     EXPECT_EQ(histFilter().DateFrom, 45000.0);
     // A dialog takes the new texts when it next opens.
     ModalScript script;
-    script.add(
-        on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); }));
-    main->mnu_SelPortClick();
+    script.add([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    act("mnu_SelPort");
     ASSERT_EQ(script.seen().size(), 1u);
     EXPECT_EQ(script.seen()[0].text, "Port wählen");
 
     // Without a settings file a pick only checks its item.
     ASSERT_TRUE(QFile::remove(path("Sarvo.ini")));
-    main->mnu_LangEng->trigger();
+    act("mnu_LangEng");
     EXPECT_FALSE(QFile::exists(path("Sarvo.ini")));
-    EXPECT_TRUE(main->mnu_LangEng->isChecked());
-    EXPECT_FALSE(main->mnu_LangNem->isChecked());
-    EXPECT_EQ(main->mnu_File->title(), "Datei");
+    EXPECT_TRUE(part<QAction>("mnu_LangEng")->isChecked());
+    EXPECT_FALSE(part<QAction>("mnu_LangNem")->isChecked());
+    EXPECT_EQ(shown(main.get(), "mnu_File"), "Datei");
 }
 
-TEST_F(CaptionsTest, EveryMainWindowTextComesFromItsLine) {
+TEST_F(CaptionsTest, EveryText) {
     activate(3);
-    TFormSarvo& m = *main;
-    // Each text shown, and the language line it comes from.
-    const QString shown[] = {m.windowTitle(),           m.mnu_File->title(),
-                             m.mnu_SaveAsText->text(),  m.tb_SaveAsText->toolTip(),
-                             m.mnu_Filter->text(),      m.tb_Filter->toolTip(),
-                             m.mnu_Print->text(),       m.tb_Print->toolTip(),
-                             m.mnu_Lang->title(),       m.mnu_LangRus->text(),
-                             m.mnu_LangEng->text(),     m.mnu_LangNem->text(),
-                             m.mnu_LangFr->text(),      m.mnu_LangIsp->text(),
-                             m.mnu_LangItl->text(),     m.mnu_LangPol->text(),
-                             m.mnu_User->title(),       m.mnu_NewUser->text(),
-                             m.tb_newUser->toolTip(),   m.mnu_InfoUser->text(),
-                             m.tb_infoUser->toolTip(),  m.mnu_ChangUser->text(),
-                             m.tb_changUser->toolTip(), m.mnu_Hist->title(),
-                             m.mnu_HistGrid->text(),    m.tb_histGrid->toolTip(),
-                             m.mnu_HistChart->text(),   m.tb_histChart->toolTip(),
-                             m.mnuDevice->title(),      m.mnu_SelPort->text(),
-                             m.tb_selPort->toolTip(),   m.mnu_reg->text(),
-                             m.tb_reg->toolTip(),       m.mnu_SavED->text(),
-                             m.mnu_ClearED->text(),     m.mnu_SavMED->text(),
-                             m.mnu_Help->title(),       m.mnu_HelpHelp->text(),
-                             m.tb_helpHelp->toolTip(),  m.mnu_HelpAbout->text(),
-                             m.mnu_Exit->text(),        m.tb_exit->toolTip(),
-                             m.pmnu_XAxis->title(),     m.pmnu_Lin->text(),
-                             m.pmnu_Log->text(),        m.pm_Help->text(),
-                             m.pm_Show->text(),         m.pm_Exit->text(),
-                             m.ChartHistChart->title()};
-    const int lines[] = {1,  37, 38, 38, 39, 39, 40, 40, 63, 64, 65, 84, 85, 86, 87, 88, 11,
-                         12, 12, 13, 13, 14, 14, 15, 16, 16, 17, 17, 23, 5,  5,  24, 24, 25,
-                         77, 26, 34, 35, 35, 36, 18, 18, 67, 68, 69, 35, 91, 18, 73};
-    ASSERT_EQ(std::size(shown), std::size(lines));
-    for (std::size_t i = 0; i < std::size(shown); ++i)
-        EXPECT_EQ(shown[i], QStringLiteral("3/%1").arg(lines[i])) << lines[i];
+    // Each named part and the language line its text comes from.
+    const QStringList table =
+        QStringLiteral(
+            "mnu_File 37 mnu_SaveAsText 38 tb_SaveAsText 38 mnu_Filter 39 tb_Filter 39 mnu_Print "
+            "40 "
+            "tb_Print 40 mnu_Lang 63 mnu_LangRus 64 mnu_LangEng 65 mnu_LangNem 84 mnu_LangFr 85 "
+            "mnu_LangIsp 86 mnu_LangItl 87 mnu_LangPol 88 mnu_User 11 mnu_NewUser 12 tb_newUser 12 "
+            "mnu_InfoUser 13 tb_infoUser 13 mnu_ChangUser 14 tb_changUser 14 mnu_Hist 15 "
+            "mnu_HistGrid 16 tb_histGrid 16 mnu_HistChart 17 tb_histChart 17 mnuDevice 23 "
+            "mnu_SelPort 5 tb_selPort 5 mnu_reg 24 tb_reg 24 mnu_SavED 25 mnu_ClearED 77 "
+            "mnu_SavMED 26 mnu_Help 34 mnu_HelpHelp 35 tb_helpHelp 35 mnu_HelpAbout 36 mnu_Exit 18 "
+            "tb_exit 18 pmnu_XAxis 67 pmnu_Lin 68 pmnu_Log 69 pm_Help 35 pm_Show 91 pm_Exit 18")
+            .split(' ');
+    for (int i = 0; i < table.size(); i += 2)
+        EXPECT_EQ(shown(main.get(), table[i]), "3/" + table[i + 1]) << table[i];
+    EXPECT_EQ(main->windowTitle(), "3/1");
+    EXPECT_EQ(part<QChartView>("ChartHist")->chart()->title(), "3/73");
     const char* headers[] = {" 3/59", " 3/60", "3/61", "3/62", " 3/28"};
+    const QAbstractItemModel* model = part<QTableView>("StringGridHist")->model();
     for (int column = 0; column < 5; ++column)
-        EXPECT_EQ(m.StringGridHist->model()->headerData(column, Qt::Horizontal), headers[column]);
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal), headers[column]);
+    // Every toolbar button and item has a name the table above lists.
+    for (QAction* item : part<QToolBar>("ToolBarOsn")->actions())
+        EXPECT_TRUE(item->isSeparator() || table.contains(item->objectName())) << item->text();
 }
 
-TEST_F(CaptionsTest, HelpPageOfTheLanguageWithEnglishInPlaceOfAMissingOne) {
+TEST_F(CaptionsTest, HelpPage) {
     QDir(dir()).mkdir("Help");
     for (const char* name : {"Help/Sarvo_Eng.html", "Help/Sarvo_Nem.html"})
         ASSERT_TRUE(QFile(path(name)).open(QIODevice::WriteOnly));
@@ -110,56 +102,41 @@ TEST_F(CaptionsTest, HelpPageOfTheLanguageWithEnglishInPlaceOfAMissingOne) {
     activate(5);
     QStringList opened;
     main->setHelpOpener([&](const QString& page) { opened << page; });
-    main->mnu_HelpHelpClick();
-    main->pm_Help->trigger();
-    EXPECT_EQ(opened, QStringList(2, help + "Eng.html"));
+    for (const char* item : {"mnu_HelpHelp", "tb_helpHelp", "pm_Help"})
+        act(item);
+    EXPECT_EQ(opened, QStringList(3, help + "Eng.html"));
 }
 
 // Qt's own texts (message-box buttons, the file dialog) and the program's translated texts are
 // in the language of the settings at start-up and follow each pick.
-TEST_F(CaptionsTest, QtAndProgramTranslationsFollowTheLanguage) {
+TEST_F(CaptionsTest, QtTranslations) {
     copyLangFile();
     addPerson("Ivanov", "Ivan", "", 0);
     writeSettings(path("no-such-port"), 4);
-    QString okText;
     {
         ModalScript script;
-        script.add([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            okText = box->button(QMessageBox::Ok)->text();
-            box->button(QMessageBox::Ok)->click();
-        });
+        script.answer(QMessageBox::Ok);
         SarvoApp app({.singleInstance = false});
         ASSERT_TRUE(app.start());
         ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        EXPECT_EQ(script.seen()[0].buttons, QStringList{"Aceptar"}); // Spanish
     }
-    EXPECT_EQ(okText, "Aceptar"); // Spanish
-
     activate(4);
-    // The buttons of the question before ED is cleared.
-    auto yesNo = [this] {
-        QString texts;
+    const std::tuple<const char*, const char*, const char*, const char*> picks[] = {
+        {"mnu_LangFr", "&Non/&Oui", "Enregistrer sous", "Les données sont en cours"},
+        {"mnu_LangPol", "&Nie/&Tak", "Zachowaj jako", "Dane są właśnie zmieniane"},
+        {"mnu_LangEng", "&No/&Yes", "Save As", "The data are being changed"}};
+    for (const auto& [item, buttons, saveAsText, busy] : picks) {
+        SCOPED_TRACE(item);
+        act(item);
+        // The buttons of the question before ED is cleared.
         ModalScript script;
-        script.add([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            texts =
-                box->button(QMessageBox::Yes)->text() + "/" + box->button(QMessageBox::No)->text();
-            box->button(QMessageBox::No)->click();
-        });
-        main->mnu_ClearED->trigger();
-        EXPECT_TRUE(waitUntil([&] { return script.done(); }));
-        return texts;
-    };
-    const std::tuple<QAction*, const char*, const char*, const char*> picks[] = {
-        {main->mnu_LangFr, "&Oui/&Non", "Enregistrer sous", "Les données sont en cours"},
-        {main->mnu_LangPol, "&Tak/&Nie", "Zachowaj jako", "Dane są właśnie zmieniane"},
-        {main->mnu_LangEng, "&Yes/&No", "Save As", "The data are being changed"}};
-    for (const auto& [item, buttons, saveAs, busy] : picks) {
-        item->trigger();
-        EXPECT_EQ(yesNo(), QString::fromUtf8(buttons));
-        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), QString::fromUtf8(saveAs));
+        script.answer(QMessageBox::No);
+        act("mnu_ClearED");
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        EXPECT_EQ(script.seen()[0].buttons.join('/'), QString::fromUtf8(buttons));
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
+                  QString::fromUtf8(saveAsText));
         EXPECT_TRUE(DataBusyError().text().startsWith(QString::fromUtf8(busy)))
             << DataBusyError().text();
     }

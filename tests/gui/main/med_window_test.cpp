@@ -5,8 +5,7 @@
 #include "gui/main/form_med.h"
 #include "gui/print/form_print.h"
 
-#include <QFileDialog>
-#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -28,52 +27,39 @@ protected:
         window.setPrintWindow(&print);
         window.setLine(1, "2", "14.03.2026", "09:30", "12,05 uSv/h");
     }
-    // Types `file` into the save dialog and confirms it.
-    static ModalScript::Step saveAs(const QString& file) {
-        return [file](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->nameFilters(), (QStringList{"Text file (*.txt)", "Any file (*)"}));
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(file);
-            static_cast<QDialog*>(dialog)->accept(); // the dialog's own checks run
-        };
-    }
-    static void exitWindow(QWidget* modal) {
-        static_cast<TFormMED*>(modal)->mnu_MEDExit->trigger();
-    }
-
     TFormPrint print;
     TFormMED window;
 };
 
-TEST_F(MedWindowTest, GridCaptionsPrintoutAndEscWithCancelThenNo) {
+TEST_F(MedWindowTest, CaptionsPrintoutEsc) {
     window.setLine(2, "12", "14.03.2026", "09:40", "0,2 uSv/h");
     window.setLine(101, "x", "x", QString(), QString());
     EXPECT_EQ(window.cell(1, 3), QStringLiteral("12,05 uSv/h"));
-    EXPECT_EQ(window.StringGridMED->rowCount(), 100);
+    EXPECT_EQ(child<QTableWidget>(&window, "StringGridMED")->rowCount(), 100);
     ModalScript script;
     script.add([](QWidget* modal) {
         auto* med = qobject_cast<TFormMED*>(modal);
         ASSERT_NE(med, nullptr);
         EXPECT_EQ(med->windowTitle(), QStringLiteral("4/82"));
-        EXPECT_EQ(med->StringGridMED->horizontalHeaderItem(3)->text(), QStringLiteral("4/80"));
-        EXPECT_EQ(med->mnu_MEDFile->title(), QStringLiteral("4/37"));
-        EXPECT_EQ(med->StringGridMED->columnWidth(0), 30);
+        auto* grid = child<QTableWidget>(med, "StringGridMED");
+        EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("4/80"));
+        EXPECT_EQ(child<QMenu>(med, "mnu_MEDFile")->title(), QStringLiteral("4/37"));
+        EXPECT_EQ(grid->columnWidth(0), 30);
         // Esc asks as File -> Exit does (Cancel: it stays); the close request does nothing.
         QTest::keyClick(med, Qt::Key_Escape);
         med->close();
         EXPECT_TRUE(med->isVisible());
-        med->mnu_MEDPrint->trigger();
+        trigger(med, "mnu_MEDPrint");
     });
     script.answer(QMessageBox::Cancel); // line 81 after Esc
     // The printout: a one-digit number right-aligned under the number's column.
     script.add([](QWidget* modal) {
         auto* window = qobject_cast<TFormPrint*>(modal);
         ASSERT_NE(window, nullptr);
-        const QString text = window->RichEditPrint->toPlainText();
+        const QString text = child<QTextEdit>(window, "RichEditPrint")->toPlainText();
         EXPECT_TRUE(text.contains(" 4/82. 4/83 Ivanov Ivan Petrovich")) << text.toStdString();
         EXPECT_TRUE(text.contains("\n   2  14.03.2026") && text.contains("\n  12  14.03.2026"));
-        window->btnPrn_Cancel->click();
+        child<QPushButton>(window, "btnPrn_Cancel")->click();
     });
     script.add([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
     script.answer(QMessageBox::No); // line 81: leaves without saving
@@ -84,39 +70,38 @@ TEST_F(MedWindowTest, GridCaptionsPrintoutAndEscWithCancelThenNo) {
     EXPECT_FALSE(window.hasLines());
 }
 
-TEST_F(MedWindowTest, SavedLogThenExitAsksNothing) {
+// A failed save keeps the window open, a cancelled one closes it without a file; a saved log
+// closes without a question.
+TEST_F(MedWindowTest, Save) {
+    // A name that leads into a folder that is not there.
+    ASSERT_TRUE(QFile::link(path("missing/log.txt"), path("log.txt")));
     ModalScript script;
-    script.add([](QWidget* modal) { static_cast<TFormMED*>(modal)->mnu_MEDSaveAs->trigger(); });
-    script.add(saveAs(path("log")));
-    script.add(exitWindow);
+    script.add([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    script.answer(QMessageBox::Yes); // line 81
+    script.add(saveAs(path("log.txt")));
+    script.answer(QMessageBox::Ok); // the failure
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
+    script.answer(QMessageBox::Yes); // line 81 again, then no file chosen: the window closes
+    script.add([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    ASSERT_TRUE(script.done());
+    EXPECT_EQ(script.boxTexts(), (QStringList{"4/81", "File not found", "4/81"}));
+    EXPECT_TRUE(window.unsaved());
+    EXPECT_FALSE(QFile::exists(path("missing")));
+
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDSaveAs"); });
+    script.add(saveAs(path("saved"), {"Text file (*.txt)", "Any file (*)"}));
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
     window.exec();
     EXPECT_TRUE(script.done());
-    EXPECT_TRUE(script.boxTexts().isEmpty());
+    EXPECT_EQ(script.boxTexts().size(), 3);
     EXPECT_FALSE(window.unsaved());
-    const QList<QByteArray> lines = fileBytes("log.txt").split('\n');
+    const QList<QByteArray> lines = fileBytes("saved.txt").split('\n');
     ASSERT_EQ(lines.size(), 7); // six lines and the end of the last
     EXPECT_EQ(lines[1], " 4/82. 4/83 Ivanov Ivan Petrovich\r");
     EXPECT_EQ(lines[3].left(10), "  \xB9   4/59");
     EXPECT_EQ(lines[5].simplified(), "2 14.03.2026 09:30 12,05 uSv/h");
     EXPECT_EQ(lines[5].size(), 66);
-}
-
-TEST_F(MedWindowTest, FailedSaveKeepsTheWindowOpenAndACancelledOneClosesWithoutAFile) {
-    // A name that leads into a folder that is not there.
-    ASSERT_TRUE(QFile::link(path("missing/log.txt"), path("log.txt")));
-    ModalScript script;
-    script.add(exitWindow);
-    script.answer(QMessageBox::Yes); // line 81
-    script.add(saveAs(path("log.txt")));
-    script.answer(QMessageBox::Ok); // the failure
-    script.add(exitWindow);
-    script.answer(QMessageBox::Yes); // line 81 again, then no file chosen: the window closes
-    script.add([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(window.exec(), QDialog::Accepted);
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.boxTexts(), (QStringList{"4/81", "File not found", "4/81"}));
-    EXPECT_TRUE(window.unsaved());
-    EXPECT_FALSE(QFile::exists(path("missing")));
 }
 
 } // namespace

@@ -39,8 +39,8 @@ TEST_F(PortTest, FirstStartChoiceSaved) {
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
-    EXPECT_EQ(app.mainWindow()->ComPortSarvo->portName(), cable->endB());
-    EXPECT_TRUE(app.mainWindow()->ComPortSarvo->isOpen());
+    EXPECT_EQ(child<ComPort>(app.mainWindow(), "ComPortSarvo")->portName(), cable->endB());
+    EXPECT_TRUE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     // Choosing a port in the dialog does not close the splash window.
     EXPECT_TRUE(app.splash()->isVisible());
     // The record keeps the first 4 characters; the whole name follows it.
@@ -65,12 +65,12 @@ TEST_F(PortTest, ToolPortOpensLossGivesOneBox) {
     SarvoApp app({.singleInstance = false});
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return !app.splash()->isVisible(); }));
-    EXPECT_TRUE(app.mainWindow()->ComPortSarvo->isOpen());
+    EXPECT_TRUE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     ModalScript script;
     script.answer(QMessageBox::Ok);
     cable->stop();
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_FALSE(app.mainWindow()->ComPortSarvo->isOpen());
+    EXPECT_FALSE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     waitUntil([] { return false; }, 300); // nothing more follows
     EXPECT_EQ(script.boxTexts(), QStringList{"6/22"});
 }

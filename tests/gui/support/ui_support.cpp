@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/text/hist_filter.h"
+#include "tool/run_tool.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QThread>
 
 namespace sarvo::test {
@@ -17,6 +19,17 @@ void trigger(const QObject* window, const QString& name) {
     auto* action = child<QAction>(window, name);
     ASSERT_TRUE(action->isEnabled()) << name.toStdString() << " is disabled";
     action->trigger();
+}
+
+ModalScript::Step saveAs(const QString& file, const QStringList& filters) {
+    return [file, filters](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(filters.isEmpty() || dialog->nameFilters() == filters)
+            << dialog->nameFilters().join(';');
+        child<QLineEdit>(dialog, "fileNameEdit")->setText(file);
+        static_cast<QDialog*>(dialog)->accept();
+    };
 }
 
 bool waitUntil(const std::function<bool()>& condition, int limitMs) {
@@ -77,8 +90,12 @@ void ModalScript::poll() {
         return;
     handled_ = modal;
     const auto* box = qobject_cast<QMessageBox*>(modal);
+    QStringList buttons;
+    for (const QAbstractButton* button : box ? box->buttons() : QList<QAbstractButton*>())
+        buttons << button->text();
+    buttons.sort();
     seen_.push_back({QString::fromLatin1(modal->metaObject()->className()).section(u':', -1),
-                     box ? box->text() : modal->windowTitle()});
+                     box ? box->text() : modal->windowTitle(), buttons});
     if (steps_.empty() || aborted_) {
         QTimer::singleShot(0, modal, [modal] {
             if (auto* dialog = qobject_cast<QDialog*>(modal))
@@ -185,11 +202,16 @@ void MainWindowTest::activate(int langIndex) {
     main->show();
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     ASSERT_EQ(script.boxTexts(), QStringList{L(Text::PortOpenFailed)});
-    grid = main->StringGridUser;
+    grid = part<UserListGrid>("StringGridUser");
 }
 
 QPoint MainWindowTest::cellCentre(int row, int column) const {
     return grid->visualRect(grid->model()->index(row, column)).center();
+}
+
+void UiTest::tool(const QStringList& arguments) const {
+    const ToolResult result = runTool(arguments + QStringList{"--dir", dir()}, "C.UTF-8");
+    ASSERT_EQ(result.code, 0) << result.err;
 }
 
 QByteArray UiTest::fileBytes(const QString& name) const {

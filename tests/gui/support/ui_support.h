@@ -57,10 +57,11 @@ template <class T> T* child(const QObject* parent, const QString& name) {
 void trigger(const QObject* window, const QString& name);
 
 // A modal window that appeared while a script ran: its class and its text (a message box's
-// text, a dialog's title).
+// text, a dialog's title), and a box's buttons.
 struct ModalSeen {
     QString kind;
     QString text;
+    QStringList buttons; // a message box's button texts, sorted
 };
 
 // Answers the modal windows (message boxes and dialogs) the program opens, one step per window,
@@ -99,6 +100,10 @@ private:
     // waiting in a nested event loop for a click that will not come.
     bool aborted_ = false;
 };
+
+// A step for a file dialog: `file` typed into it and confirmed (the dialog's own checks run);
+// its filters checked when they are given.
+ModalScript::Step saveAs(const QString& file, const QStringList& filters = {});
 
 // A step for a dialog of class D; a window of another class fails the test.
 template <class D, class F> ModalScript::Step on(F act) {
@@ -147,6 +152,8 @@ protected:
     // Writes the settings file.
     void writeSettings(const QString& portName, int langIndex) const;
     QByteArray fileBytes(const QString& name) const;
+    // Runs sarvo-tool with these arguments on the test's directory; it must succeed.
+    void tool(const QStringList& arguments) const;
     Store store() const { return Store(dir().toStdString()); }
     QByteArray userFile() const { return fileBytes(QStringLiteral("DB/DataUsers.usr")); }
 
@@ -163,6 +170,9 @@ protected:
     void activate(int langIndex = 1);
     // The centre of a cell of the list of persons, in its viewport.
     QPoint cellCentre(int row, int column) const;
+    // A part of the main window by name, and one of its actions triggered.
+    template <class T> T* part(const QString& name) const { return child<T>(main.get(), name); }
+    void act(const QString& name) const { trigger(main.get(), name); }
 
     std::unique_ptr<TFormSarvo> main;
     UserListGrid* grid = nullptr;
