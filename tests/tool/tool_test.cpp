@@ -114,6 +114,7 @@ TEST_F(ToolTest, Commands) {
         {"register --person 3 --id -12", 1, notNumber},
         {"register --person 3 --id 12345678901234567", 1,
          "The dosimeter ID must not be longer than 16 characters."},
+        {"register --person 9 --id 1", 1, "no person with the number 9"},
         {"change-person --person -5 --last A", 1, "no person with the number -5"},
         {"add-person --first I", 2, "sarvo-tool: --last is required\nusage: "},
         {"change-person --person x", 2, "sarvo-tool: --person takes a whole number\nusage: "},
