@@ -7,17 +7,14 @@
 namespace sarvo::tool {
 namespace {
 
-int runAddPerson(const QStringList& arguments) {
-    Args args(arguments, personTextOptions() << QStringLiteral("--dir"),
-              {QStringLiteral("--lossy")});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+int runAddPerson(const Args& args) {
+    args.refusePositional();
     const PersonTexts texts{
-        args.required(QStringLiteral("--last")), args.required(QStringLiteral("--first")),
-        args.value(QStringLiteral("--middle")), args.value(QStringLiteral("--dep"))};
+        args.required(QStringLiteral("last")), args.required(QStringLiteral("first")),
+        args.value(QStringLiteral("middle")), args.value(QStringLiteral("dep"))};
     if (!personTextsComplete(texts))
         return refuse(args.dir(), Text::NamesMissing, namesMissingText());
-    if (refuseUnstorableTexts(args, personTextOptions()))
+    if (refuseUnstorableTexts(args))
         return 1;
     Store store(args.dir().toStdString());
     store.ensureDataDir();
@@ -28,7 +25,8 @@ int runAddPerson(const QStringList& arguments) {
 const Registration
     registration("add-person",
                  "add-person --last LN --first FN [--middle MN] [--dep DEP] [--lossy] [--dir DIR]",
-                 &runAddPerson);
+                 "Adds a person to the user file, in name order, and prints the new person number.",
+                 personTextOptions(true) << lossyOption() << dirOption(), &runAddPerson);
 
 } // namespace
 } // namespace sarvo::tool

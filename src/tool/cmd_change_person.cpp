@@ -8,14 +8,10 @@
 namespace sarvo::tool {
 namespace {
 
-int runChangePerson(const QStringList& arguments) {
-    Args args(arguments,
-              personTextOptions() << QStringLiteral("--person") << QStringLiteral("--dir"),
-              {QStringLiteral("--lossy")});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+int runChangePerson(const Args& args) {
+    args.refusePositional();
     // Only the texts given are checked: the others are stored already.
-    if (refuseUnstorableTexts(args, personTextOptions()))
+    if (refuseUnstorableTexts(args))
         return 1;
     // The person is looked up and changed with no other writer in between (a missing person is
     // told before anything is created).
@@ -33,10 +29,10 @@ int runChangePerson(const QStringList& arguments) {
         if (args.has(QLatin1String(option)))
             text = args.value(QLatin1String(option));
     };
-    take("--last", texts.last);
-    take("--first", texts.first);
-    take("--middle", texts.middle);
-    take("--dep", texts.department);
+    take("last", texts.last);
+    take("first", texts.first);
+    take("middle", texts.middle);
+    take("dep", texts.department);
     if (!personTextsComplete(texts))
         return refuse(args.dir(), Text::NamesMissing, namesMissingText());
     if (!changePerson(store, person.index, person.userNo, texts)) {
@@ -47,10 +43,13 @@ int runChangePerson(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration("change-person",
-                                "change-person --person USERNO [--last LN] [--first FN] "
-                                "[--middle MN] [--dep DEP] [--lossy] [--dir DIR]",
-                                &runChangePerson);
+const Registration registration(
+    "change-person",
+    "change-person --person USERNO [--last LN] [--first FN] [--middle MN] [--dep DEP] [--lossy] "
+    "[--dir DIR]",
+    "Changes the texts given of one person; the others stay as stored.",
+    QList{personOption()} << personTextOptions(false) << lossyOption() << dirOption(),
+    &runChangePerson);
 
 } // namespace
 } // namespace sarvo::tool

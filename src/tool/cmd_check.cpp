@@ -117,10 +117,8 @@ void checkLeftovers(Store& store, QStringList& faults) {
     }
 }
 
-int runCheck(const QStringList& arguments) {
-    Args args(arguments, {QStringLiteral("--dir")}, {});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+int runCheck(const Args& args) {
+    args.refusePositional();
     Store store(args.dir().toStdString(), true);
     // No other program writes while the files are checked.
     DataLock lock = store.readLock();
@@ -138,7 +136,11 @@ int runCheck(const QStringList& arguments) {
     return faults.isEmpty() ? 0 : 1;
 }
 
-const Registration registration("check", "check [--dir DIR]", &runCheck);
+const Registration registration(
+    "check", "check [--dir DIR]",
+    "Checks the data files of a base directory under the read lock and prints each fault found;\n"
+    "exit code 1 when there is one. Nothing is changed.",
+    {dirOption()}, &runCheck);
 
 } // namespace
 } // namespace sarvo::tool

@@ -26,8 +26,7 @@ void printGood(const FrameDecoder& decoder, int year) {
 // Judges a captured byte stream frame by frame, as the receive event does: the bytes are handed
 // over one at a time and the buffer is emptied after each verdict. Bytes left over at the end are
 // a frame that the answer-wait timer would reject.
-int runDecode(const QStringList& arguments) {
-    Args args(arguments, {}, {});
+int runDecode(const Args& args) {
     if (args.positional().size() > 1)
         throw UsageError(QStringLiteral("decode takes one file"));
     const QString name = args.positional().value(0, QStringLiteral("-"));
@@ -75,7 +74,13 @@ int runDecode(const QStringList& arguments) {
     return rejected > 0 ? 1 : 0;
 }
 
-const Registration registration{"decode", kUsage, &runDecode};
+const Registration registration{
+    "decode",
+    kUsage,
+    "Judges a captured byte stream frame by frame, as the program receives it: FILE, or standard\n"
+    "input for - or no FILE. Exit code 1 when a frame is rejected.",
+    {},
+    &runDecode};
 
 } // namespace
 } // namespace sarvo::tool

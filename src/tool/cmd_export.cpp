@@ -15,34 +15,29 @@ const char* const kUsage =
     "export persons [--dir DIR] -o FILE | export history --person USERNO [--date-from DD.MM.YY]"
     " [--date-to DD.MM.YY] [--time-from HH:MM] [--time-to HH:MM] [--dir DIR] -o FILE";
 
-int runExport(const QStringList& arguments) {
-    // "-o FILE" is a short option, which Args does not know: take it out first.
-    QStringList rest;
-    QString output;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        if (arguments.at(i) == QLatin1String("-o") ||
-            arguments.at(i) == QLatin1String("--output")) {
-            if (i + 1 >= arguments.size())
-                throw UsageError(QStringLiteral("-o needs a file name"));
-            output = arguments.at(++i);
-        } else {
-            rest.append(arguments.at(i));
-        }
-    }
-    if (rest.isEmpty() || rest.first().startsWith(QLatin1String("-")))
+int runExport(const Args& args) {
+    // The subject comes first; only -o FILE may stand before it.
+    const QStringList& given = args.arguments();
+    qsizetype first = 0;
+    while (first + 1 < given.size() &&
+           (given.at(first) == QLatin1String("-o") || given.at(first) == QLatin1String("--output")))
+        first += 2;
+    if (first >= given.size() || given.at(first).startsWith(QLatin1String("-")))
         throw UsageError(QStringLiteral("export persons or export history?"));
-    const QString what = rest.takeFirst();
+    const QString what = args.positional().first();
     const bool history = what == QLatin1String("history");
     if (!history && what != QLatin1String("persons"))
         throw UsageError(QStringLiteral("unknown export %1").arg(what));
-    QStringList valued{QStringLiteral("--dir")};
-    if (history)
-        valued << QStringLiteral("--person") << QStringLiteral("--date-from")
-               << QStringLiteral("--date-to") << QStringLiteral("--time-from")
-               << QStringLiteral("--time-to");
-    Args args(rest, valued, {});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
+    // The options of a history export.
+    const QStringList historyOptions{QStringLiteral("person"), QStringLiteral("date-from"),
+                                     QStringLiteral("date-to"), QStringLiteral("time-from"),
+                                     QStringLiteral("time-to")};
+    for (const QString& name : historyOptions)
+        if (!history && args.has(name))
+            throw UsageError(QStringLiteral("unknown option --%1").arg(name));
+    if (args.positional().size() > 1)
+        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().at(1)));
+    const QString output = args.value(QStringLiteral("o"));
     if (output.isEmpty())
         throw UsageError(QStringLiteral("-o FILE is required"));
 
@@ -57,14 +52,14 @@ int runExport(const QStringList& arguments) {
         exportPersons(store, file, lang);
         return 0;
     }
-    const long long userNo = args.integer(QStringLiteral("--person"));
+    const long long userNo = args.integer(QStringLiteral("person"));
     if (userNo <= 0 || userNo > 0x7fffffff)
         throw UsageError(QStringLiteral("--person takes a person number from 1 on"));
     HistFilter filter;
     const FilterConfirmation read = filterFromTexts(
         filter,
-        {args.value(QStringLiteral("--date-from")), args.value(QStringLiteral("--date-to")),
-         args.value(QStringLiteral("--time-from")), args.value(QStringLiteral("--time-to"))},
+        {args.value(QStringLiteral("date-from")), args.value(QStringLiteral("date-to")),
+         args.value(QStringLiteral("time-from")), args.value(QStringLiteral("time-to"))},
         FilterTexts::system());
     if (!read.accepted())
         throw UsageError(read.message);
@@ -79,7 +74,16 @@ int runExport(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration("export", kUsage, &runExport);
+const Registration registration(
+    "export", kUsage,
+    "Writes the text export file of the persons, or of one person's history under a filter, as\n"
+    "the program does, in the language of the settings (Lang.txt of the working directory).",
+    QList{QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")},
+                             QStringLiteral("The file to write (required)."),
+                             QStringLiteral("FILE")),
+          dirOption(), valued("person", "USERNO", "The person number (history).")}
+        << filterOptions(),
+    &runExport);
 
 } // namespace
 } // namespace sarvo::tool

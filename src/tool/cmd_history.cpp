@@ -7,24 +7,18 @@
 namespace sarvo::tool {
 namespace {
 
-int runHistory(const QStringList& arguments) {
-    Args args(arguments,
-              {QStringLiteral("--dir"), QStringLiteral("--person"), QStringLiteral("--date-from"),
-               QStringLiteral("--date-to"), QStringLiteral("--time-from"),
-               QStringLiteral("--time-to")},
-              {QStringLiteral("--csv")});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
-    const long long person = args.integer(QStringLiteral("--person"));
+int runHistory(const Args& args) {
+    args.refusePositional();
+    const long long person = args.integer(QStringLiteral("person"));
     if (person <= 0 || person > 0x7fffffff)
         throw UsageError(QStringLiteral("--person takes a person number from 1 on"));
-    const bool csv = args.has(QStringLiteral("--csv"));
+    const bool csv = args.has(QStringLiteral("csv"));
     // The readings shown are those of the history table under the same filter.
     HistFilter filter;
     const FilterConfirmation bounds = filterFromTexts(
         filter,
-        {args.value(QStringLiteral("--date-from")), args.value(QStringLiteral("--date-to")),
-         args.value(QStringLiteral("--time-from")), args.value(QStringLiteral("--time-to"))},
+        {args.value(QStringLiteral("date-from")), args.value(QStringLiteral("date-to")),
+         args.value(QStringLiteral("time-from")), args.value(QStringLiteral("time-to"))},
         FilterTexts::system());
     if (!bounds.accepted())
         throw UsageError(bounds.message);
@@ -52,11 +46,12 @@ int runHistory(const QStringList& arguments) {
     return 0;
 }
 
-const Registration
-    registration("history",
-                 "history --person USERNO [--date-from DD.MM.YY] [--date-to DD.MM.YY] "
-                 "[--time-from HH:MM] [--time-to HH:MM] [--dir DIR] [--csv]",
-                 &runHistory);
+const Registration registration(
+    "history",
+    "history --person USERNO [--date-from DD.MM.YY] [--date-to DD.MM.YY] [--time-from HH:MM] "
+    "[--time-to HH:MM] [--dir DIR] [--csv]",
+    "Lists the readings of one person that the history table shows under the same filter.",
+    QList{personOption()} << filterOptions() << dirOption() << csvOption(), &runHistory);
 
 } // namespace
 } // namespace sarvo::tool

@@ -6,11 +6,9 @@
 namespace sarvo::tool {
 namespace {
 
-int runPersons(const QStringList& arguments) {
-    Args args(arguments, {QStringLiteral("--dir")}, {QStringLiteral("--csv")});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
-    const bool csv = args.has(QStringLiteral("--csv"));
+int runPersons(const Args& args) {
+    args.refusePositional();
+    const bool csv = args.has(QStringLiteral("csv"));
     Store store(args.dir().toStdString(), true);
     Listing listing({QStringLiteral("record"), QStringLiteral("user_no"),
                      QStringLiteral("last_name"), QStringLiteral("first_name"),
@@ -32,7 +30,9 @@ int runPersons(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration("persons", "persons [--dir DIR] [--csv]", &runPersons);
+const Registration registration("persons", "persons [--dir DIR] [--csv]",
+                                "Lists the persons of the user file, in the order of the file.",
+                                {dirOption(), csvOption()}, &runPersons);
 
 } // namespace
 } // namespace sarvo::tool

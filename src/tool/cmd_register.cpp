@@ -8,14 +8,10 @@
 namespace sarvo::tool {
 namespace {
 
-int runRegister(const QStringList& arguments) {
-    Args args(arguments,
-              {QStringLiteral("--person"), QStringLiteral("--id"), QStringLiteral("--dir")},
-              {QStringLiteral("--replace")});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
-    const QString text = args.required(QStringLiteral("--id"));
-    const bool replace = args.has(QStringLiteral("--replace"));
+int runRegister(const Args& args) {
+    args.refusePositional();
+    const QString text = args.required(QStringLiteral("id"));
+    const bool replace = args.has(QStringLiteral("replace"));
     // The person is looked up and registered with no other writer in between (a missing person
     // is told before anything is created).
     if (const PersonLookup first = lookUpPerson(args); !first.found())
@@ -47,9 +43,13 @@ int runRegister(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration("register",
-                                "register --person USERNO --id DIGITS [--replace] [--dir DIR]",
-                                &runRegister);
+const Registration registration(
+    "register", "register --person USERNO --id DIGITS [--replace] [--dir DIR]",
+    "Registers a dosimeter to a person, with the checks of the registration window.",
+    {personOption(), valued("id", "DIGITS", "The dosimeter ID (required)."),
+     flag("replace", "Replace the dosimeter the person has (without it, that is refused)."),
+     dirOption()},
+    &runRegister);
 
 } // namespace
 } // namespace sarvo::tool

@@ -158,32 +158,22 @@ private:
     QSerialPort port_;
 };
 
-int runSimulate(const QStringList& arguments) {
-    Args args(arguments,
-              {QStringLiteral("--port"), QStringLiteral("--id"), QStringLiteral("--dose"),
-               QStringLiteral("--entry"), QStringLiteral("--piece"), QStringLiteral("--gap"),
-               QStringLiteral("--corrupt")},
-              {});
-    if (!args.positional().isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument %1").arg(args.positional().first()));
-    const QString device = args.required(QStringLiteral("--port"));
+int runSimulate(const Args& args) {
+    args.refusePositional();
+    const QString device = args.required(QStringLiteral("port"));
 
     Reading reading;
-    reading.identifier =
-        parseIdentifier(args.value(QStringLiteral("--id"), QStringLiteral("1234")));
-    reading.doseThousandths =
-        parseFixed(args.value(QStringLiteral("--dose"), QStringLiteral("0.25")), 11, 3,
-                   QStringLiteral("--dose"));
-    for (const QString& entry : args.values(QStringLiteral("--entry")))
+    reading.identifier = parseIdentifier(args.value(QStringLiteral("id"), QStringLiteral("1234")));
+    reading.doseThousandths = parseFixed(args.value(QStringLiteral("dose"), QStringLiteral("0.25")),
+                                         11, 3, QStringLiteral("--dose"));
+    for (const QString& entry : args.values(QStringLiteral("entry")))
         reading.entries.push_back(parseEntry(entry));
-    const QString corrupt = args.value(QStringLiteral("--corrupt"));
+    const QString corrupt = args.value(QStringLiteral("corrupt"));
     if (!corrupt.isEmpty() && corrupt != QLatin1String("fcs") &&
         corrupt != QLatin1String("header") && corrupt != QLatin1String("truncate"))
         throw UsageError(QStringLiteral("--corrupt takes fcs, header or truncate"));
-    long long piece =
-        args.has(QStringLiteral("--piece")) ? args.integer(QStringLiteral("--piece")) : 0;
-    const long long gap =
-        args.has(QStringLiteral("--gap")) ? args.integer(QStringLiteral("--gap")) : 0;
+    long long piece = args.has(QStringLiteral("piece")) ? args.integer(QStringLiteral("piece")) : 0;
+    const long long gap = args.has(QStringLiteral("gap")) ? args.integer(QStringLiteral("gap")) : 0;
     if (piece < 0 || gap < 0)
         throw UsageError(QStringLiteral("--piece and --gap take numbers of 0 or more"));
     if (reading.entries.size() > 8000)
@@ -221,7 +211,20 @@ int runSimulate(const QStringList& arguments) {
     return 0;
 }
 
-const Registration registration{"simulate", kUsage, &runSimulate};
+const Registration registration{
+    "simulate",
+    kUsage,
+    "Sends one reading as a dosimeter frame to a serial device (9600 baud, 8N1), or writes its\n"
+    "bytes to standard output for --port -.",
+    {valued("port", "DEVICE", "The serial device, or - for standard output (required)."),
+     valued("id", "DIGITS", "The dosimeter identifier (default 1234)."),
+     valued("dose", "MSV", "The dose in mSv, \".\" or \",\" as decimal point (default 0.25)."),
+     valued("entry", "RATE,DD.MM,HH:MM", "A dose-rate entry in uSv/h; may be given again."),
+     valued("piece", "BYTES", "Write the frame in pieces of this many bytes."),
+     valued("gap", "MS", "Wait this many milliseconds between two pieces."),
+     valued("corrupt", "fcs|header|truncate",
+            "Spoil the checksum, the header, or cut the end off.")},
+    &runSimulate};
 
 } // namespace
 } // namespace sarvo::tool

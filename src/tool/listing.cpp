@@ -46,6 +46,10 @@ void Listing::print() const {
     out().flush();
 }
 
+QCommandLineOption csvOption() {
+    return flag("csv", "Print CSV (RFC 4180, \".\" as decimal point) with a header line.");
+}
+
 QString csvNumber(double value) {
     return formatNumber(value, QLatin1Char('.'));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,9 @@ private:
     bool csv_;
     QList<QStringList> rows_;
 };
+
+// --csv, the choice of CSV.
+QCommandLineOption csvOption();
 
 // Numbers in CSV: "." as decimal point, up to 15 significant digits.
 QString csvNumber(double value);

@@ -8,7 +8,7 @@ namespace sarvo::tool {
 
 PersonLookup lookUpPerson(const Args& args) {
     PersonLookup lookup;
-    lookup.number = args.integer(QStringLiteral("--person"));
+    lookup.number = args.integer(QStringLiteral("person"));
     if (lookup.number <= 0 || lookup.number > std::numeric_limits<std::int32_t>::max())
         return lookup;
     lookup.userNo = static_cast<std::int32_t>(lookup.number);
