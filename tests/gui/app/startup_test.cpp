@@ -43,7 +43,7 @@ TEST_F(StartupTest, FirstStartWritesDefaults) {
     EXPECT_EQ(list->horizontalHeaderItem(0)->text(), "  ");
     // Cancel in the port dialog wrote nothing and opened nothing.
     EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
-    EXPECT_FALSE(child<ComPort>(main.get(), "ComPortSarvo")->isOpen());
+    EXPECT_FALSE(child<ComPort>(main, "ComPortSarvo")->isOpen());
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
     EXPECT_EQ(list->rowCount(), 29);
