@@ -58,11 +58,18 @@ QString refusal(const QCommandLineParser& parser, const QList<QCommandLineOption
                 return QStringLiteral("unexpected argument %1").arg(a);
         }
     }
+    // An option that takes a value, given last (and not itself the value of the one before).
+    const auto valuedOption = [&](const QString& a) -> const QCommandLineOption* {
+        const bool named = a.startsWith(QLatin1String("--")) || (a.size() == 2 && a[0] == '-');
+        const QCommandLineOption* o =
+            named ? optionNamed(options, a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1))
+                  : nullptr;
+        return o && !o->valueName().isEmpty() ? o : nullptr;
+    };
     const QString last = arguments.value(arguments.size() - 1);
-    if (parser.errorText() == QCommandLineParser::tr("Missing value after '%1'.").arg(last)) {
-        const QCommandLineOption* option = optionNamed(
-            options, last.startsWith(QLatin1String("--")) ? last.mid(2) : last.right(1));
-        if (option && option->valueName() == QLatin1String("FILE"))
+    const QCommandLineOption* option = valuedOption(last);
+    if (option && (arguments.size() < 2 || !valuedOption(arguments[arguments.size() - 2]))) {
+        if (option->valueName() == QLatin1String("FILE"))
             return dashed(option->names().first()) + QStringLiteral(" needs a file name");
         return QStringLiteral("%1 needs a value").arg(last);
     }
