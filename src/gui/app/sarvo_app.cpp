@@ -35,21 +35,22 @@ SarvoApp::~SarvoApp() {
 }
 
 bool SarvoApp::start() {
-    // 1. Dates with ".", times with ":", numbers with "," whatever the regional settings say;
-    //    the order of day, month and year stays the workstation's.
+    // Dates with ".", times with ":", numbers with "," whatever the regional settings say; the
+    // order of day, month and year stays the workstation's.
     ValueFormats::system();
 
-    // 2. The base directory. When it or its data directory may not be written, the program
-    //    shows the data without writing anything (a missing settings file gives the defaults).
+    // The base directory. When it or its data directory may not be written, the program shows
+    // the data without writing anything (a missing settings file gives the defaults).
     baseDir_ = QDir::currentPath();
     readOnly_ = !dataDirectoriesWritable(baseDir_);
     Store store(baseDir_.toStdString(), readOnly_);
 
     try {
-        // 3, 4. Defaults, then the settings file (created with the defaults when missing).
+        // The settings file, created with the defaults when missing.
         settings_ = store.loadSettings(defaultLanguageIndex());
-        // 5. The texts of the stored language: its lines of Lang.txt, the translations of the
-        //    program's other texts and of Qt's own (message-box buttons, file dialog).
+        // The texts of the stored language: its lines of Lang.txt, the translations of the
+        // program's other texts and of Qt's own (message-box buttons, file dialog). They come
+        // before anything is shown, the single-instance title included.
         installTranslations(settings_.LangIndex);
         languageStrings().load(QDir::currentPath(), settings_.LangIndex);
     } catch (const StoreError& error) {
@@ -58,7 +59,7 @@ bool SarvoApp::start() {
         return false;
     }
 
-    // 6. A program already showing this title to this user is brought forward instead.
+    // A program already showing this title to this user is brought forward instead.
     if (options_.singleInstance) {
         if (SingleInstance::askRunningToShow(L(Text::AppTitle))) {
             exitCode_ = 0;
@@ -86,13 +87,13 @@ bool SarvoApp::start() {
         }
     }
 
-    // 7. The splash window, painted before anything else is created.
+    // The splash window, painted before anything else is created.
     splash_ = std::make_unique<TFormZast>();
     splash_->show();
     splash_->repaint();
     QApplication::processEvents();
 
-    // 8. The main window and the dialogs it creates.
+    // The main window and the dialogs it creates.
     main_ = std::make_unique<TFormSarvo>(baseDir_, settings_, readOnly_);
     main_->setSplash(splash_.get());
     connect(splash_.get(), &TFormZast::activated, main_.get(), &TFormSarvo::splashActivated);
@@ -104,7 +105,7 @@ bool SarvoApp::start() {
                 [this](const QString& title) { single_->listen(title); });
     }
 
-    // 9. The event loop shows the main window; its first showing activates it.
+    // The event loop shows the main window; its first showing activates it.
     main_->show();
     main_->activateWindow();
     return true;
