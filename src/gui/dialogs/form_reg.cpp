@@ -3,15 +3,15 @@
 #include "core/link/registration.h"
 #include "core/text/language.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/one_field_layout.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <tuple>
 
 namespace sarvo {
 
@@ -28,19 +28,7 @@ TFormReg::TFormReg(QWidget* parent) : QDialog(parent) {
     EditReg->setMaxLength(kRegistrationTextMax);
     EditReg->installEventFilter(this);
     LblReg->setBuddy(EditReg);
-    BtnOk = new QPushButton(this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnCancel = new QPushButton(this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOk);
-    buttons->addWidget(BtnCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LblReg);
-    layout->addWidget(EditReg);
-    layout->addLayout(buttons);
+    std::tie(BtnOk, BtnCancel) = layOutOneField(this, LblReg, EditReg);
     setFixedSize(280, 110);
 
     connect(BtnOk, &QPushButton::clicked, this, &TFormReg::BtnOkClick);

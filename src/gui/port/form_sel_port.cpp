@@ -2,15 +2,15 @@
 
 #include "core/text/language.h"
 #include "gui/common/message_boxes.h"
+#include "gui/common/one_field_layout.h"
 #include "gui/port/com_port.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <tuple>
 
 namespace sarvo {
 
@@ -26,20 +26,8 @@ TFormSelPort::TFormSelPort(ComPort& port, QWidget* parent) : QDialog(parent), po
     CCBSelPort->setObjectName(QStringLiteral("CCBSelPort"));
     CCBSelPort->setEditable(false);
     CCBSelPort->addItem(QStringLiteral("COM1"));
-    BtnOk = new QPushButton(this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
+    std::tie(BtnOk, BtnCancel) = layOutOneField(this, LabelSelPort, CCBSelPort);
     BtnOk->setDefault(true);
-    BtnCancel = new QPushButton(this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(BtnOk);
-    buttons->addWidget(BtnCancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LabelSelPort);
-    layout->addWidget(CCBSelPort);
-    layout->addLayout(buttons);
     setFixedSize(280, 120);
 
     connect(BtnOk, &QPushButton::clicked, this, &TFormSelPort::BtnOkClick);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <utility>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace sarvo {
+
+// Lays out `dialog` as one question: `label` over `field`, and OK and Cancel (created here, named
+// "BtnOk" and "BtnCancel", returned in that order) at the bottom right.
+std::pair<QPushButton*, QPushButton*> layOutOneField(QWidget* dialog, QLabel* label,
+                                                     QWidget* field);
+
+} // namespace sarvo
