@@ -1,5 +1,6 @@
 #include "core/link/dosimeter_link.h"
 #include "core/link/frame.h"
+#include "core/link/registration.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
 #include "core/text/language.h"
@@ -68,11 +69,11 @@ DoseRateEntry entry(int rate, int month, int day) {
 class Intake : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("DB")));
+        store.ensureDataDir();
         for (int n : {75, 76, 78, 79, 92})
             languageStrings().setLine(n, QStringLiteral("line %1").arg(n));
-        store.appendPerson(QStringLiteral("Ivanov"), QStringLiteral("Ivan"), QString(), QString());
-        store.appendPerson(QStringLiteral("Petrov"), QStringLiteral("Petr"), QString(), QString());
+        store.appendPerson("Ivanov", "Ivan", "", "");
+        store.appendPerson("Petrov", "Petr", "", "");
         setPetrovEd(1.5, 0x1234);
         timer.onTimeout = [this] { link.answerTimeout(); };
         retry.onTimeout = [this] { link.retryQueued(); };
@@ -342,6 +343,36 @@ TEST_F(Intake, ClearEd) {
         EXPECT_EQ(store.readUser(1).ED, ed);
         EXPECT_EQ(store.readUser(0).ED, 2.0); // a row that shows Petrov never clears Ivanov
     }
+}
+
+TEST(Registration, DecimalDigitsReadAsHexadecimal) {
+    const std::pair<const char*, std::uint64_t> good[] = {
+        {"1234", 0x1234},
+        {"0000", 0},
+        {"0000000001234567", 0x1234567},
+        {"9999999999999999", 0x9999999999999999ULL}};
+    for (const auto& [text, value] : good)
+        EXPECT_EQ(registrationValue(text), static_cast<std::int64_t>(value)) << text;
+    // The last one holds digits of another script.
+    for (const char* bad : {"", "ab", "G", " 12", "-1", "0x12", "12345678901234567", "١٢"})
+        EXPECT_EQ(registrationValue(QString::fromUtf8(bad)), std::nullopt) << bad;
+    EXPECT_TRUE(registrationTextFits(QString(16, '1')));
+}
+
+// A registration keeps the person's reading; the record at the index must still hold the person.
+TEST_F(Intake, RegistrationNeedsTheSamePerson) {
+    UserRecord ivanov = store.readUser(0);
+    std::tie(ivanov.ED, ivanov.MED[0]) = std::tuple(4.5, "0 05.12 10:00 1,5");
+    store.writeUser(0, ivanov);
+    const std::int64_t value = *registrationValue("9876543210987654");
+    ASSERT_TRUE(storeRegistration(store, 0, 1, value, false));
+    ivanov.DosimeterId = static_cast<std::int64_t>(0x9876543210987654ULL);
+    EXPECT_EQ(store.readUser(0), ivanov);
+    EXPECT_EQ(checkRegistration(store, value), RegistrationCheck::AlreadyRegistered);
+    EXPECT_EQ(checkRegistration(store, 0), RegistrationCheck::Accepted);
+    EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
+    EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
+    EXPECT_EQ(store.readUser(1).DosimeterId, 0x1234);
 }
 
 } // namespace
