@@ -70,9 +70,9 @@ TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
                                Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}})
         EXPECT_THROW(buildFrame(bad), std::invalid_argument);
     // Of more than 100 entries the first 100 are taken.
-    Reading many{0x1234, 0, {}, 0};
+    Reading many{0x1234, 0, std::vector<DoseRateEntry>(130), 0};
     for (int k = 0; k < 130; ++k)
-        many.entries.push_back({k, 1 + k % 12, 1 + k % 28, k % 24, k % 60});
+        many.entries[k].rate = k;
     FrameDecoder d;
     ASSERT_TRUE(d.receive(encodeFrame(many)).good());
     EXPECT_EQ(d.reading().entriesInFrame, 130);

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <deque>
 
 namespace sarvo {
 namespace {
@@ -19,7 +18,7 @@ namespace {
 // The officer's boxes with scripted answers and the window's side, as one list of events.
 struct Script : Officer, LinkHost {
     QStringList events;
-    std::deque<bool> answers;
+    QList<bool> answers;
     std::function<void()> whileOpen; // runs inside every box, as a nested event loop would
     std::function<void()> once;      // runs inside the next box only
     std::function<void()> inLog;     // runs inside the next dose-rate log window only
@@ -30,10 +29,7 @@ struct Script : Officer, LinkHost {
     bool warningQuestion(const QString& text) override {
         box("question: " + text);
         EXPECT_FALSE(answers.empty()) << "unexpected question " << text.toStdString();
-        const bool yes = !answers.empty() && answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return yes;
+        return !answers.empty() && answers.takeFirst();
     }
     void box(const QString& text) {
         events << text;
@@ -318,7 +314,7 @@ TEST_F(Intake, ClearEd) {
     UserRecord ivanov = store.readUser(0);
     ivanov.ED = 2.0;
     store.writeUser(0, ivanov);
-    const std::tuple<long long, std::int32_t, std::deque<bool>, R, double> cases[] = {
+    const std::tuple<long long, std::int32_t, QList<bool>, R, double> cases[] = {
         {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
         {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
         {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};

@@ -46,23 +46,6 @@ protected:
 
 } // namespace
 
-TEST_F(StoreTest, MissingFiles) {
-    QTemporaryDir other;
-    Store readOnly(other.path().toStdString(), true);
-    readOnly.ensureDataDir();
-    EXPECT_EQ(readOnly.userCount() + readOnly.historyCount(), 0);
-    EXPECT_FALSE(readOnly.readSettings().has_value());
-    EXPECT_TRUE(QDir(other.path()).isEmpty());
-
-    EXPECT_EQ(store.userCount() + store.historyCount(), 0);
-    EXPECT_EQ(store.findUserByIdentifier(0x1234), 0);
-    EXPECT_TRUE(fs::exists(store.userPath()) && fs::exists(store.historyPath()));
-    store.appendPerson("A", "B", "", "");
-    EXPECT_EQ(fs::status(store.dataDir()).permissions(), fs::perms::owner_all);
-    EXPECT_EQ(fs::status(store.userPath()).permissions(),
-              fs::perms::owner_read | fs::perms::owner_write);
-}
-
 // The third character decides; with incomparable neighbours bubble passes decide, not a sort by
 // key.
 TEST_F(StoreTest, NameOrderLooksAtThreeCharacters) {
@@ -141,21 +124,6 @@ TEST_F(StoreTest, PartialRecordIsNotReadAndIsOverwrittenByTheNextAppend) {
     writeFile(dir.filePath("DB/DataHist.hst"), one + QByteArray(47, '\1'));
     store.appendHistory(h);
     EXPECT_EQ(bytesOf(store.historyPath()), one + one);
-}
-
-TEST_F(StoreTest, SettingsAreCreatedWithDefaultsAndReadBack) {
-    SettingsRecord s = store.loadSettings(0);
-    EXPECT_EQ(bytesOf(store.settingsPath()), SettingsRecord::defaults(0).toFileBytes());
-    s.setPortName("COM3");
-    store.saveSettings(s);
-    EXPECT_EQ(store.loadSettings(1).portName(), "COM3"); // the file wins over the default
-    EXPECT_TRUE(store.saveLanguageChoice(2, s));
-    EXPECT_EQ(std::pair(int(bytesOf(store.settingsPath())[5]), s.portName()),
-              std::pair(2, QString("COM3")));
-    SCOPED_TRACE("without a settings file the language choice writes nothing");
-    fs::remove(store.settingsPath());
-    EXPECT_FALSE(store.saveLanguageChoice(3, s));
-    EXPECT_FALSE(fs::exists(store.settingsPath()));
 }
 
 TEST_F(StoreTest, FailuresLeaveEveryFileAsItWas) {
@@ -239,8 +207,15 @@ TEST_F(StoreTest, PlantedLinksAtTemporaryNamesAreNotWrittenThrough) {
     EXPECT_EQ(lastNames(), QStringList({"Abramov", "Orlov", "Zuev"}));
 }
 
-TEST_F(StoreTest, ReplacementsKeepTheModeAndTheLockFileTakesIt) {
+// New files are the owner's; a replacement keeps the mode of the file it replaces, and the lock
+// file takes the mode of the user file.
+TEST_F(StoreTest, ModesOfNewAndReplacedFiles) {
+    EXPECT_EQ(store.userCount() + store.historyCount() + store.findUserByIdentifier(0x1234), 0);
+    EXPECT_TRUE(fs::exists(store.userPath()) && fs::exists(store.historyPath()));
     add({"Zuev"});
+    const auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
+    EXPECT_EQ(std::pair(mode(store.dataDir()), mode(store.userPath())),
+              std::pair(fs::perms::owner_all, fs::perms(0600)));
     const auto shared = fs::perms(0664), ownerAndGroup = fs::perms(0640);
     fs::permissions(store.userPath(), shared);
     store.saveSettings(SettingsRecord::defaults(1));
@@ -248,7 +223,6 @@ TEST_F(StoreTest, ReplacementsKeepTheModeAndTheLockFileTakesIt) {
     addPerson(store, {"Abramov", "A", "", ""});
     SettingsRecord inMemory;
     store.savePortChoice("ttyUSB0", inMemory);
-    const auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
     EXPECT_EQ(mode(store.userPath()), shared);
     EXPECT_EQ(mode(store.settingsPath()), ownerAndGroup);
     EXPECT_EQ(mode(store.dataDir() / "Write.lock"), shared);
