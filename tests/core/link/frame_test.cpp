@@ -65,7 +65,6 @@ TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
     const Reading one{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 0};
     EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {}, 0}), frame72());
     EXPECT_EQ(encodeFrame(one), frame80());
-    EXPECT_EQ(one.entries[0].line(2026), "14.03.202609:3012,05 uSv/h");
     for (const Reading& bad : {Reading{0xA, 0, {}, 0}, Reading{1, kDoseLimit, {}, 0},
                                Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}})
         EXPECT_THROW(buildFrame(bad), std::invalid_argument);
@@ -111,11 +110,10 @@ TEST(FrameDecoder, EscapesInLengthAndChecksumAndEveryCut) {
 
 TEST(FrameDecoder, JudgingPoints) {
     // Offsets 0 to 17 are stored as received, 0x7D or not; judged at 20 bytes, not at 19.
-    const std::tuple<int, char, FrameFault> cases[] = {{0, 0x00, FrameFault::Preamble},
-                                                       {10, 0x7D, FrameFault::Preamble},
-                                                       {11, 0x00, FrameFault::Header},
-                                                       {16, 0x7D, FrameFault::Header},
-                                                       {17, 0x00, FrameFault::Header}};
+    const std::tuple<int, char, FrameFault> cases[] = {
+        {0, 0x00, FrameFault::Preamble},  {5, 0x7D, FrameFault::Preamble},
+        {10, 0x7D, FrameFault::Preamble}, {11, 0x00, FrameFault::Header},
+        {16, 0x7D, FrameFault::Header},   {17, 0x00, FrameFault::Header}};
     for (const auto& [offset, value, fault] : cases) {
         SCOPED_TRACE(offset);
         QByteArray f = frame72().left(20);
@@ -189,9 +187,6 @@ TEST(FrameFields, IdentifierDoseAndEntryVectors) {
                               : offset == 53 ? QString::number(r.doseThousandths)
                                              : r.entries.at(0).line(2026);
         EXPECT_EQ(shown, expected) << field;
-        if (offset == 45 && v.good()) {
-            EXPECT_EQ(r.identifier, qFromBigEndian<qint64>(hex(field).constData()));
-        }
     }
     Reading r;
     EXPECT_EQ(decodeReading(frame80().left(71), r).fault, FrameFault::TooShort);

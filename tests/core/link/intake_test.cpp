@@ -260,11 +260,10 @@ TEST_F(Intake, FullQueueDropsAreToldWithTheirIdentifiers) {
             link.receive(wire({}, id, 2000 + ++extra));
     };
     read();
-    const QStringList told = script.events.filter("reading(s)");
-    ASSERT_EQ(told.size(), 1);
-    EXPECT_TRUE(told[0].startsWith("error: 3 reading(s)")) << told[0].toStdString();
-    EXPECT_TRUE(told[0].endsWith(": 5678, 9999")) << told[0].toStdString();
-    EXPECT_EQ(script.events.indexOf(told[0]), 3); // right after the first intake
+    const QString told = script.events.value(3); // right after the first intake
+    EXPECT_TRUE(told.startsWith("error: 3 reading(s)") && told.endsWith(": 5678, 9999"))
+        << told.toStdString();
+    EXPECT_EQ(script.events.filter("reading(s)").size(), 1);
     EXPECT_EQ(store.historyCount(), 1 + DosimeterLink::kQueueCapacity);
     EXPECT_EQ(lastHistory().Dose, 0.032);
     expectIdle();
@@ -351,8 +350,6 @@ TEST_F(Intake, RegistrationNeedsTheSamePerson) {
     ASSERT_TRUE(storeRegistration(store, 0, 1, value, false));
     ivanov.DosimeterId = static_cast<std::int64_t>(0x9876543210987654ULL);
     EXPECT_EQ(store.readUser(0), ivanov);
-    EXPECT_EQ(checkRegistration(store, value), RegistrationCheck::AlreadyRegistered);
-    EXPECT_EQ(checkRegistration(store, 0), RegistrationCheck::Accepted);
     EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
     EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
     EXPECT_EQ(store.readUser(1).DosimeterId, 0x1234);
