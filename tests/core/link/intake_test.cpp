@@ -275,8 +275,9 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
     QProcess holder;
     holder.setWorkingDirectory(dir.path());
     auto hold = [&] {
-        holder.start("flock", {"-x", "DB/Write.lock", "-c",
-                               "touch held; while [ ! -e free ]; do sleep 0.05; done"});
+        holder.start("flock",
+                     {"-x", "DB/Write.lock", "-c",
+                      "touch held; while [ ! -e free ]; do sleep 0.05; done; rm held free"});
         ASSERT_TRUE(holder.waitForStarted());
         while (!QFile::exists(dir.filePath("held")))
             ASSERT_FALSE(holder.waitForFinished(5)); // the holder is still there
@@ -284,8 +285,6 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
     auto release = [&] {
         QFile(dir.filePath("free")).open(QIODevice::WriteOnly);
         ASSERT_TRUE(holder.waitForFinished());
-        QFile::remove(dir.filePath("held"));
-        QFile::remove(dir.filePath("free"));
     };
     const QString busy = "error: " + DataBusyError().text();
     script.whileOpen = [&] {
@@ -308,25 +307,6 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
     expectIdle();
 }
 
-TEST_F(Intake, ClearEd) {
-    using R = ClearEdResult;
-    UserRecord ivanov = store.readUser(0);
-    ivanov.ED = 2.0;
-    store.writeUser(0, ivanov);
-    const std::tuple<long long, std::int32_t, QList<bool>, R, double> cases[] = {
-        {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
-        {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
-        {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};
-    for (const auto& [index, userNo, answers, result, ed] : cases) {
-        script.events.clear();
-        script.answers = answers;
-        EXPECT_EQ(link.clearAccumulatedDose(index, userNo), result);
-        EXPECT_EQ(script.events.size(), answers.size());
-        EXPECT_EQ(store.readUser(1).ED, ed);
-        EXPECT_EQ(store.readUser(0).ED, 2.0); // a row that shows Petrov never clears Ivanov
-    }
-}
-
 TEST(Registration, DecimalDigitsReadAsHexadecimal) {
     const std::pair<const char*, std::uint64_t> good[] = {
         {"1234", 0x1234},
@@ -341,14 +321,26 @@ TEST(Registration, DecimalDigitsReadAsHexadecimal) {
     EXPECT_TRUE(registrationTextFits(QString(16, '1')));
 }
 
-// A registration keeps the person's reading; the record at the index must still hold the person.
-TEST_F(Intake, RegistrationNeedsTheSamePerson) {
+// A row that shows Petrov never clears Ivanov; a registration keeps the person's reading; the
+// record at the index must still hold the person.
+TEST_F(Intake, ClearEdAndRegistrationNeedTheSamePerson) {
+    using R = ClearEdResult;
     UserRecord ivanov = store.readUser(0);
     std::tie(ivanov.ED, ivanov.MED[0]) = std::tuple(4.5, "0 05.12 10:00 1,5");
     store.writeUser(0, ivanov);
-    const std::int64_t value = *registrationValue("9876543210987654");
-    ASSERT_TRUE(storeRegistration(store, 0, 1, value, false));
-    ivanov.DosimeterId = static_cast<std::int64_t>(0x9876543210987654ULL);
+    const std::tuple<long long, std::int32_t, QList<bool>, R, double> cases[] = {
+        {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
+        {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
+        {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};
+    for (const auto& [index, userNo, answers, result, ed] : cases) {
+        script.events.clear();
+        script.answers = answers;
+        EXPECT_EQ(link.clearAccumulatedDose(index, userNo), result);
+        EXPECT_EQ(script.events.size(), answers.size());
+        EXPECT_EQ(std::pair(store.readUser(1).ED, store.readUser(0)), std::pair(ed, ivanov));
+    }
+    ivanov.DosimeterId = *registrationValue("9876543210987654");
+    ASSERT_TRUE(storeRegistration(store, 0, 1, ivanov.DosimeterId, false));
     EXPECT_EQ(store.readUser(0), ivanov);
     EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
     EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
