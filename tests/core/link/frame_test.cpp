@@ -39,6 +39,7 @@ QByteArray reseal(QByteArray f) {
 }
 
 TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
+    const Reading none{0x1234, 1234, {}, 0}, one{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 1};
     // Pieces of a size, after bytes that a reset dropped (the last one an escape held back).
     const std::pair<int, QByteArray> cases[] = {
         {1000, {}}, {1, {}}, {7, {}}, {1000, frame72().left(18) + hex("7D")}};
@@ -55,13 +56,11 @@ TEST(FrameDecoder, ExampleFramesInAnyPiecesAndTheEncoder) {
             }
             ASSERT_TRUE(v.good());
             EXPECT_EQ(d.receiveCount(), wire.size());
-            EXPECT_EQ(d.reading().identifierText(), "1234");
-            EXPECT_DOUBLE_EQ(d.reading().dose(), 1.234);
-            EXPECT_EQ(d.reading().entries.size(), wire.size() == 80 ? 1u : 0u);
+            EXPECT_EQ(d.reading(), wire.size() == 80 ? one : none);
         }
     }
-    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {}, 0}), frame72());
-    EXPECT_EQ(encodeFrame(Reading{0x1234, 1234, {{1205, 3, 14, 9, 30}}, 0}), frame80());
+    EXPECT_EQ(encodeFrame(none), frame72());
+    EXPECT_EQ(encodeFrame(one), frame80());
     for (const Reading& bad : {Reading{0xA, 0, {}, 0}, Reading{1, kDoseLimit, {}, 0},
                                Reading{1, 0, {{0, 100, 1, 1, 1}}, 0}})
         EXPECT_THROW(buildFrame(bad), std::invalid_argument);
@@ -139,14 +138,11 @@ TEST(FrameDecoder, JudgingPoints) {
     EXPECT_EQ(w.receive(hex("01 02")).fault, FrameFault::Overflow);
     EXPECT_EQ(w.receiveCount(), kReceiveBufferSize);
 
-    // N = 72, 75 and 80 give n = 0, 0 and 1; the surplus bytes (0xEE is no BCD) are not examined.
-    for (auto [surplus, fill, n] : {std::tuple{0, '\0', 0}, {3, char(0xEE), 0}, {8, '\0', 1}}) {
-        FrameDecoder d;
-        ASSERT_TRUE(
-            d.receive(escapeFrame(reseal(frame72().insert(69, QByteArray(surplus, fill))))).good())
-            << surplus;
-        EXPECT_EQ(d.reading().entriesInFrame, n);
-    }
+    // N = 75 gives n = 0; the surplus bytes (0xEE is no BCD) are not examined.
+    w.clear();
+    ASSERT_TRUE(
+        w.receive(escapeFrame(reseal(frame72().insert(69, QByteArray(3, char(0xEE)))))).good());
+    EXPECT_EQ(w.reading().entriesInFrame, 0);
 }
 
 // The 80-byte frame with the 8 bytes at `offset` replaced: the identifier text (45), the ED in
