@@ -118,9 +118,8 @@ TEST(FrameDecoder, JudgingPoints) {
         EXPECT_TRUE(d.receive(f.left(19)).waiting());
         EXPECT_EQ(d.receiveCount(), 19);
         const FrameVerdict v = d.receive(f.mid(19, 1));
-        EXPECT_EQ(v.fault, fault);
-        EXPECT_EQ(v.offset, offset);
-        EXPECT_EQ(v.found, static_cast<std::uint8_t>(value));
+        EXPECT_EQ(std::tuple(v.fault, v.offset, v.found),
+                  std::tuple(fault, offset, unsigned(std::uint8_t(value))));
     }
     // L = 60: judged at 80 bytes, not at 79; a byte behind or before the frame spoils it.
     FrameDecoder w;

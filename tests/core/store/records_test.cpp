@@ -14,17 +14,16 @@ TEST(RecordLayout, UserRecordFieldsSitAtTheirOffsets) {
     u.MED[99] = "x";
     QByteArray b(kUserRecordSize, '\0');
     u.toBytes(b.data());
-    const std::tuple<int, int, const char*> fields[] = {
-        {0, 7, "06 c8 e2 e0 ed ee e2"}, // the last name in Windows-1251 after its length
-        {21, 6, "04 49 76 61 6e 00"},
-        {42, 1, "00"},
-        {63, 4, "03 4c 61 62"},
-        {84, 4, "04 03 02 01"},
-        {88, 8, "00 00 00 00 00 00 f8 3f"},
-        {96, 8, "34 12 00 00 00 00 00 00"},
-        {104, 3, "1a 31 34"},
-        {104 + 61 * 99, 3, "01 78 00"},
-    };
+    // Offset, size, bytes; the last name in Windows-1251 after its length.
+    const std::tuple<int, int, const char*> fields[] = {{0, 7, "06 c8 e2 e0 ed ee e2"},
+                                                        {21, 6, "04 49 76 61 6e 00"},
+                                                        {42, 1, "00"},
+                                                        {63, 4, "03 4c 61 62"},
+                                                        {84, 4, "04 03 02 01"},
+                                                        {88, 8, "00 00 00 00 00 00 f8 3f"},
+                                                        {96, 8, "34 12 00 00 00 00 00 00"},
+                                                        {104, 3, "1a 31 34"},
+                                                        {104 + 61 * 99, 3, "01 78 00"}};
     for (const auto& [offset, size, hex] : fields)
         EXPECT_EQ(b.mid(offset, size).toHex(' '), hex) << offset;
     EXPECT_EQ(kUserRecordSize, 6208);
