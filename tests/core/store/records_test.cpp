@@ -7,11 +7,8 @@ using namespace sarvo;
 TEST(RecordLayout, UserRecordFieldsSitAtTheirOffsets) {
     UserRecord u;
     u.setTexts(QStringLiteral("Иванов"), QStringLiteral("Ivan"), QString(), QStringLiteral("Lab"));
-    u.UserNo = 0x01020304;
-    u.ED = 1.5;
-    u.DosimeterId = 0x1234;
-    u.MED[0] = "14.03.202609:3012,05 uSv/h";
-    u.MED[99] = "x";
+    std::tie(u.UserNo, u.ED, u.DosimeterId) = std::tuple(0x01020304, 1.5, 0x1234);
+    std::tie(u.MED[0], u.MED[99]) = std::tuple("14.03.202609:3012,05 uSv/h", "x");
     QByteArray b(kUserRecordSize, '\0');
     u.toBytes(b.data());
     // Offset, size, bytes; the last name in Windows-1251 after its length.
