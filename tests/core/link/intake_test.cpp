@@ -114,7 +114,7 @@ protected:
 };
 
 // Identifier 0 is no dosimeter: Ivanov, who holds none, does not get its reading.
-TEST_F(Intake, UnknownIdentifierWritesNothingAndAKnownOneOneHistoryRecord) {
+TEST_F(Intake, IdentifierZeroWritesNothingAKnownOneOneRecord) {
     const std::vector<UserRecord> before = store.readUsers();
     read({entry(100, 1, 1)}, 0);
     EXPECT_EQ(script.events, QStringList({"info: line 76 0", "error: line 92", "purge"}));
