@@ -5,21 +5,19 @@
 using namespace sarvo;
 
 TEST(TextForms, NumbersInGeneralFormat) {
-    const std::pair<double, const char*> cases[] = {
-        {0.0, "0"},
-        {12, "12"},
-        {0.0001, "0,0001"},
-        {0.00005, "5E-5"},
-        {-2.5, "-2,5"},
-        {0.1 + 0.2, "0,3"},
-        {123456789012345.0, "123456789012345"},
-        {1e15, "1E15"},
-        {1.5e16, "1,5E16"},
-        {1.0 / 3, "0,333333333333333"},
-        {2.0 / 3, "0,666666666666667"},
-        {99999.99999999999, "100000"},
-        {-0.00001, "-1E-5"},
-    };
+    const std::pair<double, const char*> cases[] = {{0.0, "0"},
+                                                    {12, "12"},
+                                                    {0.0001, "0,0001"},
+                                                    {0.00005, "5E-5"},
+                                                    {-2.5, "-2,5"},
+                                                    {0.1 + 0.2, "0,3"},
+                                                    {123456789012345.0, "123456789012345"},
+                                                    {1e15, "1E15"},
+                                                    {1.5e16, "1,5E16"},
+                                                    {1.0 / 3, "0,333333333333333"},
+                                                    {2.0 / 3, "0,666666666666667"},
+                                                    {99999.99999999999, "100000"},
+                                                    {-0.00001, "-1E-5"}};
     for (const auto& [value, text] : cases)
         EXPECT_EQ(formatNumber(value).toStdString(), text) << value;
     EXPECT_EQ(formatNumber(1.75, '.'), "1.75");
@@ -31,14 +29,11 @@ TEST(TextForms, IdentifierAndNameTexts) {
         {0, "0"},
         {0x0000000001234567, "1234567"},
         {0x1A, "1A"},
-        {static_cast<std::int64_t>(0x9999999999999999ULL), "9999999999999999"},
-    };
+        {static_cast<std::int64_t>(0x9999999999999999ULL), "9999999999999999"}};
     for (const auto& [id, text] : shown)
         EXPECT_EQ(identifierDisplayText(id), text);
-    EXPECT_EQ(identifierHex16(0x1234), "0000000000001234");
-    EXPECT_EQ(identifierHex16(-1), "FFFFFFFFFFFFFFFF");
-    EXPECT_TRUE(identifierHasLetters(0x1A));
-    EXPECT_FALSE(identifierHasLetters(0x9999999999999999LL));
+    EXPECT_EQ(identifierHex16(0x1234) + identifierHex16(-1), "0000000000001234FFFFFFFFFFFFFFFF");
+    EXPECT_TRUE(identifierHasLetters(0x1A) && !identifierHasLetters(0x9999999999999999LL));
     UserRecord u;
     u.setTexts("Petrov", "Ivan", "", "Lab");
     EXPECT_EQ(nameCell(u), " Petrov Ivan "); // an empty middle name keeps its blank
@@ -49,10 +44,9 @@ TEST(TextForms, DayCountsAndEverySecondOfTheDay) {
     EXPECT_EQ(dateFromDays(46361.75), QDate(2026, 12, 5));
     EXPECT_EQ(daysFromDate(QDate(2026, 12, 5)), 46361.0);
     // Every second survives the fraction, also those whose fraction lies a hair below the value.
-    for (int s = 0; s < 86400; ++s) {
-        QTime t = QTime(0, 0).addSecs(s);
-        ASSERT_EQ(timeFromFraction(fractionFromTime(t)), t) << s;
-    }
+    for (int s = 0; s < 86400; ++s)
+        ASSERT_EQ(timeFromFraction(fractionFromTime(QTime(0, 0).addSecs(s))).msecsSinceStartOfDay(),
+                  s * 1000);
     EXPECT_EQ(timeFromFraction(0.99999999999), QTime(23, 59, 59, 999));
 }
 
@@ -69,11 +63,4 @@ TEST(TextForms, LocalesUseDotAndColonAndNoTimeZone) {
         EXPECT_FALSE(forms.timePattern().contains('t'));
     }
     EXPECT_EQ(ValueFormats(QLocale::c()).time(fractionFromTime(QTime(9, 5, 7))), "09:05:07");
-}
-
-TEST(TextForms, SystemLocaleFollowsLang) {
-    // The tests run with LANG=ru_RU.UTF-8.
-    if (QLocale::system().language() != QLocale::Russian)
-        GTEST_SKIP() << "not started with a Russian LANG";
-    EXPECT_EQ(ValueFormats::system().date(QDate(2026, 12, 5)), "05.12.2026");
 }
