@@ -32,59 +32,38 @@ HistoryRecord reading(int d, int h, int m, int s, double doseSum = 0.0, int user
 } // namespace
 
 TEST(HistFilter, EdgeCasesAfterOk) {
-    // Each moment "d.M.yyyy h:m:s", moments separated by "|".
-    const struct {
-        bool dateOn, timeOn;
-        FilterEditTexts texts;
-        const char *pass, *stop;
-    } cases[] = {
-        {true,
-         false,
-         {"  .  .  ", "  .  .  ", {}, {}},
-         "1.1.1900 0:0:0|30.11.2026 23:59:59|6.12.2026 0:0:0",
-         ""},
-        {true,
-         false,
-         {"01.12.26", "05.12.26", {}, {}},
-         "1.12.2026 0:0:0|5.12.2026 23:59:59",
-         "30.11.2026 23:59:59|6.12.2026 0:0:0"},
-        {true,
-         false,
-         {"  .  .  ", "05.12.26", {}, {}},
-         "1.1.1900 0:0:0|5.12.2026 23:59:59",
-         "6.12.2026 0:0:0"},
-        // A switched-off range is not read.
-        {false,
-         true,
-         {"xx", {}, "08:00", "17:00"},
-         "7.3.1999 8:0:0|7.3.1999 17:0:0",
-         "7.3.1999 7:59:59|7.3.1999 17:0:1"},
-        {false,
-         true,
-         {{}, {}, "22:00", " 6:00"},
-         "",
-         "7.3.1999 23:0:0|7.3.1999 3:0:0|1.12.2026 0:0:0"},
-        // The time of day applies on every day of the date range, not to one continuous span.
-        {true,
-         true,
-         {"01.12.26", "05.12.26", "08:00", "17:00"},
-         "3.12.2026 12:0:0|1.12.2026 8:0:0|5.12.2026 17:0:0",
-         "3.12.2026 20:0:0|3.12.2026 7:0:0"},
+    // A moment of `d` December 2026 (0: 30 November) at hhmmss.
+    auto m = [](int d, int hhmmss) {
+        return std::pair{day(2026, 12, 1) + d - 1,
+                         at(hhmmss / 10000, hhmmss / 100 % 100, hhmmss % 100)};
     };
+    const struct {
+        int on; // 1: the date range, 2: the time of day, 3: both
+        FilterEditTexts texts;
+        std::vector<std::pair<double, double>> pass, stop;
+    } cases[] = {
+        {1, {"  .  .  ", "  .  .  ", {}, {}}, {m(-45000, 0), m(0, 235959), m(6, 0)}, {}},
+        {1, {"01.12.26", "05.12.26", {}, {}}, {m(1, 0), m(5, 235959)}, {m(0, 235959), m(6, 0)}},
+        {1, {"  .  .  ", "05.12.26", {}, {}}, {m(-45000, 0), m(5, 235959)}, {m(6, 0)}},
+        // A switched-off range is not read.
+        {2, {"xx", {}, "08:00", "17:00"}, {m(9, 80000), m(9, 170000)}, {m(9, 75959), m(9, 170001)}},
+        {2, {{}, {}, "22:00", " 6:00"}, {}, {m(9, 230000), m(9, 30000), m(1, 0)}},
+        // The time of day applies on every day of the date range, not to one continuous span.
+        {3,
+         {"01.12.26", "05.12.26", "08:00", "17:00"},
+         {m(3, 120000), m(1, 80000), m(5, 170000)},
+         {m(3, 200000), m(3, 70000)}}};
     for (const auto& c : cases) {
         SCOPED_TRACE((c.texts.dateFrom + c.texts.dateTo + c.texts.timeFrom).toStdString());
         HistFilter f;
-        f.DateOn = c.dateOn;
-        f.TimeOn = c.timeOn;
+        f.DateOn = c.on & 1;
+        f.TimeOn = c.on & 2;
         const FilterConfirmation confirmation = confirmFilter(f, c.texts, kRussian);
         EXPECT_TRUE(confirmation.accepted() && confirmation.filterMark);
-        for (bool passes : {true, false})
-            for (const QString& moment :
-                 QString(passes ? c.pass : c.stop).split('|', Qt::SkipEmptyParts)) {
-                const QDateTime t = QDateTime::fromString(moment, "d.M.yyyy h:m:s");
-                EXPECT_EQ(f.passes(daysFromDate(t.date()), fractionFromTime(t.time())), passes)
-                    << moment.toStdString();
-            }
+        for (auto [date, time] : c.pass)
+            EXPECT_TRUE(f.passes(date, time)) << date << " " << time;
+        for (auto [date, time] : c.stop)
+            EXPECT_FALSE(f.passes(date, time)) << date << " " << time;
     }
     HistFilter closed;    // bounds 0.0, as at start
     closed.DateOn = true; // the check box acts at once; the close box reads no edit
@@ -112,25 +91,19 @@ TEST(HistFilter, InvalidBoundStopsOkAtThatEdit) {
 }
 
 TEST(FilterTexts, ReadsDatesAndTimes) {
-    const std::pair<const char*, QDate> dates[] = {{" 5. 1.26", QDate(2026, 1, 5)},
-                                                   {"01.01.76", QDate(1976, 1, 1)},
-                                                   {"31.12.75", QDate(2075, 12, 31)},
-                                                   {"29.02.28", QDate(2028, 2, 29)},
-                                                   {"05.12.2026", QDate(2026, 12, 5)},
-                                                   {"  .  .26", QDate()},
-                                                   {"00.12.26", QDate()},
-                                                   {"05.13.26", QDate()},
-                                                   {"29.02.27", QDate()},
-                                                   {"05.12.26x", QDate()},
-                                                   {"05/12/26", QDate()}};
+    const std::pair<const char*, const char*> dates[] = {
+        {" 5. 1.26", "2026-01-05"}, {"01.01.76", "1976-01-01"}, {"31.12.75", "2075-12-31"},
+        {"29.02.28", "2028-02-29"}, {"05.12.26", "2026-12-05"}, {"05.12.2026", "2026-12-05"}};
     for (const auto& [text, date] : dates)
-        EXPECT_EQ(kRussian.readDate(text).value_or(QDate()), date) << text;
-    const std::pair<const char*, int> times[] = {
-        {" 8:05", 485}, {"23:59", 1439}, {"12:60", -1}, {"  :30", -1}, {"1230", -1}};
-    for (const auto& [text, minutes] : times) {
-        const auto read = FilterTexts::readTime(text);
-        EXPECT_EQ(read ? read->msecsSinceStartOfDay() / 60000 : -1, minutes) << text;
-    }
+        EXPECT_EQ(kRussian.readDate(text), QDate::fromString(date, Qt::ISODate)) << text;
+    for (const char* text :
+         {"  .  .26", "00.12.26", "05.13.26", "29.02.27", "05.12.26x", "05/12/26"})
+        EXPECT_FALSE(kRussian.readDate(text)) << text;
+    const std::pair<const char*, const char*> times[] = {
+        {" 8:05", "08:05"}, {"23:59", "23:59"}, {"12:60", ""}, {"  :30", ""}, {"1230", ""}};
+    for (const auto& [text, time] : times)
+        EXPECT_EQ(FilterTexts::readTime(text).value_or(QTime()), QTime::fromString(time, "hh:mm"))
+            << text;
     EXPECT_EQ(kUs.readDate(QStringLiteral("12.05.26")), QDate(2026, 12, 5));
     const FilterTexts in2080(QStringLiteral("dd.MM.yyyy"), 2080);
     EXPECT_EQ(std::pair(in2080.expandYear(30), in2080.expandYear(29)), std::pair(2030, 2129));
