@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 using namespace sarvo;
-using namespace sarvo::testdata;
 
 namespace {
 
@@ -21,58 +20,54 @@ QByteArray numberedLines(int count) {
     return bytes;
 }
 
-class LanguageTest : public ::testing::Test {
-protected:
-    LanguageStrings load(const QByteArray& file, int index, LanguageStrings strings = {}) {
-        writeFile(dir.path() + "/Lang.txt", file);
-        strings.load(dir.path(), index);
-        return strings;
-    }
-    QTemporaryDir dir;
-};
-
 } // namespace
 
-TEST_F(LanguageTest, BlocksOf95LinesWithTheFirstSkipped) {
+TEST(LanguageTest, BlocksOf95LinesWithTheFirstSkipped) {
     // Line 50 was set before the load; an index past the seventh block leaves every text empty.
     const std::tuple<int, int, int, const char*, const char*, const char*> cases[] = {
         {665, 0, 94, "L2", "L95", "L6"},
         {665, 1, 94, "L97", "L190", "L101"},
         {665, 6, 94, "L572", "L665", "L576"},
         {100, 1, 4, "L97", "L100", ""},
-        {665, 7, 1, "", "", ""},
-    };
+        {665, 7, 1, "", "", ""}};
     for (const auto& [lines, index, n, first, nth, fifth] : cases) {
         SCOPED_TRACE(index);
-        LanguageStrings before;
-        before.setLine(50, "old");
-        const LanguageStrings s = load(numberedLines(lines), index, before);
-        EXPECT_EQ(s.line(1), first);
-        EXPECT_EQ(s.line(n), nth);
-        EXPECT_EQ(s.line(5), fifth);
-        EXPECT_EQ(s.portCaption(), fifth);
+        LanguageStrings s;
+        s.setLine(50, "old");
+        s.loadFromBytes(numberedLines(lines), index);
+        EXPECT_EQ((QStringList{s.line(1), s.line(n), s.line(5), s.portCaption()}),
+                  (QStringList{first, nth, fifth, fifth}));
         EXPECT_NE(s.line(50), "old");
     }
 }
 
-TEST_F(LanguageTest, LineEndsEndOfFileAndNoFile) {
-    LanguageStrings s =
-        load("skip\r\nCR only\rCR LF\r\nlone LF\nstill line 3\r  blanks  \r\nafter\x1a"
-             "hidden\r\n",
-             0);
-    const QStringList lines = {"CR only",    "CR LF", "lone LF\nstill line 3",
-                               "  blanks  ", "after", ""};
-    for (int n = 1; n <= lines.size(); ++n)
-        EXPECT_EQ(s.line(n), lines[n - 1]) << n;
+TEST(LanguageTest, LineEndsEndOfFileAndNoFile) {
+    LanguageStrings s;
+    s.loadFromBytes("skip\r\nCR only\rCR LF\r\nlone LF\nstill line 3\r  blanks  \r\nafter\x1a"
+                    "hidden\r\n",
+                    0);
+    EXPECT_EQ(
+        (QStringList{s.line(1), s.line(2), s.line(3), s.line(4), s.line(5), s.line(6)}),
+        (QStringList{"CR only", "CR LF", "lone LF\nstill line 3", "  blanks  ", "after", ""}));
     // Without a file nothing changes.
-    QFile::remove(dir.path() + "/Lang.txt");
+    QTemporaryDir dir;
     s.setLine(1, "kept");
     s.load(dir.path(), 1);
     EXPECT_EQ(s.line(1), "kept");
     EXPECT_EQ(s.line(0) + s.line(95), "");
 }
 
-TEST_F(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
+TEST(LanguageTest, UnreadableFileIsAnError) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permissions do not stop root";
+    QTemporaryDir dir;
+    testdata::writeFile(dir.path() + "/Lang.txt", numberedLines(665));
+    QFile::setPermissions(dir.path() + "/Lang.txt", QFileDevice::WriteOwner);
+    LanguageStrings s;
+    EXPECT_THROW(s.load(dir.path(), 0), StoreError);
+}
+
+TEST(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
     QByteArray bytes;
     for (int block = 0; block < kLanguageCount; ++block)
         bytes += "name\r\n\xC8\xE2\xE0\xED\r\n" + numberedLines(93);
@@ -80,10 +75,10 @@ TEST_F(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
         {0, QStringLiteral("Иван"), "windows-1251"},
         {1, QStringLiteral("Èâàí"), "windows-1252"},
         {3, QStringLiteral("Èâàí"), "windows-1252"},
-        {6, QStringLiteral("Čâŕí"), "windows-1250"},
-    };
+        {6, QStringLiteral("Čâŕí"), "windows-1250"}};
     for (const auto& [index, text, codePage] : cases) {
-        const LanguageStrings s = load(bytes, index);
+        LanguageStrings s;
+        s.loadFromBytes(bytes, index);
         EXPECT_EQ(s.line(1), text);
         EXPECT_EQ(s.lineBytes(1), "\xC8\xE2\xE0\xED"); // the bytes as the file holds them
         EXPECT_STREQ(s.codePage(), codePage);
@@ -94,16 +89,7 @@ TEST_F(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
     EXPECT_EQ(languageTag(0) + languageTag(6), "RusPol");
 }
 
-TEST_F(LanguageTest, UnreadableFileIsAnError) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "running as root: permissions do not stop root";
-    writeFile(dir.path() + "/Lang.txt", numberedLines(665));
-    QFile::setPermissions(dir.path() + "/Lang.txt", QFileDevice::WriteOwner);
-    LanguageStrings s;
-    EXPECT_THROW(s.load(dir.path(), 0), StoreError);
-}
-
-TEST(ShippedLanguageFile, EveryBlockHasItsTexts) {
+TEST(LanguageTest, ShippedFileHasTheTextsOfEveryBlock) {
     QFile file(SARVO_SOURCE_DIR "/Lang.txt");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -112,7 +98,7 @@ TEST(ShippedLanguageFile, EveryBlockHasItsTexts) {
     QSet<QString> titles;
     for (int index = 0; index < kLanguageCount; ++index) {
         LanguageStrings s;
-        s.load(SARVO_SOURCE_DIR, index);
+        s.loadFromBytes(bytes, index);
         for (int n : {1, 5, 19, 20, 22, 27, 28, 33, 45, 59, 73, 75, 76, 92, 93, 94})
             EXPECT_FALSE(s.line(n).trimmed().isEmpty()) << index << " line " << n;
         EXPECT_FALSE(s.line(1).contains(QChar::ReplacementCharacter));
