@@ -54,26 +54,6 @@ class TextExportTest : public ::testing::Test {
 protected:
     void SetUp() override { store.ensureDataDir(); }
 
-    // Three persons; readings of Ivanov (UserNo 1) around 1 to 5 December.
-    void addPersonsAndReadings() {
-        store.appendPerson("Иванов", "Иван", "Иванович", "Отдел 1");
-        store.appendPerson("Мамин-Сибиряк-Петров", "Дмитрий", "Наркисович", "Лаборатория");
-        store.appendPerson("Петров", "Петр", "", "");
-        for (auto [index, id] : {std::pair{0, 0x1234567LL}, {1, 0x12LL}}) {
-            UserRecord u = store.readUser(index);
-            u.DosimeterId = id;
-            store.writeUser(index, u);
-        }
-        for (auto [userNo, d, time, dose, sum] : {std::tuple{1, 30, QTime(10, 0), 0.05, 0.05},
-                                                  {1, 1, QTime(8, 30, 15), 12.0, 12.05},
-                                                  {2, 2, QTime(9, 0), 1.0, 1.0},
-                                                  {0, 3, QTime(9, 0), 1.0, 1.0},
-                                                  {1, 5, QTime(17, 0), 0.05, 12.1},
-                                                  {1, 6, QTime(9, 0), 1.0, 13.1}})
-            store.appendHistory({daysFromDate(QDate(2026, d == 30 ? 11 : 12, d)),
-                                 fractionFromTime(time), dose, sum, userNo, 0x1234567});
-    }
-
     fs::path output(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
 
     // Runs sarvo-tool in the test directory with a Russian locale; its standard output.
@@ -108,8 +88,24 @@ TEST_F(TextExportTest, EmptyUserFileOverAnExistingFileAndFailures) {
               "Read beyond end of file");
 }
 
-TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
-    addPersonsAndReadings();
+TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
+    // Three persons; readings of Ivanov (UserNo 1) around 1 to 5 December.
+    store.appendPerson("Иванов", "Иван", "Иванович", "Отдел 1");
+    store.appendPerson("Мамин-Сибиряк-Петров", "Дмитрий", "Наркисович", "Лаборатория");
+    store.appendPerson("Петров", "Петр", "", "");
+    for (auto [index, id] : {std::pair{0, 0x1234567LL}, {1, 0x12LL}}) {
+        UserRecord u = store.readUser(index);
+        u.DosimeterId = id;
+        store.writeUser(index, u);
+    }
+    const std::tuple<int, int, const char*, double, double> readings[] = {
+        {1, 0, "10:00:00", 0.05, 0.05}, {1, 1, "08:30:15", 12.0, 12.05},
+        {2, 2, "09:00:00", 1.0, 1.0},   {0, 3, "09:00:00", 1.0, 1.0},
+        {1, 5, "17:00:00", 0.05, 12.1}, {1, 6, "09:00:00", 1.0, 13.1}};
+    for (auto [userNo, d, time, dose, sum] : readings)
+        store.appendHistory({daysFromDate(QDate(2026, 12, 1)) + d - 1,
+                             fractionFromTime(QTime::fromString(time)), dose, sum, userNo,
+                             0x1234567});
     store.saveSettings(SettingsRecord::defaults(0));
     // Lang.txt: a first line, then the Russian block.
     QByteArray langFile = "header\r\n";
@@ -136,19 +132,16 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesAndListsThroughTheFilter) {
             .toStdString(),
         "date,time,dose,dose_sum,user_no,dosimeter_id\r\n"
         "2026-12-05,17:00:00,0.05,12.1,1,1234567\r\n2026-12-06,09:00:00,1,13.1,1,1234567\r\n");
-}
 
-// French and Polish headings stay in the code page of their block of Lang.txt (1252, 1250); the
-// names stay Windows-1251 and "№" the byte B9. Lines not given are "-".
-TEST_F(TextExportTest, HeadingsKeepTheCodePageOfTheirLanguage) {
-    addPersonsAndReadings();
+    // French and Polish headings stay in the code page of their block of Lang.txt (1252, 1250);
+    // the names stay Windows-1251 and "№" the byte B9. Lines not given are "-".
     const QMap<std::pair<int, int>, QString> texts = {{{3, 45}, "Liste des personnes"},
                                                       {{3, 49}, "N° dosimètre"},
                                                       {{3, 82}, "Journal des débits de dose"},
                                                       {{3, 83}, "Personne :"},
                                                       {{6, 62}, "Dawka łączna"},
                                                       {{6, 74}, "Osoba:"}};
-    QByteArray langFile;
+    langFile.clear();
     for (int block = 0; block < kLanguageCount; ++block) {
         langFile += "block" + kCrLf;
         for (int n = 1; n <= kLanguageLines; ++n)
@@ -157,7 +150,6 @@ TEST_F(TextExportTest, HeadingsKeepTheCodePageOfTheirLanguage) {
                         kCrLf;
     }
     writeFile(dir.filePath("Lang.txt"), langFile);
-
     store.saveSettings(SettingsRecord::defaults(3));
     tool({"export", "persons", "-o", "persons.txt"});
     EXPECT_TRUE(bytesOf(output("persons.txt"))
@@ -201,7 +193,6 @@ TEST(DoseRateLog, SavedAndPrintedLog) {
         row({"", "№", "Дата", "Время", "МЭД"}, {2, 4, 20, 20, 19}) + kSpacer +
         row({"", entry.number, entry.date, entry.time, entry.rate}, {2, 4, 20, 20, 19});
     EXPECT_EQ(doseRateLogExportText(reportLanguage(), ivanov(), {entry, DoseRateLogRow{}}), saved);
-    EXPECT_EQ(saved.split('\n').at(5).size(), 66); // the last line and its CR
     // Printed, the numbers stand right-aligned; saved, a one-digit number stays in column 3.
     EXPECT_EQ(doseRateLogPrintLines(reportLanguage(), ivanov(),
                                     {{"7", "14.03.2026", "09:30", "1,5 uSv/h"},
@@ -260,12 +251,9 @@ TEST(PrintListings, ListOfPersonsAndHistoryTable) {
                         {"06.12.2026", "09:00:00", "1 mSv", "13 mSv", ""},
                         {"", "", "", "", ""}});
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[1], "  История:   Иванов Иван Иванович");
     EXPECT_EQ(lines[3],
               pad({"", " Дата", " Время", "Доза", "Сумма", " Дозиметр"}, {2, 11, 11, 11, 15, 30}));
     EXPECT_EQ(lines[5], "  05.12.2026 14:30:15" + QString(5, ' ') + "0,5 mSv" + QString(7, ' ') +
                             "12 mSv" + QString(9, ' ') + "1234567" + QString(18, ' '));
     EXPECT_EQ(lines[6].mid(55), QString(7, ' ') + "---" + QString(15, ' '));
-    EXPECT_EQ(printChartTitle(reportLanguage(), " Иванов Иван Иванович"),
-              "История:   Иванов Иван Иванович (ЭД)");
 }
