@@ -6,11 +6,13 @@
 #include "core/text/text_forms.h"
 #include "tool/run_tool.h"
 
+#include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace sarvo;
 using namespace sarvo::testdata;
@@ -20,6 +22,20 @@ namespace {
 
 const ValueFormats kRussian(QLocale(QStringLiteral("ru_RU")));
 const QByteArray kSpacer = " \r\n";
+
+UserRecord ivanov() {
+    UserRecord u;
+    u.setTexts("Иванов", "Иван", "Иванович", "");
+    return u;
+}
+
+// A file of `count` lines "Ln" (n counted from 1).
+QByteArray numberedLines(int count) {
+    QByteArray bytes;
+    for (int n = 1; n <= count; ++n)
+        bytes += "L" + QByteArray::number(n) + "\r\n";
+    return bytes;
+}
 
 // The cells, each padded with blanks to its width.
 QString pad(const QStringList& cells, const QList<int>& widths) {
@@ -176,16 +192,6 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
                                 kSpacer + blanks(2) + "30.11.2026"));
 }
 
-namespace {
-
-UserRecord ivanov() {
-    UserRecord u;
-    u.setTexts("Иванов", "Иван", "Иванович", "");
-    return u;
-}
-
-} // namespace
-
 TEST(DoseRateLog, SavedAndPrintedLog) {
     const DoseRateLogRow entry{"0", "14.03.2026", "09:30", "12,05 uSv/h"};
     const QByteArray saved =
@@ -250,10 +256,76 @@ TEST(PrintListings, ListOfPersonsAndHistoryTable) {
                        {{"05.12.2026", "14:30:15", "0,5 mSv", "12 mSv", "1234567"},
                         {"06.12.2026", "09:00:00", "1 mSv", "13 mSv", ""},
                         {"", "", "", "", ""}});
-    ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[3],
-              pad({"", " Дата", " Время", "Доза", "Сумма", " Дозиметр"}, {2, 11, 11, 11, 15, 30}));
-    EXPECT_EQ(lines[5], "  05.12.2026 14:30:15" + QString(5, ' ') + "0,5 mSv" + QString(7, ' ') +
-                            "12 mSv" + QString(9, ' ') + "1234567" + QString(18, ' '));
-    EXPECT_EQ(lines[6].mid(55), QString(7, ' ') + "---" + QString(15, ' '));
+    EXPECT_EQ(
+        lines.mid(3),
+        (QStringList{
+            pad({"", " Дата", " Время", "Доза", "Сумма", " Дозиметр"}, {2, 11, 11, 11, 15, 30}),
+            " ",
+            pad({"", "05.12.2026 14:30:15", "0,5 mSv", "12 mSv", "1234567"}, {2, 24, 14, 15, 25}),
+            pad({"", "06.12.2026 09:00:00", "1 mSv", "13 mSv", "", "---"},
+                {2, 24, 14, 15, 7, 18})}));
+}
+
+TEST(LanguageTest, BlocksOf95LinesWithTheFirstSkipped) {
+    // Line 50 was set before the load; an index past the seventh block leaves every text empty.
+    const std::tuple<int, int, int, const char*, const char*, const char*> cases[] = {
+        {665, 0, 94, "L2", "L95", "L6"},
+        {665, 1, 94, "L97", "L190", "L101"},
+        {665, 6, 94, "L572", "L665", "L576"},
+        {100, 1, 4, "L97", "L100", ""},
+        {665, 7, 1, "", "", ""}};
+    for (const auto& [lines, index, n, first, nth, fifth] : cases) {
+        SCOPED_TRACE(index);
+        LanguageStrings s;
+        s.setLine(50, "old");
+        s.loadFromBytes(numberedLines(lines), index);
+        EXPECT_EQ((QStringList{s.line(1), s.line(n), s.line(5), s.portCaption()}),
+                  (QStringList{first, nth, fifth, fifth}));
+        EXPECT_NE(s.line(50), "old");
+    }
+}
+
+TEST(LanguageTest, LineEndsEndOfFileAndNoFile) {
+    LanguageStrings s;
+    s.loadFromBytes("skip\r\nCR only\rCR LF\r\nlone LF\nstill line 3\r  blanks  \r\nafter\x1a"
+                    "hidden\r\n",
+                    0);
+    EXPECT_EQ(
+        (QStringList{s.line(1), s.line(2), s.line(3), s.line(4), s.line(5), s.line(6)}),
+        (QStringList{"CR only", "CR LF", "lone LF\nstill line 3", "  blanks  ", "after", ""}));
+    // Without a file nothing changes.
+    QTemporaryDir dir;
+    s.setLine(1, "kept");
+    s.load(dir.path(), 1);
+    EXPECT_EQ(s.line(1), "kept");
+    EXPECT_EQ(s.line(0) + s.line(95), "");
+}
+
+TEST(LanguageTest, UnreadableFileIsAnError) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root: permissions do not stop root";
+    QTemporaryDir dir;
+    writeFile(dir.path() + "/Lang.txt", numberedLines(665));
+    QFile::setPermissions(dir.path() + "/Lang.txt", QFileDevice::WriteOwner);
+    LanguageStrings s;
+    EXPECT_THROW(s.load(dir.path(), 0), StoreError);
+}
+
+TEST(LanguageTest, EachBlockIsDecodedWithItsCodePage) {
+    QByteArray bytes;
+    for (int block = 0; block < kLanguageCount; ++block)
+        bytes += "name\r\n\xC8\xE2\xE0\xED\r\n" + numberedLines(93);
+    QStringList texts;
+    for (int index : {0, 1, 3, 6}) {
+        LanguageStrings s;
+        s.loadFromBytes(bytes, index);
+        texts << s.line(1) + " " + s.codePage();
+        EXPECT_EQ(s.lineBytes(1), "\xC8\xE2\xE0\xED"); // the bytes as the file holds them
+    }
+    EXPECT_EQ(texts, (QStringList{"Иван windows-1251", "Èâàí windows-1252", "Èâàí windows-1252",
+                                  "Čâŕí windows-1250"}));
+    EXPECT_EQ(defaultLanguageIndex(QLocale(QLocale::Russian, QLocale::Russia)), 0);
+    EXPECT_EQ(defaultLanguageIndex(QLocale(QLocale::German, QLocale::Germany)), 1);
+    EXPECT_EQ(defaultLanguageIndex(QLocale::c()), 1);
+    EXPECT_EQ(languageTag(0) + languageTag(6), "RusPol");
 }
