@@ -72,6 +72,20 @@ protected:
 
     fs::path output(const char* name) const { return fs::path(dir.path().toStdString()) / name; }
 
+    // The history export of user-file row `row` in `l`, unfiltered: the bytes written.
+    QByteArray history(int row, const LanguageStrings& l, const QString& name = {}) {
+        exportHistory(store, row, name, HistFilter{}, kRussian, output("history.txt"), l);
+        return bytesOf(output("history.txt"));
+    }
+
+    // Lang.txt with texts[block * 95 + n] in the code page of each block, "-" elsewhere.
+    void writeLang(const QMap<int, QString>& texts) {
+        QByteArray bytes;
+        for (int at = 0; at < kLanguageCount * 95; ++at)
+            bytes += QStringEncoder(languageCodePage(at / 95)).encode(texts.value(at, "-")) + kCrLf;
+        writeFile(dir.filePath("Lang.txt"), bytes);
+    }
+
     // Runs sarvo-tool in the test directory with a Russian locale; its standard output.
     QByteArray tool(QStringList arguments) {
         const test::ToolResult r =
@@ -89,8 +103,7 @@ protected:
 
 TEST_F(TextExportTest, EmptyUserFileOverAnExistingFileAndFailures) {
     // History without a user file: an empty file.
-    exportHistory(store, 0, QString(), HistFilter{}, kRussian, output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), QByteArray());
+    EXPECT_EQ(history(0, lang), QByteArray());
     writeFile(dir.filePath("persons.txt"), QByteArray(5000, 'x'));
     exportPersons(store, output("persons.txt"), lang);
     EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsHead);
@@ -98,10 +111,7 @@ TEST_F(TextExportTest, EmptyUserFileOverAnExistingFileAndFailures) {
     EXPECT_EQ(failureOf([&] { exportPersons(store, "/dev/full", lang); }), "Disk full");
     EXPECT_EQ(failureOf([&] { exportPersons(store, output("no/such/dir.txt"), lang); }),
               "File not found");
-    EXPECT_EQ(failureOf([&] {
-                  exportHistory(store, 7, QString(), HistFilter{}, kRussian, output("h.txt"), lang);
-              }),
-              "Read beyond end of file");
+    EXPECT_EQ(failureOf([&] { history(7, lang); }), "Read beyond end of file");
 }
 
 TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
@@ -123,11 +133,10 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
                              fractionFromTime(QTime::fromString(time)), dose, sum, userNo,
                              0x1234567});
     store.saveSettings(SettingsRecord::defaults(0));
-    // Lang.txt: a first line, then the Russian block.
-    QByteArray langFile = "header\r\n";
+    QMap<int, QString> russian;
     for (int n = 1; n <= kLanguageLines; ++n)
-        langFile += (lang.line(n).isEmpty() ? QByteArray("-") : cp(lang.line(n))) + kCrLf;
-    writeFile(dir.filePath("Lang.txt"), langFile);
+        russian[n] = lang.line(n);
+    writeLang(russian);
 
     tool({"export", "persons", "-o", "persons.txt"});
     EXPECT_EQ(bytesOf(output("persons.txt")), kPersonsFile);
@@ -139,9 +148,7 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
                   row({"", "01.12.2026", "08:30:15", "12", "12,05", "0000000001234567", "1"}) +
                   row({"", "05.12.2026", "17:00:00", "0,05", "12,1", "0000000001234567", "1"}));
     // Petrov has no readings: the head alone.
-    exportHistory(store, 2, QStringLiteral(" Иванов Иван Иванович"), HistFilter{}, kRussian,
-                  output("history.txt"), lang);
-    EXPECT_EQ(bytesOf(output("history.txt")), kHistoryHead);
+    EXPECT_EQ(history(2, lang, QStringLiteral(" Иванов Иван Иванович")), kHistoryHead);
     EXPECT_EQ(
         tool(
             {"history", "--person", "1", "--date-from", "01.12.26", "--time-from", "9:00", "--csv"})
@@ -151,21 +158,12 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
 
     // French and Polish headings stay in the code page of their block of Lang.txt (1252, 1250);
     // the names stay Windows-1251 and "№" the byte B9. Lines not given are "-".
-    const QMap<std::pair<int, int>, QString> texts = {{{3, 45}, "Liste des personnes"},
-                                                      {{3, 49}, "N° dosimètre"},
-                                                      {{3, 82}, "Journal des débits de dose"},
-                                                      {{3, 83}, "Personne :"},
-                                                      {{6, 62}, "Dawka łączna"},
-                                                      {{6, 74}, "Osoba:"}};
-    langFile.clear();
-    for (int block = 0; block < kLanguageCount; ++block) {
-        langFile += "block" + kCrLf;
-        for (int n = 1; n <= kLanguageLines; ++n)
-            langFile += QStringEncoder(block == 6 ? "windows-1250" : "windows-1252")
-                            .encode(texts.value({block, n}, "-")) +
-                        kCrLf;
-    }
-    writeFile(dir.filePath("Lang.txt"), langFile);
+    writeLang({{3 * 95 + 45, "Liste des personnes"},
+               {3 * 95 + 49, "N° dosimètre"},
+               {3 * 95 + 82, "Journal des débits de dose"},
+               {3 * 95 + 83, "Personne :"},
+               {6 * 95 + 62, "Dawka łączna"},
+               {6 * 95 + 74, "Osoba:"}});
     store.saveSettings(SettingsRecord::defaults(3));
     tool({"export", "persons", "-o", "persons.txt"});
     EXPECT_TRUE(bytesOf(output("persons.txt"))
@@ -182,9 +180,7 @@ TEST_F(TextExportTest, ToolWritesTheSameBytesInEachLanguage) {
                                 cp("Иванов Иван Иванович") + kCrLf + kSpacer + blanks(2) + "\xB9" +
                                 blanks(3) + "-" + blanks(19) + "-" + blanks(19) + journal + kCrLf));
     pl.load(dir.path(), 6);
-    exportHistory(store, 0, nameCell(store.readUser(0)), HistFilter{}, kRussian,
-                  output("history.txt"), pl);
-    EXPECT_TRUE(bytesOf(output("history.txt"))
+    EXPECT_TRUE(history(0, pl, nameCell(store.readUser(0)))
                     .startsWith(kSpacer + " Osoba:  " + cp(" Иванов Иван Иванович") + kCrLf +
                                 kSpacer +
                                 row({"", "-", "-", "-", "Dawka łączna", "-", "-"},
@@ -224,8 +220,7 @@ TEST(DoseRateLog, SaveReplacesAFileAndRemovesAPartlyWrittenOne) {
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100;
+    const rlimit small{100, old.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const QString failure = failureOf([&] { saveDoseRateLog(file, text); });
     setrlimit(RLIMIT_FSIZE, &old);

@@ -100,15 +100,12 @@ TEST(HistFilter, EdgeCasesAfterOk) {
          {m(3, 200000), m(3, 70000)}}};
     for (const auto& c : cases) {
         SCOPED_TRACE((c.texts.dateFrom + c.texts.dateTo + c.texts.timeFrom).toStdString());
-        HistFilter f;
-        f.DateOn = c.on & 1;
-        f.TimeOn = c.on & 2;
+        HistFilter f{(c.on & 1) != 0, (c.on & 2) != 0};
         const FilterConfirmation confirmation = confirmFilter(f, c.texts, kRussian);
         EXPECT_TRUE(confirmation.accepted() && confirmation.filterMark);
-        for (auto [date, time] : c.pass)
-            EXPECT_TRUE(f.passes(date, time)) << date << " " << time;
-        for (auto [date, time] : c.stop)
-            EXPECT_FALSE(f.passes(date, time)) << date << " " << time;
+        for (bool passes : {true, false})
+            for (auto [date, time] : passes ? c.pass : c.stop)
+                EXPECT_EQ(f.passes(date, time), passes) << date << " " << time;
     }
     HistFilter closed;    // bounds 0.0, as at start
     closed.DateOn = true; // the check box acts at once; the close box reads no edit
@@ -116,15 +113,12 @@ TEST(HistFilter, EdgeCasesAfterOk) {
 }
 
 TEST(HistFilter, InvalidBoundStopsOkAtThatEdit) {
-    HistFilter f;
-    f.DateOn = true;
-    f.DateTo = 42.0;
+    HistFilter f{true, false, 0.0, 42.0};
     FilterConfirmation c = confirmFilter(f, {"01.12.26", "31.02.26", {}, {}}, kRussian);
     EXPECT_EQ(c.failedEdit, FilterEdit::DateTo);
     EXPECT_EQ(c.message, QStringLiteral("'31.02.26' is not a valid date"));
     EXPECT_EQ(std::pair(f.DateFrom, f.DateTo), std::pair(day(2026, 12, 1), 42.0)); // read before
-    f = HistFilter{};
-    f.TimeOn = true;
+    f = HistFilter{false, true};
     c = confirmFilter(f, {{}, {}, "24:00", "08:00"}, kRussian);
     EXPECT_EQ(c.failedEdit, FilterEdit::TimeFrom);
     EXPECT_EQ(c.message, QStringLiteral("'24:00' is not a valid time"));
