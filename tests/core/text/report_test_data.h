@@ -5,9 +5,7 @@
 #include "core/store/store_error.h"
 #include "core/text/language.h"
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QStringEncoder>
 #include <filesystem>
 #include <functional>
