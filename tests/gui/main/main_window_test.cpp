@@ -12,7 +12,7 @@
 namespace sarvo::test {
 namespace {
 
-using UserListTest = MainWindowTest;
+using MainTest = MainWindowTest;
 
 // The actions the table and the chart disable, besides each one's own toggle.
 const QString kDisabled = "tb_newUser tb_infoUser tb_changUser tb_reg mnu_NewUser mnu_InfoUser "
@@ -22,7 +22,7 @@ const QStringList kChart =
     (kDisabled + "tb_histGrid mnu_HistGrid tb_SaveAsText mnu_SaveAsText").split(' ');
 
 // The rows, the status bar, the keys and clicks on the list, and the views they lead to.
-TEST_F(UserListTest, RowsKeysAndViews) {
+TEST_F(MainTest, RowsKeysAndViews) {
     addPerson("Ivanov", "Ivan", "Ivanovich", 0x1234567);
     addPerson("Petrov", "Petr", "Petrovich");
     addPerson("Sidorov", "Sidor", QString(), 0x00AB00000000CDEFLL);
@@ -104,7 +104,7 @@ TEST_F(UserListTest, RowsKeysAndViews) {
 // the list has followed: every command on the selected row refuses, says so and writes nothing
 // (Clear ED used to zero the person now in that row). The list then shows the file, on the same
 // person.
-TEST_F(UserListTest, FollowsTheFile) {
+TEST_F(MainTest, FollowsTheFile) {
     for (const auto& [last, id] : {std::pair("Ivanov", 0), std::pair("Sidorov", 0x34)}) {
         const long long index = addPerson(last, "A", QString(), id);
         UserRecord user = store().readUser(index);
@@ -116,19 +116,17 @@ TEST_F(UserListTest, FollowsTheFile) {
     grid->setHighlight(1);        // a reading of Sidorov's was taken in
     EXPECT_EQ(grid->rowAt(0), 1); // scrolled to the top
     // Green on the frame of the name cell only: not inside it, not on the identifier cell.
+    // Points are taken from the top left corner of the name cell.
     const QImage image = grid->viewport()->grab().toImage();
     const QRect marked = grid->visualRect(grid->model()->index(1, 0));
     const QPoint top = marked.topLeft() + QPoint(20, 1);
+    const int w = marked.width(), h = marked.height();
     const std::pair<QPoint, bool> points[] = {
-        {top, true},
-        {marked.bottomLeft() + QPoint(20, -1), true},
-        {top + QPoint(0, 2), true},
-        {marked.topLeft() + QPoint(1, 8), true},
-        {marked.topRight() + QPoint(-1, 8), true},
-        {marked.center(), false},
-        {grid->visualRect(grid->model()->index(1, 1)).topLeft() + QPoint(20, 1), false}};
+        {{20, 1}, true},    {{20, h - 2}, true},     {{20, 3}, true},     {{1, 8}, true},
+        {{w - 2, 8}, true}, {{w / 2, h / 2}, false}, {{w + 20, 1}, false}};
     for (const auto& [p, green] : points)
-        EXPECT_EQ(image.pixelColor(p) == QColor(0, 128, 0), green) << p.x() << "," << p.y();
+        EXPECT_EQ(image.pixelColor(marked.topLeft() + p) == QColor(0, 128, 0), green)
+            << p.x() << "," << p.y();
     // A click on another row takes the mark away.
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(2, 1));
     EXPECT_EQ(grid->highlightedRow(), -1);
@@ -139,8 +137,7 @@ TEST_F(UserListTest, FollowsTheFile) {
     int persons = 2;
     for (const char* last : {"Abramov", "Petrov"}) {
         tool({"add-person", "--last", last, "--first", "A"});
-        ++persons;
-        ASSERT_TRUE(waitUntil([&] { return grid->rowCount() == persons + 29; })) << last;
+        ASSERT_TRUE(waitUntil([&, n = ++persons] { return grid->rowCount() == n + 29; })) << last;
     }
     EXPECT_EQ((QStringList{grid->nameCell(0), grid->nameCell(2), grid->identifierCell(3)}),
               (QStringList{" Abramov A ", " Petrov A ", "34"}));
@@ -150,32 +147,29 @@ TEST_F(UserListTest, FollowsTheFile) {
     EXPECT_TRUE(main->userFileWatcher()->files().contains(path("DB/DataUsers.usr")));
 
     int added = 0;
+    ModalScript script;
     for (const char* command : {"mnu_ClearED", "mnu_SavMED", "mnu_InfoUser", "mnu_ChangUser",
                                 "mnu_reg", "tb_histGrid", "tb_histChart"}) {
         SCOPED_TRACE(command);
         tool({"add-person", "--last", QStringLiteral("Aa%1").arg(++added), "--first", "A"});
         const QByteArray before = userFile();
-        ModalScript script;
         script.answer(QMessageBox::Ok);
         act(command);
         ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-        EXPECT_EQ(script.seen().size(), 1u);
-        EXPECT_EQ(script.boxTexts(), QStringList{TFormSarvo::staleRowText()});
+        EXPECT_EQ(script.seen().size(), std::size_t(added)); // one box for each, nothing else
+        EXPECT_EQ(script.boxTexts(), QStringList(added, TFormSarvo::staleRowText()));
         EXPECT_EQ(userFile(), before);
         EXPECT_EQ(std::tuple(main->viewState(), main->selectedRow(), main->panelText(0)),
                   std::tuple(TFormSarvo::ViewUserList, added + 3, QString(" Sidorov A ")));
     }
     // On a list that shows the file, Clear ED zeroes the selected person only.
-    ModalScript script;
     script.answer(QMessageBox::Yes);
     act("mnu_ClearED");
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_EQ(script.boxTexts(), QStringList{"1/78"});
+    EXPECT_EQ(script.boxTexts().last(), "1/78");
     for (const UserRecord& user : store().readUsers())
         EXPECT_EQ(user.ED, user.LN == "Ivanov" ? 2.5 : 0.0) << user.LN.constData();
 }
-
-using CaptionsTest = MainWindowTest;
 
 // The text a part of the main window shows: a menu's title, a toolbar button's hint, an item's
 // text.
@@ -188,7 +182,7 @@ QString shown(const QObject* main, const QString& name) {
 }
 
 // Every text, and the help page of a language without one of its own: the English one.
-TEST_F(CaptionsTest, EveryTextAndHelp) {
+TEST_F(MainTest, EveryTextAndHelp) {
     QDir(dir()).mkdir("Help");
     for (const char* name : {"Help/Sarvo_Eng.html", "Help/Sarvo_Nem.html"})
         ASSERT_TRUE(QFile(path(name)).open(QIODevice::WriteOnly));
@@ -222,10 +216,9 @@ TEST_F(CaptionsTest, EveryTextAndHelp) {
     EXPECT_EQ(main->windowTitle(), "3/1");
     EXPECT_EQ(part<QChartView>("ChartHist")->chart()->title(), "3/73");
     const QAbstractItemModel* model = part<QTableView>("StringGridHist")->model();
-    QStringList headers;
+    const char* headers[] = {" 3/59", " 3/60", "3/61", "3/62", " 3/28"};
     for (int column = 0; column < 5; ++column)
-        headers << model->headerData(column, Qt::Horizontal).toString();
-    EXPECT_EQ(headers.join('|'), " 3/59| 3/60|3/61|3/62| 3/28");
+        EXPECT_EQ(model->headerData(column, Qt::Horizontal), headers[column]);
     // Every toolbar button and item has a name the table above lists.
     for (QAction* item : part<QToolBar>("ToolBarOsn")->actions())
         EXPECT_TRUE(item->isSeparator() || table.contains(item->objectName())) << item->text();
@@ -234,8 +227,8 @@ TEST_F(CaptionsTest, EveryTextAndHelp) {
 // A pick of a language: the program's texts, Qt's own texts (message-box buttons, the file
 // dialog) and the program's translated texts follow it, and it is saved; at start-up the language
 // is the one of the settings.
-TEST_F(CaptionsTest, LanguagePicks) {
-    copyLangFile();
+TEST_F(MainTest, LanguagePicks) {
+    ASSERT_TRUE(QFile::copy(SARVO_SOURCE_DIR "/Lang.txt", path("Lang.txt")));
     addPerson("Ivanov", "Ivan", "", 0);
     writeSettings(path("no-such-port"), 4);
     {
@@ -249,17 +242,16 @@ TEST_F(CaptionsTest, LanguagePicks) {
     activate(4);
     for (QAction* item : part<QMenu>("mnu_Lang")->actions())
         EXPECT_FALSE(item->isChecked()) << item->objectName();
-    histFilter().DateOn = histFilter().TimeOn = true;
-    histFilter().DateFrom = 45000.0;
+    histFilter() = HistFilter{true, true, 45000.0, 0, 0, 0};
 
     act("mnu_LangNem");
-    EXPECT_EQ(std::pair(int(fileBytes("Sarvo.ini").at(5)), int(main->settings().LangIndex)),
-              std::pair(2, 2));
-    EXPECT_TRUE(part<QAction>("mnu_LangNem")->isChecked());
+    EXPECT_EQ(std::tuple(int(fileBytes("Sarvo.ini").at(5)), int(main->settings().LangIndex),
+                         part<QAction>("mnu_LangNem")->isChecked()),
+              std::tuple(2, 2, true));
     EXPECT_EQ(main->windowTitle(), "Sarvo - Personendosimetrie");
     // The mapping of every text is checked by EveryTextAndHelp; a few show the language changed.
     EXPECT_EQ(shown(main.get(), "mnu_File") + "|" + shown(main.get(), "tb_selPort"),
-              QString::fromUtf8("Datei|Port wählen"));
+              "Datei|Port wählen");
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Dosimeter-Nr.");
     // The filter is off; its bounds stay.
     EXPECT_TRUE(!histFilter().DateOn && !histFilter().TimeOn && histFilter().DateFrom == 45000.0);
@@ -281,11 +273,9 @@ TEST_F(CaptionsTest, LanguagePicks) {
         script.answer(QMessageBox::No);
         act("mnu_ClearED");
         ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-        EXPECT_EQ(script.seen().back().buttons.join('/'), QString::fromUtf8(buttons));
-        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"),
-                  QString::fromUtf8(saveAsText));
-        EXPECT_TRUE(DataBusyError().text().startsWith(QString::fromUtf8(busy)))
-            << DataBusyError().text();
+        EXPECT_EQ(script.seen().back().buttons.join('/'), buttons);
+        EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Save As"), saveAsText);
+        EXPECT_TRUE(DataBusyError().text().startsWith(busy)) << DataBusyError().text();
     }
 
     // Without a settings file a pick only checks its item.

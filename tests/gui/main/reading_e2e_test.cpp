@@ -43,11 +43,6 @@ protected:
         });
         return found;
     }
-    // No frame half taken in, no reading waiting for its time: the link is idle.
-    void expectIdle() const {
-        EXPECT_EQ(main->link().decoder().receiveCount(), 0);
-        EXPECT_FALSE(child<QTimer>(main, "TimerWauth")->isActive());
-    }
 
     UserListGrid* grid() const { return child<UserListGrid>(main, "StringGridUser"); }
 
@@ -64,12 +59,11 @@ TEST_F(ReadingTest, InPieces) {
     ModalScript script;
     script.answer(QMessageBox::Ok);  // line 76 with the identifier
     script.answer(QMessageBox::Yes); // line 79: add the dose to ED
-    QStringList lines;               // the dose-rate log's: then Exit, and No to the question
-    script.add(on<TFormMED>([&lines](TFormMED* log) {
+    QStringList cells;               // the dose-rate log's: then Exit, and No to the question
+    script.add(on<TFormMED>([&cells](TFormMED* log) {
         for (int row = 1; !log->cell(row, 0).isEmpty(); ++row)
-            lines << QStringList{log->cell(row, 0), log->cell(row, 1), log->cell(row, 2),
-                                 log->cell(row, 3)}
-                         .join('|');
+            for (int column = 0; column < 4; ++column)
+                cells << log->cell(row, column);
         trigger(log, "mnu_MEDExit");
     }));
     script.answer(QMessageBox::No);
@@ -79,18 +73,20 @@ TEST_F(ReadingTest, InPieces) {
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
 
     EXPECT_EQ(script.boxTexts(), QStringList({"1/76 1234", "1/79", "1/81"}));
-    EXPECT_EQ(lines, QStringList({"0|14.03." + year + "|09:30|12,05 uSv/h",
-                                  "1|14.03." + year + "|09:40|0,50 uSv/h"}));
+    EXPECT_EQ(cells.join('|'),
+              "0|14.03." + year + "|09:30|12,05 uSv/h|1|14.03." + year + "|09:40|0,50 uSv/h");
     EXPECT_EQ(readings(), (Readings{{1, 0x1234, 1.234, 1.234}}));
     const UserRecord ivanov = Store(dir().toStdString(), true).readUser(0);
     EXPECT_EQ(ivanov.ED, 1.234);
     EXPECT_EQ((QByteArrayList{ivanov.MED[0], ivanov.MED[1], ivanov.MED[2]}),
               (QByteArrayList{("14.03." + year + "09:3012,05 uSv/h").toLatin1(),
                               ("14.03." + year + "09:400,50 uSv/h").toLatin1(), ""}));
+    // No frame half taken in, no reading waiting for its time.
     EXPECT_EQ(std::tuple(main->viewState(), grid()->highlightedRow(),
-                         child<QAction>(main, "mnu_SavED")->isChecked()),
-              std::tuple(TFormSarvo::ViewUserList, 0, false));
-    expectIdle();
+                         child<QAction>(main, "mnu_SavED")->isChecked(),
+                         main->link().decoder().receiveCount(),
+                         child<QTimer>(main, "TimerWauth")->isActive()),
+              std::tuple(TFormSarvo::ViewUserList, 0, false, 0, false));
     // A coarse timer fires up to 5 % early.
     EXPECT_EQ(child<QTimer>(main, "TimerWauth")->timerType(), Qt::PreciseTimer);
 }
@@ -126,8 +122,9 @@ TEST_F(ReadingTest, BoxesAndRepeats) {
     ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
     EXPECT_EQ(script.boxTexts().mid(3), QStringList({"1/76 1234", "1/76 5678"}));
     EXPECT_EQ(readings(), (Readings{{1, 0x1234, 0.5, 0.5}, {2, 0x5678, 9, 9}}));
-    expectIdle();
-    EXPECT_EQ(grid()->highlightedRow(), 1);
+    EXPECT_EQ(std::tuple(grid()->highlightedRow(), main->link().decoder().receiveCount(),
+                         child<QTimer>(main, "TimerWauth")->isActive()),
+              std::tuple(1, 0, false));
 }
 
 TEST_F(ReadingTest, EdWhileReordered) {
@@ -144,7 +141,6 @@ TEST_F(ReadingTest, EdWhileReordered) {
     constexpr int kReadings = 25;
     for (int k = 0; k < kReadings; ++k) {
         SCOPED_TRACE(k);
-        ASSERT_FALSE(child<QAction>(main, "mnu_SavED")->isChecked());
         trigger(main, "mnu_SavED");
         ModalScript script;
         script.answer(QMessageBox::Ok);  // line 76
@@ -190,8 +186,9 @@ protected:
 TEST_F(MedWindowTest, PrintAndSave) {
     window.setLine(2, "12", "14.03.2026", "09:40", "0,2 uSv/h");
     window.setLine(101, "x", "x", QString(), QString());
-    EXPECT_EQ(window.cell(1, 3), QStringLiteral("12,05 uSv/h"));
-    EXPECT_EQ(child<QTableWidget>(&window, "StringGridMED")->rowCount(), 100);
+    EXPECT_EQ(
+        std::pair(window.cell(1, 3), child<QTableWidget>(&window, "StringGridMED")->rowCount()),
+        std::pair(QString("12,05 uSv/h"), 100));
     ModalScript script;
     script.add(on<TFormMED>([](TFormMED* med) {
         EXPECT_EQ(med->windowTitle(), QStringLiteral("4/82"));
@@ -237,9 +234,8 @@ TEST_F(MedWindowTest, PrintAndSave) {
     script.add(saveAs(path("saved"), {"Text file (*.txt)", "Any file (*)"}));
     script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
     window.exec();
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.boxTexts().size(), 5);
-    EXPECT_FALSE(window.unsaved());
+    EXPECT_EQ(std::tuple(script.done(), script.boxTexts().size(), window.unsaved()),
+              std::tuple(true, qsizetype(5), false));
     // The file's layout is the saved log's; here its texts and the one entry.
     EXPECT_EQ(
         fileBytes("saved.txt").simplified(),

@@ -33,9 +33,8 @@ bool waitUntil(const std::function<bool()>& condition, int limitMs) {
 }
 
 ModalScript::ModalScript() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &ModalScript::poll);
-    timer_.start();
+    timer_.callOnTimeout(this, &ModalScript::poll);
+    timer_.start(10);
 }
 
 void ModalScript::answer(QMessageBox::StandardButton button) {
@@ -110,8 +109,6 @@ VirtualCable::VirtualCable(const QString& dir) : a_(dir + "/A"), b_(dir + "/B") 
 }
 
 void VirtualCable::stop() {
-    if (socat_.state() == QProcess::NotRunning)
-        return;
     socat_.terminate();
     if (!socat_.waitForFinished(5000))
         socat_.kill();
@@ -138,11 +135,6 @@ void UiTest::writeTestLangFile() const {
     QFile file(path(QStringLiteral("Lang.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
-}
-
-void UiTest::copyLangFile() const {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(SARVO_SOURCE_DIR "/Lang.txt"),
-                            path(QStringLiteral("Lang.txt"))));
 }
 
 long long UiTest::addPerson(const QString& last, const QString& first, const QString& middle,

@@ -28,12 +28,9 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -149,8 +146,6 @@ protected:
 
     // A language file of seven blocks in which language line n of block k reads "k/n".
     void writeTestLangFile() const;
-    // The program's own language file.
-    void copyLangFile() const;
     // Appends a person to the user file; returns the record index.
     long long addPerson(const QString& last, const QString& first, const QString& middle,
                         std::int64_t identifier = 0) const;
