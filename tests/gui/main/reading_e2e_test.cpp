@@ -1,9 +1,8 @@
+// A reading taken in through a virtual serial cable, and the dose-rate log window it opens: its
+// grid, its save, print and exit.
 #include "gui/support/ui_support.h"
 
-#include "gui/main/form_med.h"
-
-#include <QAbstractButton>
-#include <QDate>
+#include <QTableWidget>
 
 namespace sarvo::test {
 namespace {
@@ -23,13 +22,6 @@ protected:
         ASSERT_TRUE(app->start());
         ASSERT_TRUE(waitUntil([&] { return !app->splash()->isVisible(); }));
         main = app->mainWindow();
-        users = userFile();
-    }
-
-    void TearDown() override {
-        app.reset();
-        cable.reset();
-        UiTest::TearDown();
     }
 
     // Sends one reading; returns when the last byte is written.
@@ -41,25 +33,15 @@ protected:
         ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
     }
 
-    std::vector<HistoryRecord> history() const {
-        std::vector<HistoryRecord> records;
+    // The stored readings: person, dosimeter, dose and dose sum.
+    using Readings = std::vector<std::tuple<int, std::int64_t, double, double>>;
+    Readings readings() const {
+        Readings found;
         Store(dir().toStdString(), true).forEachHistory([&](long long, const HistoryRecord& r) {
-            records.push_back(r);
+            found.emplace_back(r.UserNo, r.DosimeterId, r.Dose, r.DoseSum);
             return true;
         });
-        return records;
-    }
-
-    // Answers the dose-rate log window: its lines, then Exit and No to the question.
-    void leaveLog(ModalScript& script, QStringList* lines) {
-        script.add(on<TFormMED>([lines](TFormMED* log) {
-            for (int row = 1; !log->cell(row, 0).isEmpty(); ++row)
-                *lines << QStringList{log->cell(row, 0), log->cell(row, 1), log->cell(row, 2),
-                                      log->cell(row, 3)}
-                              .join(QLatin1Char('|'));
-            trigger(log, "mnu_MEDExit");
-        }));
-        script.answer(QMessageBox::No);
+        return found;
     }
 
     UserListGrid* grid() const { return child<UserListGrid>(main, "StringGridUser"); }
@@ -67,7 +49,6 @@ protected:
     std::unique_ptr<VirtualCable> cable;
     std::unique_ptr<SarvoApp> app;
     TFormSarvo* main = nullptr;
-    QByteArray users;
 };
 
 TEST_F(ReadingTest, InPieces) {
@@ -78,40 +59,42 @@ TEST_F(ReadingTest, InPieces) {
     ModalScript script;
     script.answer(QMessageBox::Ok);  // line 76 with the identifier
     script.answer(QMessageBox::Yes); // line 79: add the dose to ED
-    QStringList lines;
-    leaveLog(script, &lines);
+    QStringList cells;               // the dose-rate log's: then Exit, and No to the question
+    script.add(on<TFormMED>([&cells](TFormMED* log) {
+        for (int row = 1; !log->cell(row, 0).isEmpty(); ++row)
+            for (int column = 0; column < 4; ++column)
+                cells << log->cell(row, column);
+        trigger(log, "mnu_MEDExit");
+    }));
+    script.answer(QMessageBox::No);
 
     simulate({"--id", "1234", "--dose", "1.234", "--entry", "12.05,14.03,09:30", "--entry",
               "0.5,14.03,09:40", "--piece", "7", "--gap", "5"});
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
 
     EXPECT_EQ(script.boxTexts(), QStringList({"1/76 1234", "1/79", "1/81"}));
-    EXPECT_EQ(lines, QStringList({"0|14.03." + year + "|09:30|12,05 uSv/h",
-                                  "1|14.03." + year + "|09:40|0,50 uSv/h"}));
-    const std::vector<HistoryRecord> records = history();
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(std::pair(int(records[0].UserNo), records[0].DosimeterId),
-              std::pair(1, std::int64_t{0x1234}));
-    EXPECT_DOUBLE_EQ(records[0].Dose, 1.234);
-    EXPECT_DOUBLE_EQ(records[0].DoseSum, 1.234);
+    EXPECT_EQ(cells.join('|'),
+              "0|14.03." + year + "|09:30|12,05 uSv/h|1|14.03." + year + "|09:40|0,50 uSv/h");
+    EXPECT_EQ(readings(), (Readings{{1, 0x1234, 1.234, 1.234}}));
     const UserRecord ivanov = Store(dir().toStdString(), true).readUser(0);
-    EXPECT_DOUBLE_EQ(ivanov.ED, 1.234);
-    EXPECT_EQ(ivanov.MED[0], ("14.03." + year + "09:3012,05 uSv/h").toLatin1());
-    EXPECT_EQ(ivanov.MED[1], ("14.03." + year + "09:400,50 uSv/h").toLatin1());
-    EXPECT_TRUE(ivanov.MED[2].isEmpty());
-
-    EXPECT_EQ(main->viewState(), TFormSarvo::ViewUserList);
-    EXPECT_EQ(grid()->highlightedRow(), 0);
-    EXPECT_FALSE(child<QAction>(main, "mnu_SavED")->isChecked());
-    EXPECT_EQ(main->link().decoder().receiveCount(), 0);
-    const auto* wait = child<QTimer>(main, "TimerWauth");
-    EXPECT_FALSE(wait->isActive());
-    EXPECT_EQ(wait->timerType(), Qt::PreciseTimer); // a coarse one fires up to 5 % early
+    EXPECT_EQ(ivanov.ED, 1.234);
+    EXPECT_EQ((QByteArrayList{ivanov.MED[0], ivanov.MED[1], ivanov.MED[2]}),
+              (QByteArrayList{("14.03." + year + "09:3012,05 uSv/h").toLatin1(),
+                              ("14.03." + year + "09:400,50 uSv/h").toLatin1(), ""}));
+    // No frame half taken in, no reading waiting for its time.
+    EXPECT_EQ(std::tuple(main->viewState(), grid()->highlightedRow(),
+                         child<QAction>(main, "mnu_SavED")->isChecked(),
+                         main->link().decoder().receiveCount(),
+                         child<QTimer>(main, "TimerWauth")->isActive()),
+              std::tuple(TFormSarvo::ViewUserList, 0, false, 0, false));
+    // A coarse timer fires up to 5 % early.
+    EXPECT_EQ(child<QTimer>(main, "TimerWauth")->timerType(), Qt::PreciseTimer);
 }
 
 // A broken frame and an unknown identifier store nothing; then a second reading taken in while a
 // box is open is stored after it, a repeat of the first is not.
 TEST_F(ReadingTest, BoxesAndRepeats) {
+    const QByteArray users = userFile();
     ModalScript script;
     for (int box = 0; box < 3; ++box)
         script.answer(QMessageBox::Ok);
@@ -121,7 +104,7 @@ TEST_F(ReadingTest, BoxesAndRepeats) {
     simulate({"--id", "9999", "--piece", "20"});
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     EXPECT_EQ(script.boxTexts(), QStringList({"1/75", "1/76 9999", "1/92"}));
-    EXPECT_TRUE(history().empty());
+    EXPECT_TRUE(readings().empty());
     EXPECT_EQ(userFile(), users);
     EXPECT_EQ(grid()->highlightedRow(), -1);
 
@@ -138,13 +121,10 @@ TEST_F(ReadingTest, BoxesAndRepeats) {
     simulate({"--id", "1234", "--dose", "0.5"});
     ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
     EXPECT_EQ(script.boxTexts().mid(3), QStringList({"1/76 1234", "1/76 5678"}));
-    const std::vector<HistoryRecord> records = history();
-    ASSERT_EQ(records.size(), 2u);
-    EXPECT_EQ(std::pair(records[0].UserNo, records[0].Dose), std::pair(1, 0.5));
-    EXPECT_EQ(std::pair(records[1].UserNo, records[1].Dose), std::pair(2, 9.0));
-    EXPECT_EQ(main->link().decoder().receiveCount(), 0);
-    EXPECT_FALSE(child<QTimer>(main, "TimerWauth")->isActive());
-    EXPECT_EQ(grid()->highlightedRow(), 1);
+    EXPECT_EQ(readings(), (Readings{{1, 0x1234, 0.5, 0.5}, {2, 0x5678, 9, 9}}));
+    EXPECT_EQ(std::tuple(grid()->highlightedRow(), main->link().decoder().receiveCount(),
+                         child<QTimer>(main, "TimerWauth")->isActive()),
+              std::tuple(1, 0, false));
 }
 
 TEST_F(ReadingTest, EdWhileReordered) {
@@ -161,7 +141,6 @@ TEST_F(ReadingTest, EdWhileReordered) {
     constexpr int kReadings = 25;
     for (int k = 0; k < kReadings; ++k) {
         SCOPED_TRACE(k);
-        ASSERT_FALSE(child<QAction>(main, "mnu_SavED")->isChecked());
         trigger(main, "mnu_SavED");
         ModalScript script;
         script.answer(QMessageBox::Ok);  // line 76
@@ -178,13 +157,92 @@ TEST_F(ReadingTest, EdWhileReordered) {
     const long long index = files.findUserIndex(1);
     ASSERT_GT(index, 0) << "the file was not reordered";
     EXPECT_EQ(files.readUser(index).ED, double(kReadings));
-    const std::vector<HistoryRecord> records = history();
-    std::vector<double> sums, expected;
-    for (const HistoryRecord& record : records)
-        sums.push_back(record.DoseSum);
+    // Each reading saw the ED of all confirmed before it.
+    Readings expected;
     for (int k = 1; k <= kReadings; ++k)
-        expected.push_back(k); // each reading saw the ED of all confirmed before it
-    EXPECT_EQ(sums, expected);
+        expected.emplace_back(1, 0x1234, 1, k);
+    EXPECT_EQ(readings(), expected);
+}
+
+// The window with an entry of a reading of Ivanov Ivan Petrovich, in language 4.
+class MedWindowTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        writeTestLangFile();
+        languageStrings().load(dir(), 4);
+        UserRecord person;
+        person.setTexts("Ivanov", "Ivan", "Petrovich", "Lab");
+        window.setPerson(person);
+        window.setPrintWindow(&print);
+        window.setLine(1, "2", "14.03.2026", "09:30", "12,05 uSv/h");
+    }
+    TFormPrint print;
+    TFormMED window;
+};
+
+// Its texts, Esc, the printout; then a failed save keeps the window open, a cancelled one closes
+// it without a file; a saved log closes without a question.
+TEST_F(MedWindowTest, PrintAndSave) {
+    window.setLine(2, "12", "14.03.2026", "09:40", "0,2 uSv/h");
+    window.setLine(101, "x", "x", QString(), QString());
+    EXPECT_EQ(
+        std::pair(window.cell(1, 3), child<QTableWidget>(&window, "StringGridMED")->rowCount()),
+        std::pair(QString("12,05 uSv/h"), 100));
+    ModalScript script;
+    script.add(on<TFormMED>([](TFormMED* med) {
+        EXPECT_EQ(med->windowTitle(), QStringLiteral("4/82"));
+        auto* grid = child<QTableWidget>(med, "StringGridMED");
+        EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("4/80"));
+        EXPECT_EQ(child<QMenu>(med, "mnu_MEDFile")->title(), QStringLiteral("4/37"));
+        // Esc asks as File -> Exit does (Cancel: it stays); the close request does nothing.
+        QTest::keyClick(med, Qt::Key_Escape);
+        med->close();
+        EXPECT_TRUE(med->isVisible());
+        trigger(med, "mnu_MEDPrint");
+    }));
+    script.answer(QMessageBox::Cancel); // line 81 after Esc
+    // The printout: a one-digit number right-aligned under the number's column.
+    script.add(on<TFormPrint>([](TFormPrint* window) {
+        const QString text = child<QTextEdit>(window, "RichEditPrint")->toPlainText();
+        EXPECT_TRUE(text.contains(" 4/82. 4/83 Ivanov Ivan Petrovich")) << text.toStdString();
+        EXPECT_TRUE(text.contains("\n   2  14.03.2026") && text.contains("\n  12  14.03.2026"));
+        child<QPushButton>(window, "btnPrn_Cancel")->click();
+    }));
+    script.add([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    script.answer(QMessageBox::No); // line 81: leaves without saving
+    window.exec();
+    EXPECT_TRUE(script.done());
+    EXPECT_EQ(script.boxTexts(), (QStringList{"4/81", "4/81"}));
+
+    // A name that leads into a folder that is not there.
+    ASSERT_TRUE(QFile::link(path("missing/log.txt"), path("log.txt")));
+    script.add([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
+    script.answer(QMessageBox::Yes); // line 81
+    script.add(saveAs(path("log.txt")));
+    script.answer(QMessageBox::Ok); // the failure
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
+    script.answer(QMessageBox::Yes); // line 81 again, then no file chosen: the window closes
+    script.add([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(window.exec(), QDialog::Accepted);
+    ASSERT_TRUE(script.done());
+    EXPECT_EQ(script.boxTexts().mid(2), (QStringList{"4/81", "File not found", "4/81"}));
+    EXPECT_TRUE(window.unsaved());
+    EXPECT_FALSE(QFile::exists(path("missing")));
+
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDSaveAs"); });
+    script.add(saveAs(path("saved"), {"Text file (*.txt)", "Any file (*)"}));
+    script.add([](QWidget* modal) { trigger(modal, "mnu_MEDExit"); });
+    window.exec();
+    EXPECT_EQ(std::tuple(script.done(), script.boxTexts().size(), window.unsaved()),
+              std::tuple(true, qsizetype(5), false));
+    // The file's layout is the saved log's; here its texts and the one entry.
+    EXPECT_EQ(
+        fileBytes("saved.txt").simplified(),
+        "4/82. 4/83 Ivanov Ivan Petrovich \xB9 4/59 4/60 4/82 2 14.03.2026 09:30 12,05 uSv/h 12 "
+        "14.03.2026 09:40 0,2 uSv/h");
+    window.clearLines();
+    EXPECT_FALSE(window.hasLines());
 }
 
 } // namespace

@@ -1,15 +1,7 @@
 #include "gui/support/ui_support.h"
 
-#include <gtest/gtest.h>
-
-#include "core/text/hist_filter.h"
 #include "tool/run_tool.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QFileDialog>
 #include <QThread>
 
@@ -22,36 +14,27 @@ void trigger(const QObject* window, const QString& name) {
 }
 
 ModalScript::Step saveAs(const QString& file, const QStringList& filters) {
-    return [file, filters](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    return on<QFileDialog>([file, filters](QFileDialog* dialog) {
         EXPECT_TRUE(filters.isEmpty() || dialog->nameFilters() == filters)
             << dialog->nameFilters().join(';');
         child<QLineEdit>(dialog, "fileNameEdit")->setText(file);
         static_cast<QDialog*>(dialog)->accept();
-    };
+    });
 }
 
 bool waitUntil(const std::function<bool()>& condition, int limitMs) {
     QElapsedTimer clock;
     clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > limitMs)
-            return false;
+    while (!condition() && !clock.hasExpired(limitMs)) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(2);
     }
-    return true;
+    return condition();
 }
 
 ModalScript::ModalScript() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &ModalScript::poll);
-    timer_.start();
-}
-
-void ModalScript::add(Step step) {
-    steps_.push_back(std::move(step));
+    timer_.callOnTimeout(this, &ModalScript::poll);
+    timer_.start(10);
 }
 
 void ModalScript::answer(QMessageBox::StandardButton button) {
@@ -75,8 +58,7 @@ QStringList ModalScript::boxTexts() const {
 void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) {
-        handled_ = nullptr;
-        candidate_ = nullptr;
+        handled_ = candidate_ = nullptr;
         return;
     }
     if (modal == handled_)
@@ -84,7 +66,6 @@ void ModalScript::poll() {
     if (modal != candidate_) {
         candidate_ = modal;
         candidateSince_.start();
-        return;
     }
     if (candidateSince_.elapsed() < 60)
         return;
@@ -120,27 +101,18 @@ void ModalScript::poll() {
     });
 }
 
-VirtualCable::VirtualCable(const QString& dir)
-    : socat_(new QProcess), a_(dir + QStringLiteral("/A")), b_(dir + QStringLiteral("/B")) {
-    socat_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    socat_->start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + a_,
-                                            QStringLiteral("pty,raw,echo=0,link=") + b_});
-    ready_ = socat_->waitForStarted() &&
+VirtualCable::VirtualCable(const QString& dir) : a_(dir + "/A"), b_(dir + "/B") {
+    socat_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    socat_.start("socat", {"pty,raw,echo=0,link=" + a_, "pty,raw,echo=0,link=" + b_});
+    ready_ = socat_.waitForStarted() &&
              waitUntil([this] { return QFile::exists(a_) && QFile::exists(b_); }, 10000);
 }
 
-VirtualCable::~VirtualCable() {
-    stop();
-    delete socat_;
-}
-
 void VirtualCable::stop() {
-    if (socat_->state() == QProcess::NotRunning)
-        return;
-    socat_->terminate();
-    if (!socat_->waitForFinished(5000))
-        socat_->kill();
-    socat_->waitForFinished(5000);
+    socat_.terminate();
+    if (!socat_.waitForFinished(5000))
+        socat_.kill();
+    socat_.waitForFinished(5000);
 }
 
 void UiTest::SetUp() {
@@ -153,10 +125,6 @@ void UiTest::SetUp() {
     histFilter() = HistFilter{};
 }
 
-void UiTest::TearDown() {
-    QDir::setCurrent(previous_);
-}
-
 void UiTest::writeTestLangFile() const {
     QByteArray content;
     for (int block = 0; block < kLanguageCount; ++block) {
@@ -167,11 +135,6 @@ void UiTest::writeTestLangFile() const {
     QFile file(path(QStringLiteral("Lang.txt")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(content);
-}
-
-void UiTest::copyLangFile() const {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(SARVO_SOURCE_DIR "/Lang.txt"),
-                            path(QStringLiteral("Lang.txt"))));
 }
 
 long long UiTest::addPerson(const QString& last, const QString& first, const QString& middle,
@@ -188,7 +151,7 @@ long long UiTest::addPerson(const QString& last, const QString& first, const QSt
 void UiTest::writeSettings(const QString& portName, int langIndex) const {
     SettingsRecord settings = SettingsRecord::defaults(static_cast<std::uint8_t>(langIndex));
     settings.setPortName(portName);
-    Store(dir().toStdString()).saveSettings(settings);
+    store().saveSettings(settings);
 }
 
 void MainWindowTest::activate(int langIndex) {
@@ -203,10 +166,6 @@ void MainWindowTest::activate(int langIndex) {
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     ASSERT_EQ(script.boxTexts(), QStringList{L(Text::PortOpenFailed)});
     grid = part<UserListGrid>("StringGridUser");
-}
-
-QPoint MainWindowTest::cellCentre(int row, int column) const {
-    return grid->visualRect(grid->model()->index(row, column)).center();
 }
 
 void UiTest::tool(const QStringList& arguments) const {

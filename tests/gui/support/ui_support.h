@@ -1,15 +1,19 @@
 #pragma once
 
 #include "core/store/store.h"
+#include "core/text/hist_filter.h"
 #include "core/text/language.h"
 #include "gui/app/sarvo_app.h"
 #include "gui/dialogs/form_zast.h"
+#include "gui/main/form_med.h"
 #include "gui/main/form_sarvo.h"
 #include "gui/main/user_list_grid.h"
 #include "gui/port/com_port.h"
 #include "gui/port/form_sel_port.h"
+#include "gui/print/form_print.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -22,13 +26,11 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
-#include <memory>
-#include <ostream>
 
 // Test failures show texts as text.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -72,7 +74,7 @@ public:
     using Step = std::function<void(QWidget* modal)>;
 
     ModalScript();
-    void add(Step step);
+    void add(Step step) { steps_.push_back(std::move(step)); }
     // A message box: the button to press.
     void answer(QMessageBox::StandardButton button);
 
@@ -119,14 +121,14 @@ template <class D, class F> ModalScript::Step on(F act) {
 class VirtualCable {
 public:
     explicit VirtualCable(const QString& dir);
-    ~VirtualCable();
+    ~VirtualCable() { stop(); }
     bool ready() const { return ready_; }
     QString endA() const { return a_; }
     QString endB() const { return b_; }
     void stop();
 
 private:
-    QProcess* socat_;
+    QProcess socat_;
     QString a_;
     QString b_;
     bool ready_ = false;
@@ -137,15 +139,13 @@ private:
 class UiTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
+    void TearDown() override { QDir::setCurrent(previous_); }
 
     QString dir() const { return dir_.path(); }
     QString path(const QString& name) const { return dir_.filePath(name); }
 
     // A language file of seven blocks in which language line n of block k reads "k/n".
     void writeTestLangFile() const;
-    // The program's own language file.
-    void copyLangFile() const;
     // Appends a person to the user file; returns the record index.
     long long addPerson(const QString& last, const QString& first, const QString& middle,
                         std::int64_t identifier = 0) const;
@@ -169,7 +169,9 @@ class MainWindowTest : public UiTest {
 protected:
     void activate(int langIndex = 1);
     // The centre of a cell of the list of persons, in its viewport.
-    QPoint cellCentre(int row, int column) const;
+    QPoint cellCentre(int row, int column) const {
+        return grid->visualRect(grid->model()->index(row, column)).center();
+    }
     // A part of the main window by name, and one of its actions triggered.
     template <class T> T* part(const QString& name) const { return child<T>(main.get(), name); }
     void act(const QString& name) const { trigger(main.get(), name); }
