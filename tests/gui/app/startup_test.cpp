@@ -18,6 +18,16 @@ namespace {
 
 using StartupTest = UiTest;
 
+// Runs `act` in a child process, which it ends with _exit (nothing is cleaned up); true when
+// the child ended with 0.
+bool inChild(const std::function<void()>& act) {
+    const pid_t pid = fork();
+    if (pid == 0)
+        act();
+    int status = 0;
+    return waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 ModalScript::Step cancelPort() {
     return on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); });
 }
@@ -28,21 +38,17 @@ TEST_F(StartupTest, FirstStartWritesDefaults) {
     SarvoApp app({.singleInstance = false});
     ASSERT_TRUE(app.start());
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    // 27 bytes: PortName (length 0 and 4 characters), LangIndex, VersionText.
-    const QByteArray ini = fileBytes("Sarvo.ini");
-    ASSERT_EQ(ini.size(), 27);
-    EXPECT_EQ(ini.at(0), 0);
-    EXPECT_EQ(static_cast<std::uint8_t>(ini.at(5)), defaultLanguageIndex());
-    EXPECT_EQ(ini.mid(7, static_cast<std::uint8_t>(ini.at(6))), defaultVersionText());
+    // The defaults of the system's language; Cancel in the port dialog wrote nothing more and
+    // opened nothing.
+    EXPECT_EQ(fileBytes("Sarvo.ini"),
+              SettingsRecord::defaults(defaultLanguageIndex()).toFileBytes());
     // Without Lang.txt every text is empty.
     TFormSarvo* main = app.mainWindow();
-    EXPECT_EQ(main->windowTitle() + child<QMenu>(main, "mnu_File")->title() +
-                  child<QAction>(main, "tb_exit")->toolTip(),
-              "");
     auto* list = child<UserListGrid>(main, "StringGridUser");
-    EXPECT_EQ(list->horizontalHeaderItem(0)->text(), "  ");
-    // Cancel in the port dialog wrote nothing and opened nothing.
-    EXPECT_EQ(fileBytes("Sarvo.ini"), ini);
+    EXPECT_EQ(main->windowTitle() + child<QMenu>(main, "mnu_File")->title() +
+                  child<QAction>(main, "tb_exit")->toolTip() +
+                  list->horizontalHeaderItem(0)->text(),
+              "  ");
     EXPECT_FALSE(child<ComPort>(main, "ComPortSarvo")->isOpen());
     EXPECT_TRUE(app.splash()->isVisible());
     EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
@@ -103,12 +109,8 @@ TEST_F(StartupTest, BadSettingsAndLocks) {
             ASSERT_TRUE(held.isLocked() || held.tryLock(0));
         }
     }
-    const pid_t pid = fork();
-    if (pid == 0) // takes the lock and ends without giving it back
-        _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_EQ(WEXITSTATUS(status), 0);
+    // A program that takes the lock and ends without giving it back.
+    ASSERT_TRUE(inChild([&] { _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1); }));
     ASSERT_TRUE(QFile::exists(lockPath));
     ModalScript script;
     script.answer(QMessageBox::Ok); // the port
@@ -165,12 +167,7 @@ TEST_F(StartupTest, SingleInstance) {
     const QString name = SingleInstance::serverName(title);
     // What a crashed program leaves: the socket's file, with nobody listening.
     QLocalServer::removeServer(name);
-    const pid_t pid = fork();
-    if (pid == 0) // listens and ends without closing
-        _exit(QLocalServer().listen(name) ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(inChild([&] { _exit(QLocalServer().listen(name) ? 0 : 1); }));
     ASSERT_TRUE(QFile::exists(QDir(QDir::tempPath()).filePath(name)));
     EXPECT_FALSE(SingleInstance::askRunningToShow(title));
 
@@ -187,24 +184,18 @@ TEST_F(StartupTest, SingleInstance) {
     EXPECT_TRUE(SingleInstance::askRunningToShow(title + " new"));
 }
 
+// The About box's picture moves while the box is open; Exit ends the program.
 TEST_F(StartupTest, AboutAndExit) {
-    writeTestLangFile();
-    languageStrings().load(dir(), 1);
     TFormAbou about;
+    auto* picture = child<Pictogram>(&about, "GIFImageAbou");
     bool animating = false;
     ModalScript script;
-    auto* picture = child<Pictogram>(&about, "GIFImageAbou");
-    script.add(on<TFormAbou>([&](TFormAbou* box) {
+    script.add([&](QWidget* box) {
         animating = picture->isAnimating();
         child<QPushButton>(box, "BtnOk")->click();
-    }));
+    });
     EXPECT_EQ(about.exec(), QDialog::Accepted);
-    EXPECT_TRUE(animating);
-    EXPECT_FALSE(picture->isAnimating());
-    EXPECT_EQ(about.windowTitle() + child<QPushButton>(&about, "BtnOk")->text() +
-                  child<QLabel>(&about, "LabelAbou1")->text() +
-                  child<QLabel>(&about, "LabelAbou5")->text(),
-              "1/901/191/61/10");
+    EXPECT_TRUE(animating && !picture->isAnimating());
 
     TFormSarvo main(dir(), SettingsRecord::defaults(1));
     // Offscreen there is no notification area: the program runs without the icon.

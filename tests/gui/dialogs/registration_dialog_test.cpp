@@ -71,10 +71,6 @@ TEST_F(RegistrationDialogTest, SequenceOfRegistrations) {
 
     // The field takes 16 characters; Esc and Cancel store nothing.
     const auto escape = on<TFormReg>([](TFormReg* d) {
-        EXPECT_EQ(d->windowTitle() + child<QLabel>(d, "LblReg")->text(), "1/411/42");
-        EXPECT_EQ(child<QPushButton>(d, "BtnOk")->text() +
-                      child<QPushButton>(d, "BtnCancel")->text(),
-                  "1/191/20");
         QTest::keyClicks(field(d), "12345678901234567");
         EXPECT_EQ(field(d)->text(), "1234567890123456");
         QTest::keyClick(field(d), Qt::Key_Escape);
