@@ -30,22 +30,39 @@ protected:
     std::unique_ptr<VirtualCable> cable;
 };
 
-TEST_F(PortTest, FirstStartChoiceSaved) {
+// At the first start a port that cannot be opened keeps the dialog open; the next choice is
+// opened and saved. A bad choice later closes the open port, and the dialog stays.
+TEST_F(PortTest, ChoiceSavedOrRefused) {
     writeSettings(QString(), 1);
-    ModalScript script;
-    script.add(choose(path("no-such-port")));
-    script.answer(QMessageBox::Ok); // line 22, the dialog stays open
-    script.add(choose(cable->endB()));
     SarvoApp app({.singleInstance = false});
-    ASSERT_TRUE(app.start());
-    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
-    EXPECT_EQ(child<ComPort>(app.mainWindow(), "ComPortSarvo")->portName(), cable->endB());
-    EXPECT_TRUE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
+    {
+        ModalScript script;
+        script.add(choose(path("no-such-port")));
+        script.answer(QMessageBox::Ok); // line 22
+        script.add(choose(cable->endB()));
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
+    }
+    auto* port = child<ComPort>(app.mainWindow(), "ComPortSarvo");
+    EXPECT_EQ(std::pair(port->portName(), port->isOpen()), std::pair(cable->endB(), true));
     // Choosing a port in the dialog does not close the splash window.
     EXPECT_TRUE(app.splash()->isVisible());
     const SettingsRecord saved = store().readSettings().value();
     EXPECT_EQ(std::pair(saved.portName(), int(saved.LangIndex)), std::pair(cable->endB(), 1));
+
+    ModalScript refusal;
+    refusal.add(on<TFormSelPort>([&](TFormSelPort* dialog) {
+        EXPECT_EQ(dialog->portText(), cable->endB());
+        choose(path("no-such-port"))(dialog);
+    }));
+    refusal.answer(QMessageBox::Ok);
+    refusal.add(
+        on<TFormSelPort>([](TFormSelPort* d) { child<QPushButton>(d, "BtnCancel")->click(); }));
+    trigger(app.mainWindow(), "mnu_SelPort");
+    ASSERT_TRUE(waitUntil([&] { return refusal.done(); }));
+    EXPECT_EQ(refusal.boxTexts(), QStringList{"1/22"});
+    EXPECT_FALSE(port->isOpen());
 }
 
 TEST_F(PortTest, ToolPortOpensLossGivesOneBox) {
@@ -66,29 +83,6 @@ TEST_F(PortTest, ToolPortOpensLossGivesOneBox) {
     EXPECT_FALSE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
     waitUntil([] { return false; }, 300); // nothing more follows
     EXPECT_EQ(script.boxTexts(), QStringList{"6/22"});
-}
-
-TEST_F(PortTest, BadChoiceClosesOpenPort) {
-    languageStrings().load(dir(), 1);
-    ComPort port;
-    port.setPortName(cable->endB());
-    port.open();
-    ASSERT_TRUE(port.isOpen());
-    TFormSelPort dialog(port);
-    ModalScript script;
-    script.add([&](QWidget* modal) {
-        EXPECT_EQ(dialog.portText(), cable->endB());
-        choose(path("no-such-port"))(modal);
-    });
-    script.answer(QMessageBox::Ok);
-    script.add([&](QWidget* modal) {
-        EXPECT_EQ(modal, &dialog); // still open
-        child<QPushButton>(&dialog, "BtnCancel")->click();
-    });
-    EXPECT_EQ(dialog.exec(), QDialog::Rejected);
-    EXPECT_TRUE(script.done());
-    EXPECT_EQ(script.boxTexts(), QStringList{"1/22"});
-    EXPECT_FALSE(port.isOpen());
 }
 
 } // namespace
