@@ -89,9 +89,6 @@ protected:
     static MaskEdit* edit(const TFormFilter* dialog, const char* name) {
         return child<MaskEdit>(dialog, name);
     }
-    static void click(const TFormFilter* dialog, const char* name) {
-        child<QAbstractButton>(dialog, name)->click();
-    }
     static void type(MaskEdit* edit, const char* keys) {
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Home);
@@ -142,7 +139,7 @@ TEST_F(HistViewsTest, MaskedEditsRefuseBadInput) {
         MaskEdit* to = edit(dialog, "MEDateTo");
         EXPECT_EQ(from->editText() + edit(dialog, "METimeTo")->editText(), "  .  .    :  ");
         EXPECT_FALSE(from->isEnabled());
-        click(dialog, "CBDate"); // acts at once
+        child<QAbstractButton>(dialog, "CBDate")->click(); // acts at once
         EXPECT_TRUE(from->isEnabled());
 
         from->setEditText(QStringLiteral("01.12.26"));
@@ -170,14 +167,14 @@ TEST_F(HistViewsTest, MaskedEditsRefuseBadInput) {
         // 31 February: OK is refused, the mark already set, and the focus back at the edit.
         type(from, "310226");
         EXPECT_EQ(from->editText(), QStringLiteral("31.02.26"));
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
         EXPECT_TRUE(dialog->isVisible()) << "OK on 31 February";
         EXPECT_TRUE(waitUntil([&] { return from->hasFocus(); }, 5000));
         EXPECT_EQ(main->panelText(2), QStringLiteral("1/58"));
         EXPECT_EQ(histFilter().DateFrom, 0.0);
 
         from->setEditText(FilterTexts::emptyDateText());
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
         EXPECT_FALSE(dialog->isVisible());
     });
     EXPECT_EQ(boxes,
@@ -194,7 +191,7 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
                                    {kDec6, QTime(9, 0), 4.0}}),
              true);
     // Ticked, then the close box: bounds 0.0, no mark, nothing shown.
-    runFilter([](TFormFilter* dialog) { click(dialog, "CBDate"); });
+    runFilter([](TFormFilter* dialog) { child<QAbstractButton>(dialog, "CBDate")->click(); });
     EXPECT_EQ(std::tuple(histFilter().DateOn, histFilter().DateFrom, histFilter().DateTo,
                          main->panelText(2)),
               std::tuple(true, 0.0, 0.0, QString()));
@@ -204,7 +201,7 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
     runFilter([](TFormFilter* dialog) {
         type(edit(dialog, "MEDateFrom"), "011226");
         type(edit(dialog, "MEDateTo"), "051226");
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
     });
     ASSERT_EQ(chart().points().size(), 2u);
     const HistFilter confirmed = histFilter();
@@ -212,10 +209,10 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
     QStringList texts;
     runFilter([&](TFormFilter* dialog) {
         texts << edit(dialog, "MEDateFrom")->editText() << edit(dialog, "MEDateTo")->editText();
-        click(dialog, "CBTime");
+        child<QAbstractButton>(dialog, "CBTime")->click();
         type(edit(dialog, "METimeFrom"), "2200");
         type(edit(dialog, "METimeTo"), "0600");
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
     });
     EXPECT_EQ(texts, (QStringList{"01.12.26", "05.12.26"}));
     EXPECT_EQ(std::pair(histFilter().DateFrom, histFilter().DateTo),
@@ -259,11 +256,11 @@ TEST_F(HistViewsTest, ChartPointerScaleAndLabels) {
     trigger(main.get(), "pmnu_Log");
     reopen("mnu_HistChart");
     EXPECT_TRUE(chart().drawnLogarithmic() && qobject_cast<QLogValueAxis*>(chart().doseAxis()));
-    EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{1.0, 3.0}));
-    EXPECT_EQ(chart().doseRange(), (AxisRange{0.0, 3.0}));
+    EXPECT_EQ(std::pair(chart().drawnDoseRange(), chart().doseRange()),
+              std::pair(AxisRange{1.0, 3.0}, AxisRange{0.0, 3.0}));
     trigger(main.get(), "pmnu_Lin");
-    EXPECT_FALSE(chart().drawnLogarithmic());
-    EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{0.0, 3.0}));
+    EXPECT_EQ(std::pair(chart().drawnLogarithmic(), chart().drawnDoseRange()),
+              std::pair(false, AxisRange{0.0, 3.0}));
 
     // Six hundred readings: the first label is written, and each next one only a label's width
     // away from the last one written.
