@@ -42,15 +42,13 @@ TEST_F(StartupTest, FirstStartWritesDefaults) {
               SettingsRecord::defaults(defaultLanguageIndex()).toFileBytes());
     // Without Lang.txt every text is empty.
     TFormSarvo* main = app.mainWindow();
-    auto* list = child<UserListGrid>(main, "StringGridUser");
     EXPECT_EQ(main->windowTitle() + child<QMenu>(main, "mnu_File")->title() +
                   child<QAction>(main, "tb_exit")->toolTip() +
-                  list->horizontalHeaderItem(0)->text(),
+                  child<UserListGrid>(main, "StringGridUser")->horizontalHeaderItem(0)->text(),
               "  ");
-    EXPECT_FALSE(child<ComPort>(main, "ComPortSarvo")->isOpen());
-    EXPECT_TRUE(app.splash()->isVisible());
-    EXPECT_TRUE(QFile::exists(path("DB/DataUsers.usr")));
-    EXPECT_EQ(list->rowCount(), 29);
+    EXPECT_EQ(std::tuple(child<ComPort>(main, "ComPortSarvo")->isOpen(), app.splash()->isVisible(),
+                         QFile::exists(path("DB/DataUsers.usr"))),
+              std::tuple(false, true, true));
 }
 
 // A lock left by a program that died is taken over; a port that cannot be opened keeps the
@@ -61,7 +59,6 @@ TEST_F(StartupTest, DeadLockAndBadPort) {
     // A program that takes the lock and ends without giving it back.
     const QString lockPath = path(SarvoApp::lockFileName());
     ASSERT_TRUE(inChild([&] { _exit(QLockFile(lockPath).tryLock(0) ? 0 : 1); }));
-    ASSERT_TRUE(QFile::exists(lockPath));
     addPerson("Ivanov", "Ivan", "Ivanovich");
     ModalScript script;
     script.answer(QMessageBox::Ok);
@@ -100,8 +97,8 @@ TEST_F(StartupTest, BadSettingsAndLocks) {
             SarvoApp app({.singleInstance = false});
             EXPECT_FALSE(app.start());
             EXPECT_EQ(std::pair(app.exitCode(), app.splash()), std::pair(1, (TFormZast*)nullptr));
-            ASSERT_EQ(script.boxTexts().size(), 1);
-            EXPECT_TRUE(script.boxTexts()[0].contains(expected)) << script.boxTexts()[0];
+            EXPECT_TRUE(script.boxTexts().size() == 1 && script.boxTexts()[0].contains(expected))
+                << script.boxTexts().join('|');
             // The second round: a good settings file in a directory another program holds.
             writeSettings(path("no-such-port"), 1);
             ASSERT_TRUE(held.isLocked() || held.tryLock(0));
@@ -181,8 +178,7 @@ TEST_F(StartupTest, Exit) {
     int ends = 0;
     QObject::connect(&main, &TFormSarvo::programEnds, [&] { ++ends; });
     trigger(&main, "mnu_Exit");
-    EXPECT_EQ(ends, 1);
-    EXPECT_FALSE(main.isVisible());
+    EXPECT_EQ(std::pair(ends, main.isVisible()), std::pair(1, false));
 }
 
 } // namespace

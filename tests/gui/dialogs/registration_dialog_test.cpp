@@ -7,23 +7,20 @@ namespace {
 
 using Button = QMessageBox::StandardButton;
 
-QLineEdit* field(const QWidget* dialog) {
-    return child<QLineEdit>(dialog, "EditReg");
-}
-
 class RegistrationDialogTest : public MainWindowTest {
 protected:
     // Opens the dialog on the person in `row`, types `keys` and ends with `end` (Enter unless
     // given); the boxes that follow get `answers`. Returns their texts.
     QStringList registerAt(int row, const QString& keys, const std::vector<Button>& answers,
-                           const std::function<void(TFormReg*)>& end = {}) {
+                           const std::function<void(QLineEdit*)>& end = {}) {
         grid->selectRow(row);
         ModalScript script;
         script.add(on<TFormReg>([&](TFormReg* d) {
+            auto* field = child<QLineEdit>(d, "EditReg");
             // Each showing starts empty, with the focus in the field.
-            EXPECT_TRUE(field(d)->text().isEmpty() && QApplication::focusWidget() == field(d));
-            QTest::keyClicks(field(d), keys);
-            end ? end(d) : QTest::keyClick(field(d), Qt::Key_Return);
+            EXPECT_TRUE(field->text().isEmpty() && QApplication::focusWidget() == field);
+            QTest::keyClicks(field, keys);
+            end ? end(field) : QTest::keyClick(field, Qt::Key_Return);
         }));
         for (Button answer : answers)
             script.answer(answer);
@@ -64,12 +61,12 @@ TEST_F(RegistrationDialogTest, SequenceOfRegistrations) {
     }
 
     // The field takes 16 characters; Esc and Cancel store nothing.
-    EXPECT_TRUE(registerAt(1, "12345678901234567", {}, [](TFormReg* d) {
-                    EXPECT_EQ(field(d)->text(), "1234567890123456");
-                    QTest::keyClick(field(d), Qt::Key_Escape);
+    EXPECT_TRUE(registerAt(1, "12345678901234567", {}, [](QLineEdit* field) {
+                    EXPECT_EQ(field->text(), "1234567890123456");
+                    QTest::keyClick(field, Qt::Key_Escape);
                 }).isEmpty());
-    EXPECT_TRUE(registerAt(1, "99", {}, [](TFormReg* d) {
-                    child<QPushButton>(d, "BtnCancel")->click();
+    EXPECT_TRUE(registerAt(1, "99", {}, [](QLineEdit* field) {
+                    child<QPushButton>(field->window(), "BtnCancel")->click();
                 }).isEmpty());
     EXPECT_EQ(store().readUser(1).DosimeterId, 0x5678);
 }
