@@ -7,27 +7,24 @@ namespace {
 
 using Button = QMessageBox::StandardButton;
 
-QLineEdit* field(const QWidget* dialog) {
-    return child<QLineEdit>(dialog, "EditReg");
-}
-// Each showing starts empty, with the focus in the field.
-void expectEmptyField(const QWidget* dialog) {
-    EXPECT_TRUE(field(dialog)->text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), field(dialog));
-}
-
 class RegistrationDialogTest : public MainWindowTest {
 protected:
-    // Opens the dialog on the person in `row`: `step` acts in it, the boxes that follow get
-    // `answers`. Returns their texts.
-    QStringList registerAt(int row, const ModalScript::Step& step,
-                           const std::vector<Button>& answers) {
+    // Opens the dialog on the person in `row`, types `keys` and ends with `end` (Enter unless
+    // given); the boxes that follow get `answers`. Returns their texts.
+    QStringList registerAt(int row, const QString& keys, const std::vector<Button>& answers,
+                           const std::function<void(QLineEdit*)>& end = {}) {
         grid->selectRow(row);
         ModalScript script;
-        script.add(step);
+        script.add(on<TFormReg>([&](TFormReg* d) {
+            auto* field = child<QLineEdit>(d, "EditReg");
+            // Each showing starts empty, with the focus in the field.
+            EXPECT_TRUE(field->text().isEmpty() && QApplication::focusWidget() == field);
+            QTest::keyClicks(field, keys);
+            end ? end(field) : QTest::keyClick(field, Qt::Key_Return);
+        }));
         for (Button answer : answers)
             script.answer(answer);
-        trigger(main.get(), "mnu_reg");
+        act("mnu_reg");
         EXPECT_TRUE(script.done());
         return script.boxTexts();
     }
@@ -56,13 +53,7 @@ TEST_F(RegistrationDialogTest, SequenceOfRegistrations) {
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.text);
-        const QString text = step.text;
-        const auto typeAndEnter = on<TFormReg>([text](TFormReg* d) {
-            expectEmptyField(d);
-            QTest::keyClicks(field(d), text);
-            QTest::keyClick(field(d), Qt::Key_Return);
-        });
-        EXPECT_EQ(registerAt(step.row, typeAndEnter, step.answers), step.boxes);
+        EXPECT_EQ(registerAt(step.row, step.text, step.answers), step.boxes);
         EXPECT_EQ(store().readUser(0).DosimeterId, step.ivanov);
         EXPECT_EQ(store().readUser(1).DosimeterId, step.petrov);
         EXPECT_EQ(grid->identifierCell(0), step.ivanov ? QString::number(step.ivanov, 16) : "");
@@ -70,22 +61,13 @@ TEST_F(RegistrationDialogTest, SequenceOfRegistrations) {
     }
 
     // The field takes 16 characters; Esc and Cancel store nothing.
-    const auto escape = on<TFormReg>([](TFormReg* d) {
-        EXPECT_EQ(d->windowTitle() + child<QLabel>(d, "LblReg")->text(), "1/411/42");
-        EXPECT_EQ(child<QPushButton>(d, "BtnOk")->text() +
-                      child<QPushButton>(d, "BtnCancel")->text(),
-                  "1/191/20");
-        QTest::keyClicks(field(d), "12345678901234567");
-        EXPECT_EQ(field(d)->text(), "1234567890123456");
-        QTest::keyClick(field(d), Qt::Key_Escape);
-    });
-    const auto cancel = on<TFormReg>([](TFormReg* d) {
-        expectEmptyField(d);
-        QTest::keyClicks(field(d), "99");
-        child<QPushButton>(d, "BtnCancel")->click();
-    });
-    for (const ModalScript::Step& step : {escape, cancel})
-        EXPECT_TRUE(registerAt(1, step, {}).isEmpty());
+    EXPECT_TRUE(registerAt(1, "12345678901234567", {}, [](QLineEdit* field) {
+                    EXPECT_EQ(field->text(), "1234567890123456");
+                    QTest::keyClick(field, Qt::Key_Escape);
+                }).isEmpty());
+    EXPECT_TRUE(registerAt(1, "99", {}, [](QLineEdit* field) {
+                    child<QPushButton>(field->window(), "BtnCancel")->click();
+                }).isEmpty());
     EXPECT_EQ(store().readUser(1).DosimeterId, 0x5678);
 }
 

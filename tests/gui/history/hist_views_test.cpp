@@ -40,11 +40,9 @@ protected:
         ASSERT_EQ(main->viewState(), chart ? TFormSarvo::ViewHistChart : TFormSarvo::ViewHistGrid);
     }
     HistTableModel* table() const {
-        return static_cast<HistTableModel*>(
-            child<QTableView>(main.get(), "StringGridHist")->model());
+        return static_cast<HistTableModel*>(part<QTableView>("StringGridHist")->model());
     }
-    HistChartView* chartView() const { return child<HistChartView>(main.get(), "ChartHist"); }
-    HistChart& chart() const { return *chartView()->histChart(); }
+    HistChart& chart() const { return *part<HistChartView>("ChartHist")->histChart(); }
     // The history view of `command` closed, the person of `row` selected, the view opened.
     void reopen(const char* command, int row = -1) {
         trigger(main.get(), command);
@@ -73,14 +71,13 @@ protected:
         TFormFilter* dialog = nullptr;
         QTimer::singleShot(0, [&] {
             // Up and active (the focus moves only within the active window).
-            waitUntil(
-                [&] {
-                    dialog = qobject_cast<TFormFilter*>(QApplication::activeModalWidget());
-                    if (dialog && dialog->isVisible())
-                        dialog->activateWindow();
-                    return dialog && QApplication::activeWindow() == dialog;
-                },
-                3000);
+            const auto active = [&] {
+                dialog = qobject_cast<TFormFilter*>(QApplication::activeModalWidget());
+                if (dialog && dialog->isVisible())
+                    dialog->activateWindow();
+                return dialog && QApplication::activeWindow() == dialog;
+            };
+            waitUntil(active, 3000);
             step(dialog);
             if (dialog->isVisible())
                 dialog->close(); // the close box
@@ -90,9 +87,6 @@ protected:
     }
     static MaskEdit* edit(const TFormFilter* dialog, const char* name) {
         return child<MaskEdit>(dialog, name);
-    }
-    static void click(const TFormFilter* dialog, const char* name) {
-        child<QAbstractButton>(dialog, name)->click();
     }
     static void type(MaskEdit* edit, const char* keys) {
         edit->setFocus();
@@ -119,24 +113,19 @@ TEST_F(HistViewsTest, TableRowsOfThePerson) {
     for (std::int64_t id : {0x12, 0x1A, 0x12})
         appendReading(userNo(letters), kDec5, QTime(8, 0), 2.0, id);
     openView(ivanov, false);
-    EXPECT_EQ(table()->gridRowCount(), 35);
-    EXPECT_EQ(table()->cell(4, 3), QStringLiteral("5,5 mSv"));
-    EXPECT_TRUE(table()->cell(5, 0).isEmpty());
-    const QTableView* view = child<QTableView>(main.get(), "StringGridHist");
-    EXPECT_EQ(view->columnWidth(0) + 30, view->columnWidth(4));
+    EXPECT_EQ(std::tuple(table()->gridRowCount(), table()->cell(4, 3), table()->cell(5, 0)),
+              std::tuple(35, QString("5,5 mSv"), QString()));
     // No reading, and UserNo 0: thirty empty rows.
     for (int row : {sidorov, zero}) {
         reopen("mnu_HistGrid", row);
-        ASSERT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
-        EXPECT_EQ(table()->gridRowCount(), 30) << row;
-        EXPECT_TRUE(table()->cell(0, 0).isEmpty()) << row;
+        EXPECT_EQ(std::pair(table()->gridRowCount(), table()->cell(0, 0)), std::pair(30, QString()))
+            << row;
     }
     // An identifier with letters is shown in hexadecimal like the others, without a box, and the
     // table goes on after it.
     ModalScript script;
     reopen("mnu_HistGrid", letters);
-    EXPECT_TRUE(script.seen().empty());
-    EXPECT_EQ(table()->gridRowCount(), 33);
+    EXPECT_EQ(std::pair(script.seen().size(), table()->gridRowCount()), std::pair(size_t{0}, 33));
     EXPECT_EQ(table()->cell(0, 4) + table()->cell(1, 4) + table()->cell(2, 4) + table()->cell(2, 3),
               "121A122 mSv");
 }
@@ -148,7 +137,7 @@ TEST_F(HistViewsTest, MaskedEditsRefuseBadInput) {
         MaskEdit* to = edit(dialog, "MEDateTo");
         EXPECT_EQ(from->editText() + edit(dialog, "METimeTo")->editText(), "  .  .    :  ");
         EXPECT_FALSE(from->isEnabled());
-        click(dialog, "CBDate"); // acts at once
+        child<QAbstractButton>(dialog, "CBDate")->click(); // acts at once
         EXPECT_TRUE(from->isEnabled());
 
         from->setEditText(QStringLiteral("01.12.26"));
@@ -169,28 +158,27 @@ TEST_F(HistViewsTest, MaskedEditsRefuseBadInput) {
         from->setFocus();
         QTest::keyClick(from, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(from, Qt::Key_Delete);
-        EXPECT_TRUE(from->isEmptyForm());
-        EXPECT_FALSE(from->isModified());
+        EXPECT_TRUE(from->isEmptyForm() && !from->isModified());
         QTest::keyClick(from, Qt::Key_Return);
         EXPECT_TRUE(waitUntil([&] { return to->hasFocus(); }, 5000));
 
         // 31 February: OK is refused, the mark already set, and the focus back at the edit.
         type(from, "310226");
         EXPECT_EQ(from->editText(), QStringLiteral("31.02.26"));
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
         EXPECT_TRUE(dialog->isVisible()) << "OK on 31 February";
         EXPECT_TRUE(waitUntil([&] { return from->hasFocus(); }, 5000));
         EXPECT_EQ(main->panelText(2), QStringLiteral("1/58"));
         EXPECT_EQ(histFilter().DateFrom, 0.0);
 
         from->setEditText(FilterTexts::emptyDateText());
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
         EXPECT_FALSE(dialog->isVisible());
     });
     EXPECT_EQ(boxes,
               (QStringList{MaskEdit::invalidInputMessage(), "'31.02.26' is not a valid date"}));
-    EXPECT_TRUE(histFilter().DateOn);
-    EXPECT_TRUE(isNoBound(histFilter().DateFrom) && isNoBound(histFilter().DateTo));
+    EXPECT_TRUE(histFilter().DateOn && isNoBound(histFilter().DateFrom) &&
+                isNoBound(histFilter().DateTo));
     EXPECT_EQ(table()->gridRowCount(), 32);
 }
 
@@ -201,17 +189,17 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
                                    {kDec6, QTime(9, 0), 4.0}}),
              true);
     // Ticked, then the close box: bounds 0.0, no mark, nothing shown.
-    runFilter([](TFormFilter* dialog) { click(dialog, "CBDate"); });
-    EXPECT_TRUE(histFilter().DateOn);
-    EXPECT_EQ(std::pair(histFilter().DateFrom, histFilter().DateTo), std::pair(0.0, 0.0));
-    EXPECT_EQ(main->panelText(2), QString());
+    runFilter([](TFormFilter* dialog) { child<QAbstractButton>(dialog, "CBDate")->click(); });
+    EXPECT_EQ(std::tuple(histFilter().DateOn, histFilter().DateFrom, histFilter().DateTo,
+                         main->panelText(2)),
+              std::tuple(true, 0.0, 0.0, QString()));
     reopen("mnu_HistChart");
     EXPECT_TRUE(chart().points().empty());
 
     runFilter([](TFormFilter* dialog) {
         type(edit(dialog, "MEDateFrom"), "011226");
         type(edit(dialog, "MEDateTo"), "051226");
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
     });
     ASSERT_EQ(chart().points().size(), 2u);
     const HistFilter confirmed = histFilter();
@@ -219,10 +207,10 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
     QStringList texts;
     runFilter([&](TFormFilter* dialog) {
         texts << edit(dialog, "MEDateFrom")->editText() << edit(dialog, "MEDateTo")->editText();
-        click(dialog, "CBTime");
+        child<QAbstractButton>(dialog, "CBTime")->click();
         type(edit(dialog, "METimeFrom"), "2200");
         type(edit(dialog, "METimeTo"), "0600");
-        click(dialog, "BtnOk");
+        child<QAbstractButton>(dialog, "BtnOk")->click();
     });
     EXPECT_EQ(texts, (QStringList{"01.12.26", "05.12.26"}));
     EXPECT_EQ(std::pair(histFilter().DateFrom, histFilter().DateTo),
@@ -230,7 +218,13 @@ TEST_F(HistViewsTest, DateAndNightRanges) {
     EXPECT_TRUE(chart().points().empty());
 }
 
-TEST_F(HistViewsTest, ChartPointerAndLogScale) {
+// The pointing hand over the axis lines; the logarithmic scale; labels that would overlap left
+// out.
+TEST_F(HistViewsTest, ChartPointerScaleAndLabels) {
+    Readings crowd;
+    for (int k = 0; k < 600; ++k)
+        crowd.emplace_back(kDec5.addDays(k / 24), QTime(k % 24, 0), k);
+    const int crowded = personWith("Crowd", crowd);
     openView(personWith("Ivanov", {{kDec5, QTime(8, 0), 0.0},
                                    {kDec5, QTime(9, 30), 1.0},
                                    {kDec5, QTime(17, 0, 5), 1.5},
@@ -240,8 +234,8 @@ TEST_F(HistViewsTest, ChartPointerAndLogScale) {
     // On the full-screen chart the five labels are far apart: all are written.
     EXPECT_EQ(chart().placedLabels().size(), 5u);
 
-    // The pointing hand over the axis lines only (mouse moves as the system delivers them).
-    HistChartView* view = chartView();
+    // Mouse moves as the system delivers them.
+    auto* view = part<HistChartView>("ChartHist");
     const QRectF plot = chart().plotArea();
     const std::pair<QPointF, Qt::CursorShape> spots[] = {
         {QPointF(plot.left(), plot.center().y()), Qt::PointingHandCursor},
@@ -257,22 +251,18 @@ TEST_F(HistViewsTest, ChartPointerAndLogScale) {
 
     // The logarithmic scale stays across reopening and starts at the smallest positive dose;
     // the range kept for the printout is the computed one.
-    EXPECT_EQ(chart().doseRange(), (AxisRange{0.0, 3.0}));
     trigger(main.get(), "pmnu_Log");
     reopen("mnu_HistChart");
     EXPECT_TRUE(chart().drawnLogarithmic() && qobject_cast<QLogValueAxis*>(chart().doseAxis()));
-    EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{1.0, 3.0}));
-    EXPECT_EQ(chart().doseRange(), (AxisRange{0.0, 3.0}));
+    EXPECT_EQ(std::pair(chart().drawnDoseRange(), chart().doseRange()),
+              std::pair(AxisRange{1.0, 3.0}, AxisRange{0.0, 3.0}));
     trigger(main.get(), "pmnu_Lin");
-    EXPECT_FALSE(chart().drawnLogarithmic());
-    EXPECT_EQ(chart().drawnDoseRange(), (AxisRange{0.0, 3.0}));
-}
+    EXPECT_EQ(std::pair(chart().drawnLogarithmic(), chart().drawnDoseRange()),
+              std::pair(false, AxisRange{0.0, 3.0}));
 
-TEST_F(HistViewsTest, OverlappingLabelsLeftOut) {
-    Readings readings;
-    for (int k = 0; k < 600; ++k)
-        readings.emplace_back(kDec5.addDays(k / 24), QTime(k % 24, 0), k);
-    openView(personWith("Ivanov", readings), true);
+    // Six hundred readings: the first label is written, and each next one only a label's width
+    // away from the last one written.
+    reopen("mnu_HistChart", crowded);
     const auto placed = chart().placedLabels();
     ASSERT_TRUE(placed.size() > 2u && placed.size() < 600u) << placed.size();
     EXPECT_EQ(placed.front().point, 0);
