@@ -1,6 +1,7 @@
 #include "gui/dialogs/form_new_user.h"
 
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
 
 #include <QApplication>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace sarvo {
 
@@ -135,8 +135,7 @@ void TFormNewUser::FormShow() {
     // The field that had the focus when the dialog last closed still has its label lit.
     for (QLabel* label : {LabelFN, LabelMN, LabelLN, LabelDep})
         fillWith(label, QPalette::Window, panelColour());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
     EditFN->setFocus(Qt::OtherFocusReason);
     if (EditFN->hasFocus())
         EditEnter(EditFN);

@@ -2,15 +2,13 @@
 
 #include "core/link/registration.h"
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
-#include "gui/common/one_field_layout.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <tuple>
 
 namespace sarvo {
@@ -51,8 +49,7 @@ void TFormReg::FormActivate() {
     BtnCancel->setText(L(Text::Cancel));
     EditReg->clear();
     EditReg->setFocus(Qt::OtherFocusReason);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 bool TFormReg::eventFilter(QObject* watched, QEvent* event) {

@@ -1,13 +1,12 @@
 #include "gui/dialogs/form_zast.h"
 
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/pictogram.h"
 
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sarvo {
@@ -49,8 +48,7 @@ TFormZast::TFormZast(QWidget* parent) : QWidget(parent, Qt::Window | Qt::Framele
         LabelZast[i] = label;
     }
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void TFormZast::showEvent(QShowEvent* event) {

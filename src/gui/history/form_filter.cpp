@@ -3,16 +3,15 @@
 #include "core/text/filter_texts.h"
 #include "core/text/hist_filter.h"
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/mask_edit.h"
 #include "gui/common/message_boxes.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolTip>
 
 namespace sarvo {
@@ -184,8 +183,7 @@ void TFormFilter::arrangeGroups() {
 
 void TFormFilter::showEvent(QShowEvent* event) {
     FormShow();
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this, screen());
     QDialog::showEvent(event);
 }
 

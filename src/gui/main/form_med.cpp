@@ -1,18 +1,17 @@
 #include "gui/main/form_med.h"
 
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/save_dialog.h"
 #include "gui/common/store_call.h"
 #include "gui/print/form_print.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -108,8 +107,7 @@ void TFormMED::FormActivate() {
     mnu_MEDSaveAs->setText(L(Text::SaveAsText));
     mnu_MEDPrint->setText(L(Text::Print));
     mnu_MEDExit->setText(L(Text::Exit));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 std::vector<DoseRateLogRow> TFormMED::logRows() const {

@@ -1,15 +1,13 @@
 #include "gui/port/form_sel_port.h"
 
 #include "core/text/language.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
-#include "gui/common/one_field_layout.h"
 #include "gui/port/com_port.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <tuple>
 
 namespace sarvo {
@@ -57,8 +55,7 @@ void TFormSelPort::FormActivate() {
     CCBSelPort->addItems(names);
     CCBSelPort->setCurrentIndex(CCBSelPort->findText(current));
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void TFormSelPort::BtnOkClick() {

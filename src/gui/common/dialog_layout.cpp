@@ -1,8 +1,10 @@
-#include "gui/common/one_field_layout.h"
+#include "gui/common/dialog_layout.h"
 
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace sarvo {
@@ -22,6 +24,13 @@ std::pair<QPushButton*, QPushButton*> layOutOneField(QWidget* dialog, QLabel* la
     layout->addWidget(field);
     layout->addLayout(buttons);
     return made;
+}
+
+void centreOnScreen(QWidget* window, const QScreen* screen) {
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (screen)
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace sarvo
