@@ -60,6 +60,9 @@ public:
     // the dose-rate lines of the records handed over are empty.
     void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit,
                      bool medLines = true);
+    // The same for listings, without a UserRecord or a call through std::function per person:
+    // `visit(long long index, const UserSummary&)` returns false to stop.
+    template <typename Visit> void forEachUserSummary(Visit&& visit);
     std::vector<UserRecord> readUsers();
     // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.
     std::int32_t findUserByIdentifier(std::int64_t identifier);
@@ -115,5 +118,15 @@ private:
     std::filesystem::path base_;
     bool readOnly_;
 };
+
+template <typename Visit> void Store::forEachUserSummary(Visit&& visit) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, UserSummary::fromBytes(bytes)))
+            break;
+    file.close();
+}
 
 } // namespace sarvo
