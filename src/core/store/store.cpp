@@ -7,6 +7,7 @@
 #include "core/store/store_error.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
@@ -138,6 +139,37 @@ std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
     }
     file.close();
     return 0;
+}
+
+std::optional<Store::Holder> Store::findHolder(std::int64_t identifier) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    // The UserNo of each record before the holder's, so that the first record carrying the
+    // holder's UserNo is known without a second scan.
+    std::vector<std::int32_t> userNos;
+    while (const char* bytes = file.next()) {
+        const std::int32_t userNo = qFromLittleEndian<std::int32_t>(bytes + 84);
+        if (qFromLittleEndian<std::int64_t>(bytes + 96) != identifier) {
+            userNos.push_back(userNo);
+            continue;
+        }
+        if (userNo == 0)
+            break;
+        Holder holder;
+        const auto first = std::find(userNos.begin(), userNos.end(), userNo);
+        holder.index = first - userNos.begin();
+        if (first == userNos.end()) {
+            holder.user = UserRecord::fromBytes(bytes);
+        } else {
+            UserBytes earlier;
+            file.read(holder.index, earlier.data());
+            holder.user = UserRecord::fromBytes(earlier.data());
+        }
+        file.close();
+        return holder;
+    }
+    file.close();
+    return std::nullopt;
 }
 
 long long Store::findUserIndex(std::int32_t userNo) {

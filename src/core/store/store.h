@@ -66,6 +66,15 @@ public:
     std::vector<UserRecord> readUsers();
     // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.
     std::int32_t findUserByIdentifier(std::int64_t identifier);
+    // The person holding `identifier`, found in one scan under one lock: the index and record of
+    // the first person carrying the UserNo of the first record that holds `identifier` in all 64
+    // bits (in a damaged file with a UserNo twice, that person may come before the holder). Nothing
+    // when no record holds the identifier or that record's UserNo is 0.
+    struct Holder {
+        long long index = -1;
+        UserRecord user;
+    };
+    std::optional<Holder> findHolder(std::int64_t identifier);
     // The record index of the person with `userNo`, or -1.
     long long findUserIndex(std::int32_t userNo);
     // Appends a person (UserNo = number of records + 1) and returns the new UserNo. The file is
