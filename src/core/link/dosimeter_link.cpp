@@ -197,18 +197,20 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     // The officer learns which dosimeter was read even when nobody holds it; then nothing is
     // written. Identifier 0 is no dosimeter, so it belongs to nobody.
     const std::int64_t identifier = reading.identifier;
-    const std::int32_t userNo = identifier == 0 ? 0 : store_.findUserByIdentifier(identifier);
+    std::optional<Store::Holder> holder;
+    if (identifier != 0)
+        holder = store_.findHolder(identifier);
     if (!item.announced) {
         item.announced = true;
         officer_.information(L(Text::DosimeterRead) + QLatin1Char(' ') + reading.identifierText());
     }
-    long long index = -1;
-    if (userNo != 0)
-        person_ = readPerson(userNo, index);
-    if (index < 0) {
+    if (!holder) {
         officer_.error(L(Text::DosimeterNotRegistered));
         return;
     }
+    person_ = std::move(holder->user);
+    long long index = holder->index;
+    const std::int32_t userNo = person_.UserNo;
 
     // Every reading of a known person is kept in the history, whatever the officer answers next.
     const QDateTime now = clock_.now();
@@ -259,13 +261,6 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     if (!rows.empty())
         host_.showDoseRateLog(person_);
     mark = index;
-}
-
-UserRecord DosimeterLink::readPerson(std::int32_t userNo, long long& index) {
-    // Under one lock, so that no other program reorders the file between look-up and read.
-    const DataLock guard = store_.readLock();
-    index = store_.findUserIndex(userNo);
-    return index < 0 ? UserRecord{} : store_.readUser(index);
 }
 
 bool DosimeterLink::rewritePerson(long long& index, std::int32_t userNo,

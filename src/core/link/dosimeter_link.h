@@ -186,7 +186,6 @@ private:
     void settle();
     Outcome intake(Queued& item, long long& mark);
     void takeIn(Queued& item, bool& historyWritten, long long& mark);
-    UserRecord readPerson(std::int32_t userNo, long long& index);
     bool rewritePerson(long long& index, std::int32_t userNo,
                        const std::function<void(UserRecord&)>& change);
     QString droppedText() const;

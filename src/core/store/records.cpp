@@ -5,6 +5,8 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace sarvo {
 
@@ -85,9 +87,44 @@ QByteArray toCp1251(const QString& text) {
     return out;
 }
 
+namespace {
+
+// The character of each byte, from the same decoder as the reverse table, built once. The byte the
+// code page leaves undefined (0x98) decodes to U+0098 there, and so it does here.
+struct Cp1251Chars {
+    std::array<char16_t, 256> chars{};
+    bool complete = true; // every byte decodes to one UTF-16 unit
+};
+
+const Cp1251Chars& cp1251Chars() {
+    static const Cp1251Chars table = [] {
+        Cp1251Chars t;
+        QStringDecoder decoder("windows-1251");
+        for (int b = 0; b < 256; ++b) {
+            const QString decoded = decoder.decode(QByteArray(1, static_cast<char>(b)));
+            if (decoded.size() == 1)
+                t.chars[static_cast<size_t>(b)] = decoded.at(0).unicode();
+            else
+                t.complete = false;
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 QString fromCp1251(const QByteArray& bytes) {
-    QStringDecoder decoder("windows-1251");
-    return decoder.decode(bytes);
+    const Cp1251Chars& table = cp1251Chars();
+    if (!table.complete) {
+        QStringDecoder decoder("windows-1251");
+        return decoder.decode(bytes);
+    }
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char byte : bytes)
+        *out++ = table.chars[static_cast<unsigned char>(byte)];
+    return text;
 }
 
 void putShortString(char* field, int capacity, const QByteArray& text) {
@@ -112,6 +149,20 @@ void UserRecord::setTexts(const QString& last, const QString& first, const QStri
 
 UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
     UserRecord r;
+    UserSummary s = UserSummary::fromBytes(b);
+    r.LN = std::move(s.LN);
+    r.FN = std::move(s.FN);
+    r.MN = std::move(s.MN);
+    r.Dep = std::move(s.Dep);
+    std::tie(r.UserNo, r.ED, r.DosimeterId) = std::tuple(s.UserNo, s.ED, s.DosimeterId);
+    if (medLines)
+        for (int k = 0; k < kMedLineCount; ++k)
+            r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
+    return r;
+}
+
+UserSummary UserSummary::fromBytes(const char* b) {
+    UserSummary r;
     r.LN = getShortString(b + 0, kNameCapacity);
     r.FN = getShortString(b + 21, kNameCapacity);
     r.MN = getShortString(b + 42, kNameCapacity);
@@ -119,9 +170,6 @@ UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
     r.UserNo = getLittle<std::int32_t>(b + 84);
     r.ED = getDouble(b + 88);
     r.DosimeterId = getLittle<std::int64_t>(b + 96);
-    if (medLines)
-        for (int k = 0; k < kMedLineCount; ++k)
-            r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
     return r;
 }
 

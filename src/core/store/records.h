@@ -58,6 +58,20 @@ struct UserRecord {
     friend bool operator==(const UserRecord&, const UserRecord&) = default;
 };
 
+// What a listing of persons shows of one record: the four texts (stored bytes), UserNo, ED and
+// DosimeterId, read without the dose-rate lines.
+struct UserSummary {
+    QByteArray LN;
+    QByteArray FN;
+    QByteArray MN;
+    QByteArray Dep;
+    std::int32_t UserNo = 0;
+    double ED = 0.0;
+    std::int64_t DosimeterId = 0;
+
+    static UserSummary fromBytes(const char* bytes);
+};
+
 // One accepted reading, 48 bytes in the history file.
 struct HistoryRecord {
     double HistDate = 0.0;

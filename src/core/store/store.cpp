@@ -1,5 +1,6 @@
 #include "core/store/store.h"
 
+#include "core/store/name_order.h"
 #include "core/store/platform.h"
 #include "core/store/record_file.h"
 #include "core/store/replacement_file.h"
@@ -140,6 +141,37 @@ std::int32_t Store::findUserByIdentifier(std::int64_t identifier) {
     return 0;
 }
 
+std::optional<Store::Holder> Store::findHolder(std::int64_t identifier) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    // The UserNo of each record before the holder's, so that the first record carrying the
+    // holder's UserNo is known without a second scan.
+    std::vector<std::int32_t> userNos;
+    while (const char* bytes = file.next()) {
+        const std::int32_t userNo = qFromLittleEndian<std::int32_t>(bytes + 84);
+        if (qFromLittleEndian<std::int64_t>(bytes + 96) != identifier) {
+            userNos.push_back(userNo);
+            continue;
+        }
+        if (userNo == 0)
+            break;
+        Holder holder;
+        const auto first = std::find(userNos.begin(), userNos.end(), userNo);
+        holder.index = first - userNos.begin();
+        if (first == userNos.end()) {
+            holder.user = UserRecord::fromBytes(bytes);
+        } else {
+            UserBytes earlier;
+            file.read(holder.index, earlier.data());
+            holder.user = UserRecord::fromBytes(earlier.data());
+        }
+        file.close();
+        return holder;
+    }
+    file.close();
+    return std::nullopt;
+}
+
 long long Store::findUserIndex(std::int32_t userNo) {
     DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
@@ -169,35 +201,6 @@ std::int32_t Store::appendPerson(const QString& last, const QString& first, cons
     file.close();
     return user.UserNo;
 }
-
-namespace {
-
-// The part of a last name that the name order looks at: up to three bytes and how many.
-struct NameKey {
-    unsigned char length;
-    unsigned char c[3];
-};
-
-NameKey nameKey(const char* lengthAndText) {
-    NameKey key{
-        static_cast<unsigned char>(std::min<int>(static_cast<unsigned char>(lengthAndText[0]), 3)),
-        {0, 0, 0}};
-    for (int i = 0; i < key.length; ++i)
-        key.c[i] = static_cast<unsigned char>(lengthAndText[1 + i]);
-    return key;
-}
-
-inline bool goesBefore(const NameKey& b, const NameKey& a) {
-    for (int i = 0; i < 3; ++i) {
-        if (i >= a.length || i >= b.length)
-            return false;
-        if (b.c[i] != a.c[i])
-            return b.c[i] < a.c[i];
-    }
-    return false;
-}
-
-} // namespace
 
 bool Store::sortByName() {
     DataLock lock = writeLock();
@@ -235,11 +238,7 @@ bool Store::rewriteInNameOrder(const char* extraRecord) {
     // The passes of the bubble sort run over the last names held in memory; the records
     // themselves are copied once, in their new order, into a file that replaces the old one.
     // `extraRecord`, when given, is a new record after the last one of the file.
-    struct Entry {
-        NameKey key;
-        std::int32_t index;
-    };
-    std::vector<Entry> order;
+    std::vector<NameEntry> order;
     {
         RecordFile file(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
         while (const char* bytes = file.next())
@@ -249,29 +248,23 @@ bool Store::rewriteInNameOrder(const char* extraRecord) {
     const std::int32_t stored = static_cast<std::int32_t>(order.size());
     if (extraRecord)
         order.push_back({nameKey(extraRecord), stored});
-    bool changed = false;
-    bool exchanged = !order.empty();
-    while (exchanged) {
-        exchanged = false;
-        for (size_t i = 0; i + 1 < order.size(); ++i) {
-            if (goesBefore(order[i + 1].key, order[i].key)) {
-                std::swap(order[i], order[i + 1]);
-                exchanged = true;
-            }
-        }
-        changed = changed || exchanged;
-    }
-    if (!changed && !extraRecord)
+    if (!putInNameOrder(order) && !extraRecord)
         return false;
 
+    // The records are read in file order as far as they follow each other; the read position
+    // moves only where the new order jumps.
     RecordFile source(userPath(), kUserRecordSize, RecordFile::Mode::OpenOrCreate);
     ReplacementFile file(userPath());
-    UserBytes bytes;
-    for (const Entry& entry : order) {
+    std::int32_t following = 0; // the record after the last one read
+    for (const NameEntry& entry : order) {
         const char* record = extraRecord;
         if (entry.index != stored) {
-            source.read(entry.index, bytes.data());
-            record = bytes.data();
+            if (entry.index != following)
+                source.seek(entry.index);
+            record = source.next();
+            if (!record)
+                throw readBeyondEnd();
+            following = entry.index + 1;
         }
         file.write(record, kUserRecordSize);
     }

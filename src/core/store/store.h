@@ -60,9 +60,21 @@ public:
     // the dose-rate lines of the records handed over are empty.
     void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit,
                      bool medLines = true);
+    // The same for listings, without a UserRecord or a call through std::function per person:
+    // `visit(long long index, const UserSummary&)` returns false to stop.
+    template <typename Visit> void forEachUserSummary(Visit&& visit);
     std::vector<UserRecord> readUsers();
     // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.
     std::int32_t findUserByIdentifier(std::int64_t identifier);
+    // The person holding `identifier`, found in one scan under one lock: the index and record of
+    // the first person carrying the UserNo of the first record that holds `identifier` in all 64
+    // bits (in a damaged file with a UserNo twice, that person may come before the holder). Nothing
+    // when no record holds the identifier or that record's UserNo is 0.
+    struct Holder {
+        long long index = -1;
+        UserRecord user;
+    };
+    std::optional<Holder> findHolder(std::int64_t identifier);
     // The record index of the person with `userNo`, or -1.
     long long findUserIndex(std::int32_t userNo);
     // Appends a person (UserNo = number of records + 1) and returns the new UserNo. The file is
@@ -115,5 +127,15 @@ private:
     std::filesystem::path base_;
     bool readOnly_;
 };
+
+template <typename Visit> void Store::forEachUserSummary(Visit&& visit) {
+    DataLock lock = readLock();
+    RecordFile file(userPath(), kUserRecordSize, readMode());
+    long long k = 0;
+    while (const char* bytes = file.next())
+        if (!visit(k++, UserSummary::fromBytes(bytes)))
+            break;
+    file.close();
+}
 
 } // namespace sarvo

@@ -301,6 +301,28 @@ TEST_F(Intake, LockedFilesDelayAReadingAndNeverDoubleIt) {
     expectIdle();
 }
 
+// A damaged file with Petrov's UserNo on Ivanov's record too: the first record with that UserNo
+// takes the reading. A holder whose UserNo is 0 is nobody.
+TEST_F(Intake, ReadingGoesToTheFirstRecordWithTheHoldersUserNo) {
+    UserRecord ivanov = store.readUser(0);
+    ivanov.UserNo = 2;
+    store.writeUser(0, ivanov);
+    read({entry(100, 1, 1)});
+    EXPECT_EQ(script.events.last(), "row 0");
+    EXPECT_EQ(std::tuple(lastHistory().UserNo, last.DoseSum, link.person().LN),
+              std::tuple(2, 0.25, QByteArray("Ivanov")));
+    EXPECT_EQ(std::pair(store.readUser(0).MED[0], store.readUser(1).MED[0]),
+              std::pair(QByteArray("01.01.202609:301,00 uSv/h"), QByteArray()));
+
+    UserRecord petrov = store.readUser(1);
+    petrov.UserNo = 0;
+    store.writeUser(1, petrov);
+    script.events.clear();
+    read();
+    EXPECT_EQ(script.events, QStringList({"info: line 76 1234", "error: line 92", "purge"}));
+    EXPECT_EQ(store.historyCount(), 1);
+}
+
 TEST(Registration, DecimalDigitsReadAsHexadecimal) {
     const std::pair<const char*, std::uint64_t> good[] = {
         {"1234", 0x1234},

@@ -1,5 +1,6 @@
 #include "core/store/records.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 using namespace sarvo;
@@ -63,4 +64,14 @@ TEST(RecordLayout, SettingsRecordAndTheLongPortName) {
     EXPECT_EQ(SettingsRecord::fromFileBytes(bytes).portName(), QStringLiteral("Xdev"));
     s.setPortName(QStringLiteral("COM3")); // a short name writes the plain 27-byte record
     EXPECT_EQ(s.toFileBytes().size(), 27);
+}
+
+// Texts decode by a table built from Qt's codec: every byte as the codec decodes it, the byte
+// the code page leaves undefined included.
+TEST(RecordLayout, Windows1251DecodesEveryByteAsTheCodec) {
+    QByteArray all(256, '\0');
+    for (int b = 0; b < 256; ++b)
+        all[b] = static_cast<char>(b);
+    EXPECT_EQ(fromCp1251(all), QStringDecoder("windows-1251").decode(all));
+    EXPECT_EQ(fromCp1251("\xc0\x98z\xff"), QString::fromUtf8("А\u0098zя"));
 }

@@ -237,3 +237,13 @@ TEST_F(StoreTest, DataFilesThatAreNotRegularFilesAreRefused) {
     }
     EXPECT_FALSE(QFile::exists(missing));
 }
+
+TEST_F(StoreTest, SummariesListPersonsInFileOrderUntilStopped) {
+    add({"Orlov", "Zuev", "Avdeev"});
+    QStringList seen;
+    store.forEachUserSummary([&](long long index, const UserSummary& u) {
+        seen << QString("%1 %2 %3 %4").arg(index).arg(fromCp1251(u.LN)).arg(u.UserNo).arg(u.ED);
+        return index < 1;
+    });
+    EXPECT_EQ(seen, QStringList({"0 Orlov 1 0", "1 Zuev 2 0"}));
+}
