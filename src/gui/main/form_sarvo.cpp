@@ -267,7 +267,6 @@ void TFormSarvo::createViews() {
     layout->setSpacing(0);
 
     StringGridUser = new UserListGrid(client);
-    StringGridUser->setRowCount(kEmptyRows);
     layout->addWidget(StringGridUser);
     connect(StringGridUser, &UserListGrid::keyDown, this, &TFormSarvo::StringGridUserKeyDown);
     connect(StringGridUser, &UserListGrid::doubleClickedInList, this,
@@ -491,8 +490,7 @@ void TFormSarvo::ApplyCaptions() {
 
     // The application title is the main window's title (the task bar shows it).
 
-    StringGridUser->horizontalHeaderItem(0)->setText(QStringLiteral("  ") + L(Text::FullName));
-    StringGridUser->horizontalHeaderItem(1)->setText(L(Text::DosimeterId));
+    StringGridUser->setHeaderTexts(QStringLiteral("  ") + L(Text::FullName), L(Text::DosimeterId));
 
     switchFilterOff();
 }
@@ -511,22 +509,23 @@ void TFormSarvo::refillUserRows() {
     const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
     const int markedRow = StringGridUser->highlightedRow();
     const std::optional<std::int32_t> marked = StringGridUser->userNoOf(markedRow);
-    StringGridUser->clearContents();
-    StringGridUser->setRowCount(kEmptyRows);
-    runStore(this, [this] {
-        store_.ensureDataDir();
-        store_.forEachUser(
-            [this](long long index, const UserRecord& user) {
-                // Identifiers are shown as the command-line tool lists them, letters included.
-                const QString identifier =
-                    user.DosimeterId != 0 ? identifierDisplayText(user.DosimeterId) : QString();
-                StringGridUser->setCells(static_cast<int>(index), sarvo::nameCell(user), identifier,
-                                         user.UserNo);
-                StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
-                return true;
-            },
-            false);
-    });
+    // One scan of the file (without the dose-rate lines), the rows replaced at once. A scan cut
+    // short by an error shows the persons read before it while its box is open.
+    std::vector<UserListModel::Person> persons;
+    const auto showRows = [this, &persons] { StringGridUser->setPersons(std::move(persons)); };
+    runStore(
+        this,
+        [this, &persons, &showRows] {
+            store_.ensureDataDir();
+            store_.forEachUser(
+                [&persons](long long, const UserRecord& user) {
+                    persons.push_back(UserListModel::personOf(user));
+                    return true;
+                },
+                false);
+            showRows();
+        },
+        showRows);
     // The person who was selected, and the one marked, wherever the file has them now; otherwise
     // the same row is selected.
     if (marked)

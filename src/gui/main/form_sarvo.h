@@ -50,7 +50,6 @@ class TFormSarvo final : public QMainWindow, private LinkHost {
     Q_OBJECT
 public:
     enum ViewState { ViewUserList = 0, ViewHistGrid = 1, ViewHistChart = 2 };
-    static constexpr int kEmptyRows = 29;
 
     // A read-only window (its base or data directory may not be written) shows the persons and
     // their histories; every write is refused by its store.
