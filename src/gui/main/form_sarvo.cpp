@@ -505,6 +505,8 @@ void TFormSarvo::FillUserList() {
 
 void TFormSarvo::refillUserRows() {
     userFileTimer_->stop();
+    // Taken before the scan: a change made during it leaves the list stale.
+    filledStamp_ = userFileStamp();
     const int row = selectedRow();
     const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
     const int markedRow = StringGridUser->highlightedRow();
@@ -534,6 +536,19 @@ void TFormSarvo::refillUserRows() {
     StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
     watchUserFile();
+}
+
+TFormSarvo::UserFileStamp TFormSarvo::userFileStamp() const {
+    const QFileInfo file(QString::fromStdString(store_.userPath().string()));
+    if (!file.exists())
+        return {};
+    return {true, file.size(), file.lastModified().toMSecsSinceEpoch(),
+            file.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
+bool TFormSarvo::userListStale() const {
+    // A change seen by the watcher whose fill is still due, or one it has not reported yet.
+    return userFileTimer_->isActive() || userFileStamp() != filledStamp_;
 }
 
 void TFormSarvo::watchUserFile() {
@@ -672,7 +687,7 @@ void TFormSarvo::showUserList() {
     viewState_ = ViewUserList;
 }
 
-void TFormSarvo::ToggleHistGrid() {
+void TFormSarvo::ToggleHistGrid(bool forReading) {
     // Opened for the person of the selected row; the way back is open even when the list,
     // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
@@ -689,7 +704,12 @@ void TFormSarvo::ToggleHistGrid() {
         StringGridHist->hide();
         StringGridUser->setFocus();
         setHistGridCommandsEnabled(true);
-        FillUserList();
+        // The officer's return fills the list again. A reading's return does so only when the
+        // person file changed since the last fill: the intake marks its person by record index.
+        if (!forReading || userListStale())
+            FillUserList();
+        else
+            viewState_ = ViewUserList;
     }
 }
 
@@ -1017,7 +1037,7 @@ void TFormSarvo::mnu_SelPortClick() {
 void TFormSarvo::ComPortSarvoRxChar(qint64 count) {
     // A reading is always taken in with the list of persons on screen.
     if (!StringGridHist->isHidden())
-        ToggleHistGrid();
+        ToggleHistGrid(true);
     if (!ChartHist->isHidden())
         ToggleHistChart();
     const QByteArray piece = ComPortSarvo->read(count);
