@@ -704,12 +704,12 @@ void TFormSarvo::ToggleHistGrid(bool forReading) {
         StringGridHist->hide();
         StringGridUser->setFocus();
         setHistGridCommandsEnabled(true);
-        // The officer's return fills the list again. A reading's return does so only when the
-        // person file changed since the last fill: the intake marks its person by record index.
-        if (!forReading || userListStale())
-            FillUserList();
-        else
+        // The officer's return fills the list again; a reading's return leaves that to the
+        // reading (ComPortSarvoRxChar).
+        if (forReading)
             viewState_ = ViewUserList;
+        else
+            FillUserList();
     }
 }
 
@@ -1040,6 +1040,10 @@ void TFormSarvo::ComPortSarvoRxChar(qint64 count) {
         ToggleHistGrid(true);
     if (!ChartHist->isHidden())
         ToggleHistChart();
+    // The intake marks its person by record index: a list that no longer shows the person file
+    // is filled again first (otherwise it stays as it is, however long the file).
+    if (userListStale())
+        refillUserRows();
     const QByteArray piece = ComPortSarvo->read(count);
     link_->receive(piece);
 }

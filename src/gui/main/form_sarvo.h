@@ -134,7 +134,7 @@ private:
     void LayoutWindow();
     void ApplyCaptions();
     void FillUserList();
-    // `forReading`: the way back is taken for a reading that arrived.
+    // `forReading`: the way back is taken for a reading that arrived (the list is not filled).
     void ToggleHistGrid(bool forReading = false);
     void ToggleHistChart();
     void ShowPortDialog();

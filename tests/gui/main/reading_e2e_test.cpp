@@ -247,15 +247,17 @@ TEST_F(MedWindowTest, PrintAndSave) {
     EXPECT_FALSE(window.hasLines());
 }
 
-// A reading that arrives while the history table is open: the list comes back as it was when the
+// A reading that arrives while a history view is open: the list comes back as it was when the
 // person file is unchanged, and filled again when another program changed the file before the
 // change was reported; either way the person read is marked.
-class ReadingOverTableTest : public ReadingTest, public ::testing::WithParamInterface<bool> {};
+class ReadingOverHistoryTest : public ReadingTest,
+                               public ::testing::WithParamInterface<std::tuple<std::string, bool>> {
+};
 
-TEST_P(ReadingOverTableTest, MarksThePersonRead) {
-    const bool changed = GetParam();
+TEST_P(ReadingOverHistoryTest, MarksThePersonRead) {
+    const auto [view, changed] = GetParam();
     grid()->selectRow(1);
-    trigger(main, "mnu_HistGrid");
+    trigger(main, QString::fromStdString(view));
     main->userFileWatcher()->blockSignals(true); // no report of a change arrives
     if (changed)
         tool({"add-person", "--last", "Abramov", "--first", "A"}); // Petrov moves to row 2
@@ -276,7 +278,9 @@ TEST_P(ReadingOverTableTest, MarksThePersonRead) {
                          row, QString(" Petrov Petr P")));
 }
 
-INSTANTIATE_TEST_SUITE_P(FileChanged, ReadingOverTableTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Views, ReadingOverHistoryTest,
+                         ::testing::Combine(::testing::Values("mnu_HistGrid", "mnu_HistChart"),
+                                            ::testing::Bool()));
 
 } // namespace
 } // namespace sarvo::test
