@@ -267,7 +267,6 @@ void TFormSarvo::createViews() {
     layout->setSpacing(0);
 
     StringGridUser = new UserListGrid(client);
-    StringGridUser->setRowCount(kEmptyRows);
     layout->addWidget(StringGridUser);
     connect(StringGridUser, &UserListGrid::keyDown, this, &TFormSarvo::StringGridUserKeyDown);
     connect(StringGridUser, &UserListGrid::doubleClickedInList, this,
@@ -491,8 +490,7 @@ void TFormSarvo::ApplyCaptions() {
 
     // The application title is the main window's title (the task bar shows it).
 
-    StringGridUser->horizontalHeaderItem(0)->setText(QStringLiteral("  ") + L(Text::FullName));
-    StringGridUser->horizontalHeaderItem(1)->setText(L(Text::DosimeterId));
+    StringGridUser->setHeaderTexts(QStringLiteral("  ") + L(Text::FullName), L(Text::DosimeterId));
 
     switchFilterOff();
 }
@@ -507,26 +505,29 @@ void TFormSarvo::FillUserList() {
 
 void TFormSarvo::refillUserRows() {
     userFileTimer_->stop();
+    // Taken before the scan: a change made during it leaves the list stale.
+    filledStamp_ = userFileStamp();
     const int row = selectedRow();
     const std::optional<std::int32_t> selected = StringGridUser->userNoOf(row);
     const int markedRow = StringGridUser->highlightedRow();
     const std::optional<std::int32_t> marked = StringGridUser->userNoOf(markedRow);
-    StringGridUser->clearContents();
-    StringGridUser->setRowCount(kEmptyRows);
-    runStore(this, [this] {
-        store_.ensureDataDir();
-        store_.forEachUser(
-            [this](long long index, const UserRecord& user) {
-                // Identifiers are shown as the command-line tool lists them, letters included.
-                const QString identifier =
-                    user.DosimeterId != 0 ? identifierDisplayText(user.DosimeterId) : QString();
-                StringGridUser->setCells(static_cast<int>(index), sarvo::nameCell(user), identifier,
-                                         user.UserNo);
-                StringGridUser->setRowCount(StringGridUser->rowCount() + 1);
-                return true;
-            },
-            false);
-    });
+    // One scan of the file (without the dose-rate lines), the rows replaced at once. A scan cut
+    // short by an error shows the persons read before it while its box is open.
+    std::vector<UserListModel::Person> persons;
+    const auto showRows = [this, &persons] { StringGridUser->setPersons(std::move(persons)); };
+    runStore(
+        this,
+        [this, &persons, &showRows] {
+            store_.ensureDataDir();
+            store_.forEachUser(
+                [&persons](long long, const UserRecord& user) {
+                    persons.push_back(UserListModel::personOf(user));
+                    return true;
+                },
+                false);
+            showRows();
+        },
+        showRows);
     // The person who was selected, and the one marked, wherever the file has them now; otherwise
     // the same row is selected.
     if (marked)
@@ -535,6 +536,19 @@ void TFormSarvo::refillUserRows() {
     StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
     watchUserFile();
+}
+
+TFormSarvo::UserFileStamp TFormSarvo::userFileStamp() const {
+    const QFileInfo file(QString::fromStdString(store_.userPath().string()));
+    if (!file.exists())
+        return {};
+    return {true, file.size(), file.lastModified().toMSecsSinceEpoch(),
+            file.metadataChangeTime().toMSecsSinceEpoch()};
+}
+
+bool TFormSarvo::userListStale() const {
+    // A change seen by the watcher whose fill is still due, or one it has not reported yet.
+    return userFileTimer_->isActive() || userFileStamp() != filledStamp_;
 }
 
 void TFormSarvo::watchUserFile() {
@@ -673,7 +687,7 @@ void TFormSarvo::showUserList() {
     viewState_ = ViewUserList;
 }
 
-void TFormSarvo::ToggleHistGrid() {
+void TFormSarvo::ToggleHistGrid(bool forReading) {
     // Opened for the person of the selected row; the way back is open even when the list,
     // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
@@ -690,7 +704,12 @@ void TFormSarvo::ToggleHistGrid() {
         StringGridHist->hide();
         StringGridUser->setFocus();
         setHistGridCommandsEnabled(true);
-        FillUserList();
+        // The officer's return fills the list again; a reading's return leaves that to the
+        // reading (ComPortSarvoRxChar).
+        if (forReading)
+            viewState_ = ViewUserList;
+        else
+            FillUserList();
     }
 }
 
@@ -1018,9 +1037,13 @@ void TFormSarvo::mnu_SelPortClick() {
 void TFormSarvo::ComPortSarvoRxChar(qint64 count) {
     // A reading is always taken in with the list of persons on screen.
     if (!StringGridHist->isHidden())
-        ToggleHistGrid();
+        ToggleHistGrid(true);
     if (!ChartHist->isHidden())
         ToggleHistChart();
+    // The intake marks its person by record index: a list that no longer shows the person file
+    // is filled again first (otherwise it stays as it is, however long the file).
+    if (userListStale())
+        refillUserRows();
     const QByteArray piece = ComPortSarvo->read(count);
     link_->receive(piece);
 }

@@ -50,7 +50,6 @@ class TFormSarvo final : public QMainWindow, private LinkHost {
     Q_OBJECT
 public:
     enum ViewState { ViewUserList = 0, ViewHistGrid = 1, ViewHistChart = 2 };
-    static constexpr int kEmptyRows = 29;
 
     // A read-only window (its base or data directory may not be written) shows the persons and
     // their histories; every write is refused by its store.
@@ -135,7 +134,8 @@ private:
     void LayoutWindow();
     void ApplyCaptions();
     void FillUserList();
-    void ToggleHistGrid();
+    // `forReading`: the way back is taken for a reading that arrived (the list is not filled).
+    void ToggleHistGrid(bool forReading = false);
     void ToggleHistChart();
     void ShowPortDialog();
     // Whether the selected row holds a person (its name cell is not empty).
@@ -169,6 +169,16 @@ private:
     // Fills the rows of the list from the user file; the selection stays on the person who was
     // selected (by UserNo), status panel 0 names it, and the file stays watched.
     void refillUserRows();
+    // The person file's size and times, to tell whether the list still shows it.
+    struct UserFileStamp {
+        bool exists = false;
+        qint64 size = 0;
+        qint64 modified = 0;
+        qint64 changed = 0;
+        friend bool operator==(const UserFileStamp&, const UserFileStamp&) = default;
+    };
+    UserFileStamp userFileStamp() const;
+    bool userListStale() const;
     void watchUserFile();
     void userFileChanged();
     void selectionMoved();
@@ -286,6 +296,7 @@ private:
     std::int32_t histUserNo_ = 0;
     QFileSystemWatcher* watcher_;
     QTimer* userFileTimer_;
+    UserFileStamp filledStamp_;
     std::function<void(const QString&)> helpOpener_;
 
     BoxOfficer officer_;

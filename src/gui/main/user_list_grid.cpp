@@ -39,14 +39,32 @@ private:
 
 } // namespace
 
-UserListGrid::UserListGrid(QWidget* parent) : QTableWidget(0, 2, parent) {
+QString UserListGrid::HeaderCell::text() const {
+    return model_->headerData(column_, Qt::Horizontal).toString();
+}
+
+UserListGrid::UserListGrid(QWidget* parent) : QTableView(parent), model_(new UserListModel(this)) {
     setObjectName(QStringLiteral("StringGridUser"));
+    setModel(model_);
+    for (int column = 0; column < 2; ++column) {
+        header_[static_cast<size_t>(column)].model_ = model_;
+        header_[static_cast<size_t>(column)].column_ = column;
+    }
     setItemDelegate(new UserCellDelegate(this));
     styleTextGrid(this, QStringLiteral("Courier New"), 19,
                   QToolTip::palette().color(QPalette::ToolTipText));
+}
 
-    setHorizontalHeaderItem(0, new QTableWidgetItem);
-    setHorizontalHeaderItem(1, new QTableWidgetItem);
+void UserListGrid::setPersons(std::vector<UserListModel::Person> persons) {
+    model_->setPersons(std::move(persons));
+}
+
+void UserListGrid::setHeaderTexts(const QString& name, const QString& identifier) {
+    model_->setHeaderTexts(name, identifier);
+}
+
+const UserListGrid::HeaderCell* UserListGrid::horizontalHeaderItem(int column) const {
+    return column >= 0 && column < 2 ? &header_[static_cast<size_t>(column)] : nullptr;
 }
 
 int UserListGrid::selectedRow() const {
@@ -62,47 +80,35 @@ int UserListGrid::selectedRow() const {
 void UserListGrid::selectRow(int row) {
     if (row < 0 || row >= rowCount())
         return;
-    setCurrentCell(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::ClearAndSelect |
+                                                                 QItemSelectionModel::Rows);
 }
 
 QString UserListGrid::nameCell(int row) const {
-    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
-    return cell ? cell->text() : QString();
+    return model_->nameCell(row);
 }
 
 QString UserListGrid::identifierCell(int row) const {
-    const QTableWidgetItem* cell = row >= 0 ? item(row, 1) : nullptr;
-    return cell ? cell->text() : QString();
+    return model_->identifierCell(row);
 }
 
 std::vector<PersonListRow> UserListGrid::listRows() const {
     std::vector<PersonListRow> rows;
+    rows.reserve(static_cast<size_t>(rowCount()));
     for (int row = 0; row < rowCount(); ++row)
         rows.push_back({nameCell(row), identifierCell(row)});
     return rows;
 }
 
-void UserListGrid::setCells(int row, const QString& name, const QString& identifier,
-                            std::int32_t userNo) {
-    auto* nameItem = new QTableWidgetItem(name);
-    nameItem->setData(Qt::UserRole, userNo);
-    setItem(row, 0, nameItem);
-    setItem(row, 1, new QTableWidgetItem(identifier));
-}
-
 std::optional<std::int32_t> UserListGrid::userNoOf(int row) const {
-    const QTableWidgetItem* cell = row >= 0 ? item(row, 0) : nullptr;
-    const QVariant userNo = cell ? cell->data(Qt::UserRole) : QVariant();
-    if (!userNo.isValid())
-        return std::nullopt;
-    return static_cast<std::int32_t>(userNo.toInt());
+    return model_->userNoOf(row);
 }
 
 int UserListGrid::rowOfUserNo(std::int32_t userNo, int preferred) const {
     if (userNoOf(preferred) == userNo)
         return preferred;
-    for (int row = 0; row < rowCount(); ++row)
-        if (userNoOf(row) == userNo)
+    for (int row = 0; row < model_->personCount(); ++row)
+        if (model_->userNoOf(row) == userNo)
             return row;
     return -1;
 }
@@ -135,18 +141,18 @@ void UserListGrid::keyPressEvent(QKeyEvent* event) {
         emit keyDown(event->key());
         return;
     default:
-        QTableWidget::keyPressEvent(event);
+        QTableView::keyPressEvent(event);
     }
 }
 
 void UserListGrid::mouseReleaseEvent(QMouseEvent* event) {
-    QTableWidget::mouseReleaseEvent(event);
+    QTableView::mouseReleaseEvent(event);
     emit clickedInList();
     emit mouseUp();
 }
 
 void UserListGrid::mouseDoubleClickEvent(QMouseEvent* event) {
-    QTableWidget::mouseDoubleClickEvent(event);
+    QTableView::mouseDoubleClickEvent(event);
     emit doubleClickedInList();
 }
 

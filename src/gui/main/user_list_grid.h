@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/text/print_listings.h"
+#include "gui/main/user_list_model.h"
 
-#include <QTableWidget>
+#include <QTableView>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -13,11 +15,32 @@ namespace sarvo {
 // header, whole-row selection, horizontal grid lines only, no editing. Rows hold the persons
 // in the user file's order (table row k is record k) and end with 29 empty rows; each person
 // row remembers the UserNo of the record it was filled from. While the highlight mark is set,
-// the name cell of the marked record carries a green frame 4 pixels wide.
-class UserListGrid final : public QTableWidget {
+// the name cell of the marked record carries a green frame 4 pixels wide. The rows live in a
+// UserListModel, replaced as a whole by each fill; cell texts are made only when drawn.
+class UserListGrid final : public QTableView {
     Q_OBJECT
 public:
+    // A cell of the header row.
+    class HeaderCell {
+    public:
+        QString text() const;
+
+    private:
+        friend class UserListGrid;
+        const UserListModel* model_ = nullptr;
+        int column_ = 0;
+    };
+
     explicit UserListGrid(QWidget* parent = nullptr);
+
+    // The persons (29 empty rows follow them).
+    void setPersons(std::vector<UserListModel::Person> persons);
+    void setHeaderTexts(const QString& name, const QString& identifier);
+    const HeaderCell* horizontalHeaderItem(int column) const;
+    // All rows, empty ones included.
+    int rowCount() const { return model_->rowCount(); }
+    // The row of the current cell, -1 when none.
+    int currentRow() const { return currentIndex().row(); }
 
     // The first selected row (the top one of a range), -1 when none.
     int selectedRow() const;
@@ -27,7 +50,6 @@ public:
     QString identifierCell(int row) const;
     // Every row as shown (name cell and identifier cell), empty rows included.
     std::vector<PersonListRow> listRows() const;
-    void setCells(int row, const QString& name, const QString& identifier, std::int32_t userNo);
     // The UserNo of the record a row was filled from; nothing for a row without a person.
     std::optional<std::int32_t> userNoOf(int row) const;
     // The row filled from the record with `userNo`: `preferred` when it is one of them (a
@@ -58,6 +80,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    UserListModel* model_;
+    std::array<HeaderCell, 2> header_;
     int highlight_ = -1;
 };
 

@@ -6,6 +6,7 @@
 
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -285,6 +286,30 @@ TEST_F(MainTest, LanguagePicks) {
     EXPECT_TRUE(part<QAction>("mnu_LangNem")->isChecked() &&
                 !part<QAction>("mnu_LangEng")->isChecked());
     EXPECT_EQ(shown(main.get(), "mnu_File"), "File");
+}
+
+// The officer's way back from the history table fills the list again, in one step: the same
+// rows, the same person selected and named, the header kept.
+TEST_F(MainTest, RefillKeepsRowsAndSelection) {
+    for (const char* last : {"Ivanov", "Petrov", "Sidorov"})
+        addPerson(last, "A", QString(), 0x12);
+    activate();
+    grid->selectRow(2);
+    const auto shown = [this] {
+        const int row = main->selectedRow();
+        QStringList cells{grid->horizontalHeaderItem(0)->text(), QString::number(row),
+                          QString::number(grid->userNoOf(row).value_or(0)), main->panelText(0)};
+        for (const PersonListRow& line : grid->listRows())
+            cells << line.nameCell + '|' + line.identifierCell;
+        return cells;
+    };
+    const QStringList before = shown();
+    QSignalSpy resets(grid->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(part<QTableView>("StringGridHist"), Qt::Key_Escape);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(shown(), before);
+    EXPECT_EQ(before.mid(1, 4), (QStringList{"2", "3", " Sidorov A ", " Ivanov A |12"}));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // grid, its save, print and exit.
 #include "gui/support/ui_support.h"
 
+#include <QFileSystemWatcher>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 namespace sarvo::test {
@@ -244,6 +246,41 @@ TEST_F(MedWindowTest, PrintAndSave) {
     window.clearLines();
     EXPECT_FALSE(window.hasLines());
 }
+
+// A reading that arrives while a history view is open: the list comes back as it was when the
+// person file is unchanged, and filled again when another program changed the file before the
+// change was reported; either way the person read is marked.
+class ReadingOverHistoryTest : public ReadingTest,
+                               public ::testing::WithParamInterface<std::tuple<std::string, bool>> {
+};
+
+TEST_P(ReadingOverHistoryTest, MarksThePersonRead) {
+    const auto [view, changed] = GetParam();
+    grid()->selectRow(1);
+    trigger(main, QString::fromStdString(view));
+    main->userFileWatcher()->blockSignals(true); // no report of a change arrives
+    if (changed)
+        tool({"add-person", "--last", "Abramov", "--first", "A"}); // Petrov moves to row 2
+    QSignalSpy resets(grid()->model(), &QAbstractItemModel::modelReset);
+    int resetsAtBox = -1;
+    ModalScript script;
+    script.add([&](QWidget* modal) {
+        resetsAtBox = static_cast<int>(resets.count());
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+    });
+    simulate({"--id", "5678", "--dose", "9"});
+    ASSERT_TRUE(waitUntil([&] { return script.done() && !main->link().busy(); }));
+    main->userFileWatcher()->blockSignals(false);
+    const int row = changed ? 2 : 1;
+    EXPECT_EQ(std::tuple(script.boxTexts(), resetsAtBox, main->viewState(),
+                         grid()->highlightedRow(), grid()->nameCell(row)),
+              std::tuple(QStringList{"1/76 5678"}, changed ? 1 : 0, int(TFormSarvo::ViewUserList),
+                         row, QString(" Petrov Petr P")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, ReadingOverHistoryTest,
+                         ::testing::Combine(::testing::Values("mnu_HistGrid", "mnu_HistChart"),
+                                            ::testing::Bool()));
 
 } // namespace
 } // namespace sarvo::test
