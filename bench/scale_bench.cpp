@@ -1,11 +1,11 @@
 // Timing program for large data sets: prints each figure beside its limit and target; asserts
 // nothing.
-//   scale_bench [--large] [--sets S,M,L] [--dir DIR]
+//   scale_bench [--large] [--sets S,M,L] [--dir DIR [--keep]]
 // Sets: S = 100 persons, 10,000 readings; M = 10,000 persons, 1,000,000 readings; L = 50,000
 // persons, 10,000,000 readings (310 MB + 480 MB, with --large). In M and L one person holds
 // 100,000 of the readings. Each set is written under DIR (default: a temporary directory) and
-// removed after its figures. The window is measured in child processes of this program (offscreen)
-// so that each start-up and peak memory is its own.
+// removed after its figures, unless --keep. The window is measured in child processes of this
+// program (offscreen) so that each start-up and peak memory is its own.
 #include "bench_files.h"
 #include "core/store/platform.h"
 #include "core/store/store.h"
@@ -139,11 +139,11 @@ double runProgram(const QString& program, const QStringList& arguments) {
     return msSince(start);
 }
 
-// A copy of the file into a new file beside it, flushed to the disk, then removed.
-double copyWithSync(const std::string& path) {
+// Copies a file and flushes the copy to the disk; the milliseconds it took.
+double copyWithSync(const std::string& from, const std::string& to) {
     const auto start = SteadyClock::now();
-    std::FILE* source = std::fopen(path.c_str(), "rb");
-    std::FILE* target = std::fopen((path + ".copy").c_str(), "wb");
+    std::FILE* source = std::fopen(from.c_str(), "rb");
+    std::FILE* target = std::fopen(to.c_str(), "wb");
     std::vector<char> block(1 << 20);
     size_t got;
     while ((got = std::fread(block.data(), 1, block.size(), source)) > 0)
@@ -152,25 +152,25 @@ double copyWithSync(const std::string& path) {
     const double ms = msSince(start);
     std::fclose(source);
     std::fclose(target);
-    std::remove((path + ".copy").c_str());
     return ms;
 }
 
+// Adding a person who sorts first to the set's user file, each run on the file as it was (put
+// back and flushed before the clock starts).
 double nameOrderAfterAdding(const QString& dir, int runs) {
     Store store(dir.toStdString());
     const std::string path = store.userPath().string();
-    QFile::copy(QString::fromStdString(path), QString::fromStdString(path) + ".orig");
+    const std::string original = path + ".orig";
+    std::rename(path.c_str(), original.c_str());
     const double ms = median(runs, [&] {
-        QFile::remove(QString::fromStdString(path));
-        QFile::copy(QString::fromStdString(path) + ".orig", QString::fromStdString(path));
+        copyWithSync(original, path);
         const auto start = SteadyClock::now();
         store.addPerson(QStringLiteral("Aaron"), QStringLiteral("New"), QString(), QString());
         return msSince(start);
     });
     if (store.readUser(0).lastName() != QStringLiteral("Aaron"))
         std::printf("  unexpected: the new person is not first\n");
-    QFile::remove(QString::fromStdString(path));
-    QFile::rename(QString::fromStdString(path) + ".orig", QString::fromStdString(path));
+    std::rename(original.c_str(), path.c_str());
     return ms;
 }
 
@@ -295,7 +295,7 @@ QList<double> childFigures(const QString& mode, const QString& dir, int row) {
     return figures;
 }
 
-void measureSet(const DataSet& set, const QString& base) {
+void measureSet(const DataSet& set, const QString& base, bool keep) {
     const QString dir = base + QStringLiteral("/") + QLatin1String(set.name);
     QDir(dir).removeRecursively();
     QDir().mkpath(dir);
@@ -315,7 +315,12 @@ void measureSet(const DataSet& set, const QString& base) {
     runProgram(cat, {users, history}); // the cache warmed
     const double rawUsers = median(runs, [&] { return runProgram(cat, {users}); });
     const double rawBoth = median(runs, [&] { return runProgram(cat, {users, history}); });
-    const double copy = median(runs, [&] { return copyWithSync(store.userPath().string()); });
+    const std::string userPath = store.userPath().string();
+    const double copy = median(runs, [&] {
+        const double ms = copyWithSync(userPath, userPath + ".copy");
+        std::remove((userPath + ".copy").c_str());
+        return ms;
+    });
     const double sort = nameOrderAfterAdding(dir, runs);
     row("name order after adding a first-sorting person", sort / 1000, "s",
         {"copy with fsync", copy / 1000}, atMost(set.sortS, "s"));
@@ -351,7 +356,8 @@ void measureSet(const DataSet& set, const QString& base) {
     if (!memory.empty())
         row("peak memory of the window, the chart open", memory[0], "MB", {},
             atMost(set.memoryMb, "MB"));
-    QDir(dir).removeRecursively();
+    if (!keep)
+        QDir(dir).removeRecursively();
 }
 
 } // namespace
@@ -369,16 +375,20 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList sets = {QStringLiteral("S"), QStringLiteral("M")};
     QString base;
+    bool keep = false;
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--large"))
             sets << QStringLiteral("L");
         else if (args[i] == QStringLiteral("--sets") && i + 1 < args.size())
             sets = args[++i].split(QLatin1Char(','));
+        else if (args[i] == QStringLiteral("--keep"))
+            keep = true;
         else if (args[i] == QStringLiteral("--dir") && i + 1 < args.size())
             base = args[++i];
         else {
-            std::fprintf(stderr, "usage: scale_bench [--large] [--sets S,M,L] [--dir DIR]\n");
+            std::fprintf(stderr,
+                         "usage: scale_bench [--large] [--sets S,M,L] [--dir DIR [--keep]]\n");
             return 2;
         }
     }
@@ -396,6 +406,6 @@ int main(int argc, char** argv) {
     std::printf("Medians of several runs; limits are measured on this machine, warm cache.\n");
     for (const DataSet& set : kSets)
         if (sets.contains(QLatin1String(set.name)))
-            measureSet(set, base);
+            measureSet(set, base, keep);
     return 0;
 }

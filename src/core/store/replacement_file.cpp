@@ -64,6 +64,8 @@ ReplacementFile::ReplacementFile(fs::path target) : target_(std::move(target)) {
     }
     if (!file_)
         throw errorFromSystem(error);
+    // Records go out in large blocks, not in the C library's small default ones.
+    std::setvbuf(file_, nullptr, _IOFBF, kBufferSize);
 }
 
 ReplacementFile::~ReplacementFile() {

@@ -26,6 +26,7 @@ public:
     void commit();
 
 private:
+    static constexpr std::size_t kBufferSize = 1 << 18;
     std::filesystem::path target_;
     std::filesystem::path temporary_;
     std::FILE* file_ = nullptr;

@@ -519,12 +519,10 @@ void TFormSarvo::refillUserRows() {
         this,
         [this, &persons, &showRows] {
             store_.ensureDataDir();
-            store_.forEachUser(
-                [&persons](long long, const UserRecord& user) {
-                    persons.push_back(UserListModel::personOf(user));
-                    return true;
-                },
-                false);
+            store_.forEachUserSummary([&persons](long long, const UserSummary& user) {
+                persons.push_back(UserListModel::personOf(user));
+                return true;
+            });
             showRows();
         },
         showRows);

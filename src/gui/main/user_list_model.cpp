@@ -5,7 +5,7 @@
 
 namespace sarvo {
 
-UserListModel::Person UserListModel::personOf(const UserRecord& user) {
+UserListModel::Person UserListModel::personOf(const UserSummary& user) {
     return {user.LN, user.FN, user.MN, user.UserNo, user.DosimeterId};
 }
 

@@ -10,7 +10,7 @@
 
 namespace sarvo {
 
-struct UserRecord;
+struct UserSummary;
 
 // The rows of the list of persons: one per record of the user file, in the file's order (row k is
 // record k), then 29 empty rows. A row keeps the stored name bytes, the UserNo and the
@@ -28,7 +28,7 @@ public:
         std::int64_t identifier = 0;
     };
     // The row of a record as the list shows it (the dose-rate lines are not needed).
-    static Person personOf(const UserRecord& user);
+    static Person personOf(const UserSummary& user);
 
     explicit UserListModel(QObject* parent = nullptr);
 
