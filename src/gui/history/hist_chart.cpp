@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGraphicsItem>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QLocale>
 #include <QLogValueAxis>
@@ -71,7 +72,7 @@ public:
         for (const HistChart::PlacedLabel& label : placed) {
             painter->drawLine(QPointF(label.x, axis), QPointF(label.x, axis + kTickLength));
             const QString& text = chart_->points()[static_cast<size_t>(label.point)].label;
-            const double width = metrics.horizontalAdvance(text) + 1.0;
+            const double width = chart_->labelWidth(text) + 1.0;
             painter->save();
             painter->translate(label.x, top);
             painter->rotate(-90.0); // reads upwards and ends next to the axis
@@ -164,28 +165,41 @@ HistChart::~HistChart() = default;
 
 void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     points_ = points;
+    logSeriesDue_ = true;
+    // The line's geometry is worked out on every change of its points, of the axis range and of
+    // the plot area: the old line goes first, and the new one comes once the range and the room
+    // for the labels are set, so that the points pass through that work once.
+    if (series_->count() > 0)
+        series_->clear();
+    if (logSeries_->count() > 0)
+        logSeries_->clear();
+    setTimeAxisToPoints();
+    updateLabelSpace();
+    if (QGraphicsLayout* chartLayout = layout())
+        chartLayout->activate();
+
     QList<QPointF> xy;
     xy.reserve(static_cast<qsizetype>(points.size()));
     for (const ChartPoint& p : points)
         xy.append(QPointF(p.x, p.y));
     series_->replace(xy);
-    logSeriesDue_ = true;
     if (drawnLogarithmic())
         fillLogSeries();
+    labels_->update();
+}
 
+void HistChart::setTimeAxisToPoints() {
     // The time axis spans the points (a single point gets half a day on either side).
-    if (points.empty()) {
+    if (points_.empty()) {
         timeAxis_->setRange(0.0, 1.0);
     } else {
-        const double first = points.front().x;
-        const double last = points.back().x;
+        const double first = points_.front().x;
+        const double last = points_.back().x;
         if (last > first)
             timeAxis_->setRange(first, last);
         else
             timeAxis_->setRange(first - 0.5, first + 0.5);
     }
-    updateLabelSpace();
-    labels_->update();
 }
 
 void HistChart::setDoseRange(const AxisRange& range) {
@@ -280,16 +294,27 @@ void HistChart::fillLogSeries() {
     logSeriesDue_ = false;
 }
 
+double HistChart::labelWidth(const QString& text) const {
+    if (!widthsMetrics_ || widthsFont_ != labelFont_) {
+        labelWidths_.clear();
+        widthsFont_ = labelFont_;
+        widthsMetrics_.emplace(labelFont_);
+    }
+    auto found = labelWidths_.constFind(text);
+    if (found == labelWidths_.constEnd())
+        found = labelWidths_.insert(text, widthsMetrics_->horizontalAdvance(text));
+    return *found;
+}
+
 double HistChart::labelTop() const {
     return plotArea().bottom() + kTickLength + kLabelGap;
 }
 
 void HistChart::updateLabelSpace() {
     // Room below the time axis for the longest label.
-    const QFontMetricsF metrics(labelFont_);
     double longest = 0.0;
     for (const ChartPoint& p : points_)
-        longest = std::max(longest, metrics.horizontalAdvance(p.label));
+        longest = std::max(longest, labelWidth(p.label));
     setMargins(QMargins(kMargin, kMargin, kMargin,
                         kMargin + static_cast<int>(std::ceil(longest + kTickLength + kLabelGap))));
 }

@@ -3,6 +3,9 @@
 #include "core/text/chart_points.h"
 
 #include <QChart>
+#include <QFontMetricsF>
+#include <QHash>
+#include <optional>
 #include <vector>
 
 class QGraphicsItem;
@@ -65,6 +68,9 @@ public:
     };
     std::vector<PlacedLabel> placedLabels() const;
     QFont labelFont() const { return labelFont_; }
+    // The width of a label text in the label font. The labels are few distinct texts (dates and
+    // times): each is measured once per font, not once per point.
+    double labelWidth(const QString& text) const;
     QColor textColour() const { return text_; }
     // The vertical place (chart coordinates) where the labels begin below the time axis line.
     double labelTop() const;
@@ -74,6 +80,7 @@ private:
     void setLinearRange(const AxisRange& range);
     void fillLogSeries();
     void updateLabelSpace();
+    void setTimeAxisToPoints();
 
     Look look_;
     QColor text_;
@@ -88,6 +95,10 @@ private:
     AxisRange doseRange_;
     bool log_ = false;
     bool logSeriesDue_ = false;
+    // The label widths measured so far, and the font they were measured in.
+    mutable QHash<QString, double> labelWidths_;
+    mutable QFont widthsFont_;
+    mutable std::optional<QFontMetricsF> widthsMetrics_;
 };
 
 } // namespace sarvo
