@@ -165,7 +165,6 @@ HistChart::~HistChart() = default;
 
 void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     points_ = points;
-    logSeriesDue_ = true;
     // The line's geometry is worked out on every change of its points, of the axis range and of
     // the plot area: the old line goes first, and the new one comes once the range and the room
     // for the labels are set, so that the points pass through that work once.
@@ -178,14 +177,30 @@ void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     if (QGraphicsLayout* chartLayout = layout())
         chartLayout->activate();
 
+    fillSeries();
+    labels_->update();
+}
+
+void HistChart::fillSeries() {
     QList<QPointF> xy;
-    xy.reserve(static_cast<qsizetype>(points.size()));
-    for (const ChartPoint& p : points)
+    xy.reserve(static_cast<qsizetype>(points_.size()));
+    for (const ChartPoint& p : points_)
         xy.append(QPointF(p.x, p.y));
     series_->replace(xy);
+    logSeriesDue_ = true;
     if (drawnLogarithmic())
         fillLogSeries();
-    labels_->update();
+    lineDue_ = false;
+}
+
+void HistChart::setLineLaidOut(bool laidOut) {
+    if (!laidOut && !lineDue_) {
+        series_->clear();
+        logSeries_->clear();
+        lineDue_ = true;
+    } else if (laidOut && lineDue_) {
+        fillSeries();
+    }
 }
 
 void HistChart::setTimeAxisToPoints() {

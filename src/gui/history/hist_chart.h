@@ -41,6 +41,9 @@ public:
     // them. The dose axis keeps its range until setDoseRange.
     void setPoints(const std::vector<ChartPoint>& points);
     const std::vector<ChartPoint>& points() const { return points_; }
+    // While the chart is off screen its line need not be laid out: the view hands the line's
+    // points back to the chart when it hides (the points stay) and takes them again when shown.
+    void setLineLaidOut(bool laidOut);
 
     // The fixed range of the dose axis, as computed by the last rebuild (doseAxisRange). On a
     // logarithmic scale the axis is drawn from the smallest positive dose instead
@@ -81,6 +84,7 @@ private:
     void fillLogSeries();
     void updateLabelSpace();
     void setTimeAxisToPoints();
+    void fillSeries();
 
     Look look_;
     QColor text_;
@@ -95,6 +99,7 @@ private:
     AxisRange doseRange_;
     bool log_ = false;
     bool logSeriesDue_ = false;
+    bool lineDue_ = false;
     // The label widths measured so far, and the font they were measured in.
     mutable QHash<QString, double> labelWidths_;
     mutable QFont widthsFont_;

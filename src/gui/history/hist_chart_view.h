@@ -18,6 +18,10 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Off screen the chart's line is not laid out: a chart of many points would be laid out again
+    // on every resize and show of the hidden view, only to be replaced when the view is filled.
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Sets the pointer shape for the mouse at (x, y) in the view's pixels.

@@ -322,5 +322,21 @@ TEST(HistChartLabels, RoomForTheLongestLabel) {
     }
 }
 
+// Off screen the line is not laid out; shown again without new points, the view draws the
+// line it had.
+TEST(HistChartLabels, LineBackWhenShownAgain) {
+    auto* chart = new HistChart;
+    HistChartView view(chart);
+    view.resize(600, 400);
+    view.show();
+    chart->setPoints({{1.0, 2.0, "a"}, {2.0, 3.0, "b"}, {3.0, 0.0, "c"}});
+    view.hide();
+    EXPECT_EQ(std::pair(chart->series()->count(), chart->points().size()), std::pair(0, size_t{3}));
+    view.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->series()->points(),
+              (QList<QPointF>{QPointF(1.0, 2.0), QPointF(2.0, 3.0), QPointF(3.0, 0.0)}));
+}
+
 } // namespace
 } // namespace sarvo::test
