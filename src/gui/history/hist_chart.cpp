@@ -19,6 +19,8 @@ namespace {
 constexpr double kTickLength = 4.0;
 constexpr double kLabelGap = 2.0;
 constexpr int kMargin = 10;
+// The characters of date and time labels.
+constexpr QStringView kLabelCharacters = u"0123456789.:/ ,-";
 
 // 1, 2 or 5 times a power of ten, the smallest of them not below `rough`.
 double niceStep(double rough) {
@@ -314,10 +316,29 @@ double HistChart::labelWidth(const QString& text) const {
         labelWidths_.clear();
         widthsFont_ = labelFont_;
         widthsMetrics_.emplace(labelFont_);
+        digitsInterchangeable_ = true;
+        const double digit = widthsMetrics_->horizontalAdvance(QStringLiteral("0"));
+        for (QChar a : kLabelCharacters) {
+            const double aWidth = widthsMetrics_->horizontalAdvance(QString(a));
+            if (a.isDigit() && aWidth != digit)
+                digitsInterchangeable_ = false;
+            for (QChar b : kLabelCharacters)
+                if (widthsMetrics_->horizontalAdvance(QString(a) + b) !=
+                    aWidth + widthsMetrics_->horizontalAdvance(QString(b)))
+                    digitsInterchangeable_ = false;
+        }
     }
-    auto found = labelWidths_.constFind(text);
+    QString key = text;
+    if (digitsInterchangeable_ && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+            return kLabelCharacters.contains(c);
+        })) {
+        for (QChar& c : key)
+            if (c.isDigit())
+                c = QLatin1Char('0');
+    }
+    auto found = labelWidths_.constFind(key);
     if (found == labelWidths_.constEnd())
-        found = labelWidths_.insert(text, widthsMetrics_->horizontalAdvance(text));
+        found = labelWidths_.insert(key, widthsMetrics_->horizontalAdvance(text));
     return *found;
 }
 
@@ -326,7 +347,9 @@ double HistChart::labelTop() const {
 }
 
 void HistChart::updateLabelSpace() {
-    // Room below the time axis for the longest label.
+    // Room below the time axis for the longest label. The widths of other points' labels are
+    // forgotten.
+    labelWidths_.clear();
     double longest = 0.0;
     for (const ChartPoint& p : points_)
         longest = std::max(longest, labelWidth(p.label));

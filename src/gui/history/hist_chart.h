@@ -71,8 +71,10 @@ public:
     };
     std::vector<PlacedLabel> placedLabels() const;
     QFont labelFont() const { return labelFont_; }
-    // The width of a label text in the label font. The labels are few distinct texts (dates and
-    // times): each is measured once per font, not once per point.
+    // The width of a label text in the label font. Labels are dates and times: in a font whose
+    // digits are all equally wide and whose digits and separators are not kerned against each
+    // other, texts that differ only in their digits are equally wide, and one of them is measured
+    // for all. Other texts are measured once each per set of points.
     double labelWidth(const QString& text) const;
     QColor textColour() const { return text_; }
     // The vertical place (chart coordinates) where the labels begin below the time axis line.
@@ -100,10 +102,12 @@ private:
     bool log_ = false;
     bool logSeriesDue_ = false;
     bool lineDue_ = false;
-    // The label widths measured so far, and the font they were measured in.
+    // The label widths measured so far (by text, or by text with every digit made "0"), and the
+    // font they were measured in.
     mutable QHash<QString, double> labelWidths_;
     mutable QFont widthsFont_;
     mutable std::optional<QFontMetricsF> widthsMetrics_;
+    mutable bool digitsInterchangeable_ = false;
 };
 
 } // namespace sarvo

@@ -299,14 +299,17 @@ TEST(HistTableCells, EachCellAsItsRowFormatsIt) {
     EXPECT_EQ(model.data(model.index(static_cast<int>(records.size()), 0)).toString(), QString());
 }
 
-// The room below the time axis fits the longest label, each text measured once however many
-// points show it; the line goes through all points.
+// The room below the time axis fits the longest label, and each label is as wide as measured on
+// its own, though texts that differ in their digits only are measured once; the line goes
+// through all points.
 TEST(HistChartLabels, RoomForTheLongestLabel) {
     HistChart chart;
     chart.resize(800, 600);
     const QFontMetricsF metrics(chart.labelFont());
     const std::vector<QStringList> sets{
-        {"1", "22:22:22", "05.12.2026/09:00:00", "1", "1"}, {"09:00", "09:00"}, {}};
+        {"1", "22:22:22", "05.12.2026/09:00:00", "28.11.2026/17:47:31", "1", "11:11:11"},
+        {"09:00", "9:41 PM", "09:00", "1.1.2026/1:11"},
+        {}};
     for (const QStringList& labels : sets) {
         std::vector<ChartPoint> points;
         double longest = 0.0;
