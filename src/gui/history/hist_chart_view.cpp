@@ -31,7 +31,9 @@ void HistChartView::ChartHistMouseMove(int x, int y) {
 }
 
 void HistChartView::hideEvent(QHideEvent* event) {
-    chart_->setLineLaidOut(false);
+    // Only when the view itself is hidden, not with its window.
+    if (isHidden())
+        chart_->setLineLaidOut(false);
     QChartView::hideEvent(event);
 }
 

@@ -8,6 +8,7 @@
 #include "gui/history/hist_chart.h"
 #include "gui/history/hist_chart_view.h"
 #include "gui/history/hist_table_model.h"
+#include "gui/history/hist_table_view.h"
 
 #include <QLineSeries>
 #include <QLogValueAxis>
@@ -325,20 +326,31 @@ TEST(HistChartLabels, RoomForTheLongestLabel) {
     }
 }
 
-// Off screen the line is not laid out; shown again without new points, the view draws the
-// line it had.
-TEST(HistChartLabels, LineBackWhenShownAgain) {
+// Hidden with their window, the views keep their rows and line; hidden on their own, they let
+// go of them, and the chart shown again without new points draws the line it had.
+TEST(HistViewsHidden, RowsAndLine) {
+    QWidget window;
+    auto* table = new HistTableView(&window);
     auto* chart = new HistChart;
-    HistChartView view(chart);
-    view.resize(600, 400);
-    view.show();
+    auto* view = new HistChartView(chart, &window);
+    window.resize(600, 400);
+    window.show();
+    table->histModel()->setRows(std::vector<HistoryRecord>(3));
     chart->setPoints({{1.0, 2.0, "a"}, {2.0, 3.0, "b"}, {3.0, 0.0, "c"}});
-    view.hide();
-    EXPECT_EQ(std::pair(chart->series()->count(), chart->points().size()), std::pair(0, size_t{3}));
-    view.show();
+    const QList<QPointF> line{QPointF(1.0, 2.0), QPointF(2.0, 3.0), QPointF(3.0, 0.0)};
+    window.hide();
+    window.show();
     QCoreApplication::processEvents();
-    EXPECT_EQ(chart->series()->points(),
-              (QList<QPointF>{QPointF(1.0, 2.0), QPointF(2.0, 3.0), QPointF(3.0, 0.0)}));
+    EXPECT_EQ(std::pair(table->histModel()->recordCount(), chart->series()->points()),
+              std::pair(3, line));
+    table->hide();
+    view->hide();
+    EXPECT_EQ(std::tuple(table->histModel()->gridRowCount(), chart->series()->count(),
+                         chart->points().size()),
+              std::tuple(30, 0, size_t{3}));
+    view->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->series()->points(), line);
 }
 
 } // namespace
