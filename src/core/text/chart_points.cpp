@@ -29,11 +29,13 @@ std::vector<ChartPoint> chartPoints(const std::vector<HistoryRecord>& shown,
         points.push_back({r.HistDate + r.HistTime, r.DoseSum, std::move(label)});
         previousDate = r.HistDate;
     }
-    // Usually in order already (readings are listed as they arrived).
-    if (!std::is_sorted(points.begin(), points.end(),
-                        [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; }))
-        std::stable_sort(points.begin(), points.end(),
-                         [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+    // Usually in order already (readings are listed as they arrived); a damaged moment (NaN) has
+    // no order, and the sort decides where it goes.
+    const auto earlier = [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; };
+    if (std::any_of(points.begin(), points.end(),
+                    [](const ChartPoint& p) { return std::isnan(p.x); }) ||
+        !std::is_sorted(points.begin(), points.end(), earlier))
+        std::stable_sort(points.begin(), points.end(), earlier);
     return points;
 }
 
