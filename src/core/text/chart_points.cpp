@@ -3,6 +3,7 @@
 #include "core/text/hist_filter.h"
 #include "core/text/text_forms.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -12,16 +13,29 @@ std::vector<ChartPoint> chartPoints(const std::vector<HistoryRecord>& shown,
                                     const ValueFormats& formats) {
     std::vector<ChartPoint> points;
     points.reserve(shown.size());
+    // Readings come at a few times of day: each time text is made once and shared by the labels
+    // that show it (keyed by the millisecond of the day, -1 for no valid time).
+    QHash<int, QString> timeTexts;
     double previousDate = NoBound;
     for (const HistoryRecord& r : shown) {
-        QString label = formats.time(r.HistTime);
+        const QTime time = timeFromFraction(r.HistTime);
+        const int key = time.isValid() ? time.msecsSinceStartOfDay() : -1;
+        auto found = timeTexts.constFind(key);
+        if (found == timeTexts.constEnd())
+            found = timeTexts.insert(key, formats.time(time));
+        QString label = *found;
         if (r.HistDate != previousDate)
             label = formats.date(r.HistDate) + QLatin1Char('/') + label;
-        points.push_back({r.HistDate + r.HistTime, r.DoseSum, label});
+        points.push_back({r.HistDate + r.HistTime, r.DoseSum, std::move(label)});
         previousDate = r.HistDate;
     }
-    std::stable_sort(points.begin(), points.end(),
-                     [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+    // Usually in order already (readings are listed as they arrived); a damaged moment (NaN) has
+    // no order, and the sort decides where it goes.
+    const auto earlier = [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; };
+    if (std::any_of(points.begin(), points.end(),
+                    [](const ChartPoint& p) { return std::isnan(p.x); }) ||
+        !std::is_sorted(points.begin(), points.end(), earlier))
+        std::stable_sort(points.begin(), points.end(), earlier);
     return points;
 }
 

@@ -13,10 +13,26 @@ HistoryCells historyHeaderCells(const LanguageStrings& lang) {
 }
 
 HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& formats) {
-    const QString unit = QStringLiteral(" mSv");
-    return {formats.date(record.HistDate), formats.time(record.HistTime),
-            formatNumber(record.Dose) + unit, formatNumber(record.DoseSum) + unit,
-            identifierDisplayText(record.DosimeterId)};
+    return {historyCell(record, 0, formats), historyCell(record, 1, formats),
+            historyCell(record, 2, formats), historyCell(record, 3, formats),
+            historyCell(record, 4, formats)};
+}
+
+QString historyCell(const HistoryRecord& record, int column, const ValueFormats& formats) {
+    switch (column) {
+    case 0:
+        return formats.date(record.HistDate);
+    case 1:
+        return formats.time(record.HistTime);
+    case 2:
+        return formatNumber(record.Dose) + QStringLiteral(" mSv");
+    case 3:
+        return formatNumber(record.DoseSum) + QStringLiteral(" mSv");
+    case 4:
+        return identifierDisplayText(record.DosimeterId);
+    default:
+        return QString();
+    }
 }
 
 } // namespace sarvo

@@ -25,5 +25,7 @@ HistoryCells historyHeaderCells(const LanguageStrings& lang);
 // as numbers followed by " mSv", and the identifier display text (an identifier with hexadecimal
 // letters as its digits without leading zeros, as the command-line tool lists it).
 HistoryCells historyCells(const HistoryRecord& record, const ValueFormats& formats);
+// One of those cells (column 0 to 4) alone; an empty text for any other column.
+QString historyCell(const HistoryRecord& record, int column, const ValueFormats& formats);
 
 } // namespace sarvo

@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QGraphicsItem>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QLocale>
 #include <QLogValueAxis>
@@ -18,6 +19,8 @@ namespace {
 constexpr double kTickLength = 4.0;
 constexpr double kLabelGap = 2.0;
 constexpr int kMargin = 10;
+// The characters of date and time labels.
+constexpr QStringView kLabelCharacters = u"0123456789.:/ ,-";
 
 // 1, 2 or 5 times a power of ten, the smallest of them not below `rough`.
 double niceStep(double rough) {
@@ -71,7 +74,7 @@ public:
         for (const HistChart::PlacedLabel& label : placed) {
             painter->drawLine(QPointF(label.x, axis), QPointF(label.x, axis + kTickLength));
             const QString& text = chart_->points()[static_cast<size_t>(label.point)].label;
-            const double width = metrics.horizontalAdvance(text) + 1.0;
+            const double width = chart_->labelWidth(text) + 1.0;
             painter->save();
             painter->translate(label.x, top);
             painter->rotate(-90.0); // reads upwards and ends next to the axis
@@ -164,28 +167,56 @@ HistChart::~HistChart() = default;
 
 void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     points_ = points;
+    // The line's geometry is worked out on every change of its points, of the axis range and of
+    // the plot area: the old line goes first, and the new one comes once the range and the room
+    // for the labels are set, so that the points pass through that work once.
+    if (series_->count() > 0)
+        series_->clear();
+    if (logSeries_->count() > 0)
+        logSeries_->clear();
+    setTimeAxisToPoints();
+    updateLabelSpace();
+    if (QGraphicsLayout* chartLayout = layout())
+        chartLayout->activate();
+
+    fillSeries();
+    labels_->update();
+}
+
+void HistChart::fillSeries() {
     QList<QPointF> xy;
-    xy.reserve(static_cast<qsizetype>(points.size()));
-    for (const ChartPoint& p : points)
+    xy.reserve(static_cast<qsizetype>(points_.size()));
+    for (const ChartPoint& p : points_)
         xy.append(QPointF(p.x, p.y));
     series_->replace(xy);
     logSeriesDue_ = true;
     if (drawnLogarithmic())
         fillLogSeries();
+    lineDue_ = false;
+}
 
+void HistChart::setLineLaidOut(bool laidOut) {
+    if (!laidOut && !lineDue_) {
+        series_->clear();
+        logSeries_->clear();
+        lineDue_ = true;
+    } else if (laidOut && lineDue_) {
+        fillSeries();
+    }
+}
+
+void HistChart::setTimeAxisToPoints() {
     // The time axis spans the points (a single point gets half a day on either side).
-    if (points.empty()) {
+    if (points_.empty()) {
         timeAxis_->setRange(0.0, 1.0);
     } else {
-        const double first = points.front().x;
-        const double last = points.back().x;
+        const double first = points_.front().x;
+        const double last = points_.back().x;
         if (last > first)
             timeAxis_->setRange(first, last);
         else
             timeAxis_->setRange(first - 0.5, first + 0.5);
     }
-    updateLabelSpace();
-    labels_->update();
 }
 
 void HistChart::setDoseRange(const AxisRange& range) {
@@ -280,16 +311,48 @@ void HistChart::fillLogSeries() {
     logSeriesDue_ = false;
 }
 
+double HistChart::labelWidth(const QString& text) const {
+    if (!widthsMetrics_ || widthsFont_ != labelFont_) {
+        labelWidths_.clear();
+        widthsFont_ = labelFont_;
+        widthsMetrics_.emplace(labelFont_);
+        digitsInterchangeable_ = true;
+        const double digit = widthsMetrics_->horizontalAdvance(QStringLiteral("0"));
+        for (QChar a : kLabelCharacters) {
+            const double aWidth = widthsMetrics_->horizontalAdvance(QString(a));
+            if (a.isDigit() && aWidth != digit)
+                digitsInterchangeable_ = false;
+            for (QChar b : kLabelCharacters)
+                if (widthsMetrics_->horizontalAdvance(QString(a) + b) !=
+                    aWidth + widthsMetrics_->horizontalAdvance(QString(b)))
+                    digitsInterchangeable_ = false;
+        }
+    }
+    QString key = text;
+    if (digitsInterchangeable_ && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+            return kLabelCharacters.contains(c);
+        })) {
+        for (QChar& c : key)
+            if (c.isDigit())
+                c = QLatin1Char('0');
+    }
+    auto found = labelWidths_.constFind(key);
+    if (found == labelWidths_.constEnd())
+        found = labelWidths_.insert(key, widthsMetrics_->horizontalAdvance(text));
+    return *found;
+}
+
 double HistChart::labelTop() const {
     return plotArea().bottom() + kTickLength + kLabelGap;
 }
 
 void HistChart::updateLabelSpace() {
-    // Room below the time axis for the longest label.
-    const QFontMetricsF metrics(labelFont_);
+    // Room below the time axis for the longest label. The widths of other points' labels are
+    // forgotten.
+    labelWidths_.clear();
     double longest = 0.0;
     for (const ChartPoint& p : points_)
-        longest = std::max(longest, metrics.horizontalAdvance(p.label));
+        longest = std::max(longest, labelWidth(p.label));
     setMargins(QMargins(kMargin, kMargin, kMargin,
                         kMargin + static_cast<int>(std::ceil(longest + kTickLength + kLabelGap))));
 }

@@ -3,6 +3,9 @@
 #include "core/text/chart_points.h"
 
 #include <QChart>
+#include <QFontMetricsF>
+#include <QHash>
+#include <optional>
 #include <vector>
 
 class QGraphicsItem;
@@ -38,6 +41,9 @@ public:
     // them. The dose axis keeps its range until setDoseRange.
     void setPoints(const std::vector<ChartPoint>& points);
     const std::vector<ChartPoint>& points() const { return points_; }
+    // While the chart is off screen its line need not be laid out: the view hands the line's
+    // points back to the chart when it hides (the points stay) and takes them again when shown.
+    void setLineLaidOut(bool laidOut);
 
     // The fixed range of the dose axis, as computed by the last rebuild (doseAxisRange). On a
     // logarithmic scale the axis is drawn from the smallest positive dose instead
@@ -65,6 +71,11 @@ public:
     };
     std::vector<PlacedLabel> placedLabels() const;
     QFont labelFont() const { return labelFont_; }
+    // The width of a label text in the label font. Labels are dates and times: in a font whose
+    // digits are all equally wide and whose digits and separators are not kerned against each
+    // other, texts that differ only in their digits are equally wide, and one of them is measured
+    // for all. Other texts are measured once each per set of points.
+    double labelWidth(const QString& text) const;
     QColor textColour() const { return text_; }
     // The vertical place (chart coordinates) where the labels begin below the time axis line.
     double labelTop() const;
@@ -74,6 +85,8 @@ private:
     void setLinearRange(const AxisRange& range);
     void fillLogSeries();
     void updateLabelSpace();
+    void setTimeAxisToPoints();
+    void fillSeries();
 
     Look look_;
     QColor text_;
@@ -88,6 +101,13 @@ private:
     AxisRange doseRange_;
     bool log_ = false;
     bool logSeriesDue_ = false;
+    bool lineDue_ = false;
+    // The label widths measured so far (by text, or by text with every digit made "0"), and the
+    // font they were measured in.
+    mutable QHash<QString, double> labelWidths_;
+    mutable QFont widthsFont_;
+    mutable std::optional<QFontMetricsF> widthsMetrics_;
+    mutable bool digitsInterchangeable_ = false;
 };
 
 } // namespace sarvo

@@ -3,6 +3,7 @@
 #include "gui/history/hist_chart.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 #include <cmath>
 
 namespace sarvo {
@@ -27,6 +28,23 @@ void HistChartView::ChartHistMouseMove(int x, int y) {
     const bool onDoseAxis = std::abs(at.x() - plot.left()) < 1.0;
     const bool onTimeAxis = std::abs(at.y() - plot.bottom()) < 1.0;
     viewport()->setCursor(onDoseAxis || onTimeAxis ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void HistChartView::hideEvent(QHideEvent* event) {
+    // Only when the view itself is hidden, not with its window.
+    if (isHidden())
+        chart_->setLineLaidOut(false);
+    QChartView::hideEvent(event);
+}
+
+void HistChartView::showEvent(QShowEvent* event) {
+    QChartView::showEvent(event);
+    // The view is usually filled with new points right after it is shown; the old line comes back
+    // only if it is not.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible())
+            chart_->setLineLaidOut(true);
+    });
 }
 
 void HistChartView::mouseMoveEvent(QMouseEvent* event) {

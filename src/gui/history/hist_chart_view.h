@@ -18,6 +18,11 @@ public:
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    // Hidden by the program, the view does not keep the chart's line laid out: a chart of many
+    // points would be laid out again on every resize and show of the view, only to be replaced
+    // when the view is filled. Shown again without being filled, it draws the line it had.
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Sets the pointer shape for the mouse at (x, y) in the view's pixels.

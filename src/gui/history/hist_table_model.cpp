@@ -39,8 +39,7 @@ void HistTableModel::setRows(std::vector<HistoryRecord> records) {
 QString HistTableModel::cell(int row, int column) const {
     if (row < 0 || row >= recordCount() || column < 0 || column >= kColumns)
         return QString();
-    return historyCells(records_[static_cast<size_t>(row)],
-                        ValueFormats::system())[static_cast<size_t>(column)];
+    return historyCell(records_[static_cast<size_t>(row)], column, ValueFormats::system());
 }
 
 int HistTableModel::rowCount(const QModelIndex& parent) const {

@@ -13,4 +13,10 @@ HistTableView::HistTableView(QWidget* parent)
     styleTextGrid(this, QStringLiteral("Courier"), 16, QColor(Qt::darkBlue));
 }
 
+void HistTableView::hideEvent(QHideEvent* event) {
+    QTableView::hideEvent(event);
+    if (isHidden())
+        model_->clearRows();
+}
+
 } // namespace sarvo

@@ -17,6 +17,11 @@ public:
 
     HistTableModel* histModel() const { return model_; }
 
+protected:
+    // Hidden by the program (the window leaves the table), the table lets go of its rows: it is
+    // filled again whenever it is shown. Hidden with its window, it keeps them.
+    void hideEvent(QHideEvent* event) override;
+
 private:
     HistTableModel* model_;
 };

@@ -8,8 +8,12 @@
 #include "gui/history/hist_chart.h"
 #include "gui/history/hist_chart_view.h"
 #include "gui/history/hist_table_model.h"
+#include "gui/history/hist_table_view.h"
 
+#include <QLineSeries>
 #include <QLogValueAxis>
+#include <cmath>
+#include <limits>
 
 namespace sarvo::test {
 namespace {
@@ -269,6 +273,84 @@ TEST_F(HistViewsTest, ChartPointerScaleAndLabels) {
     const double height = QFontMetricsF(chart().labelFont()).height();
     for (size_t i = 1; i < placed.size(); ++i)
         EXPECT_GT(placed[i].x - placed[i - 1].x, height) << i;
+}
+
+// A cell's text is made when it is asked for: the texts of the whole row as formatted before,
+// for readings at the edges of the day and of the number formats.
+TEST(HistTableCells, EachCellAsItsRowFormatsIt) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    const double dec5 = daysFromDate(kDec5);
+    const std::vector<HistoryRecord> records{{dec5, 0.0, -0.5, 1e15, 1, 0x1234},
+                                             {dec5, 0.99999999, 1e-5, -1e300, 1, 0x12AB},
+                                             {-1.0, 0.5, nan, INFINITY, 1, 0},
+                                             {nan, nan, 0.0, -0.0, 1, -1}};
+    HistTableModel model;
+    model.setRows(records);
+    const ValueFormats& forms = ValueFormats::system();
+    for (size_t row = 0; row < records.size(); ++row) {
+        const HistoryRecord& r = records[row];
+        const QString eager[] = {forms.date(r.HistDate), forms.time(r.HistTime),
+                                 formatNumber(r.Dose) + " mSv", formatNumber(r.DoseSum) + " mSv",
+                                 identifierDisplayText(r.DosimeterId)};
+        for (int column = 0; column < HistTableModel::kColumns; ++column)
+            EXPECT_EQ(model.data(model.index(static_cast<int>(row), column)).toString(),
+                      eager[column])
+                << row << ' ' << column;
+    }
+    EXPECT_EQ(model.data(model.index(static_cast<int>(records.size()), 0)).toString(), QString());
+}
+
+// The room below the time axis fits the longest label, and each label is as wide as measured on
+// its own, though texts that differ in their digits only are measured once; the line goes
+// through all points.
+TEST(HistChartLabels, RoomForTheLongestLabel) {
+    HistChart chart;
+    chart.resize(800, 600);
+    const QFontMetricsF metrics(chart.labelFont());
+    const std::vector<QStringList> sets{
+        {"1", "22:22:22", "05.12.2026/09:00:00", "28.11.2026/17:47:31", "1", "11:11:11"},
+        {"09:00", "9:41 PM", "09:00", "1.1.2026/1:11"},
+        {}};
+    for (const QStringList& labels : sets) {
+        std::vector<ChartPoint> points;
+        double longest = 0.0;
+        for (const QString& label : labels) {
+            points.push_back({static_cast<double>(points.size()), 1.0, label});
+            longest = std::max(longest, metrics.horizontalAdvance(label));
+        }
+        chart.setPoints(points);
+        EXPECT_EQ(chart.margins().bottom(), 10 + static_cast<int>(std::ceil(longest + 6.0)));
+        EXPECT_EQ(chart.series()->count(), labels.size());
+        for (const QString& label : labels)
+            EXPECT_EQ(chart.labelWidth(label), metrics.horizontalAdvance(label)) << label;
+    }
+}
+
+// Hidden with their window, the views keep their rows and line; hidden on their own, they let
+// go of them, and the chart shown again without new points draws the line it had.
+TEST(HistViewsHidden, RowsAndLine) {
+    QWidget window;
+    auto* table = new HistTableView(&window);
+    auto* chart = new HistChart;
+    auto* view = new HistChartView(chart, &window);
+    window.resize(600, 400);
+    window.show();
+    table->histModel()->setRows(std::vector<HistoryRecord>(3));
+    chart->setPoints({{1.0, 2.0, "a"}, {2.0, 3.0, "b"}, {3.0, 0.0, "c"}});
+    const QList<QPointF> line{QPointF(1.0, 2.0), QPointF(2.0, 3.0), QPointF(3.0, 0.0)};
+    window.hide();
+    window.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(table->histModel()->recordCount(), chart->series()->points()),
+              std::pair(3, line));
+    table->hide();
+    view->hide();
+    EXPECT_EQ(std::tuple(table->histModel()->gridRowCount(), chart->series()->count(),
+                         chart->points().size()),
+              std::tuple(30, 0, size_t{3}));
+    view->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(chart->series()->points(), line);
 }
 
 } // namespace
