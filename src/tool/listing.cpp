@@ -3,55 +3,373 @@
 #include "core/text/text_forms.h"
 #include "tool/commands.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
 namespace sarvo::tool {
+namespace {
 
-Listing::Listing(QStringList csvHeader, bool csv) : header_(std::move(csvHeader)), csv_(csv) {
-    if (csv_)
-        out() << header_.join(QLatin1Char(',')) << "\r\n";
+// Output is written to standard output once this much has gathered; the buffer is used again.
+constexpr qsizetype kBlock = 1 << 16;
+
+void writeOut(const QByteArray& bytes) {
+    // Whatever went through the text stream comes first.
+    out().flush();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
-void Listing::add(const QStringList& plainCells, const QStringList& csvCells) {
-    if (csv_) {
-        QStringList fields;
-        for (const QString& cell : csvCells)
-            fields.append(csvField(cell));
-        // Streamed, so that a long history is never held in memory.
-        out() << fields.join(QLatin1Char(',')) << "\r\n";
-    } else {
-        rows_.append(plainCells);
-    }
+bool needsQuotes(std::string_view text) {
+    return text.find_first_of(",\"\r\n") != std::string_view::npos;
 }
 
-void Listing::print() const {
-    if (csv_) {
-        out().flush();
+// An RFC 4180 field, quoted when it holds a comma, a quote or a line break.
+void appendCsvField(QByteArray& out, std::string_view text) {
+    if (!needsQuotes(text)) {
+        out.append(text.data(), static_cast<qsizetype>(text.size()));
         return;
     }
-    QList<qsizetype> widths;
-    for (const QStringList& row : rows_)
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (widths.size() <= c)
-                widths.append(0);
-            widths[c] = std::max(widths[c], row[c].size());
-        }
-    for (const QStringList& row : rows_) {
-        QString line;
-        for (qsizetype c = 0; c < row.size(); ++c) {
-            if (c > 0)
-                line += QLatin1String("  ");
-            line += c + 1 < row.size() ? row[c].leftJustified(widths[c]) : row[c];
-        }
-        out() << line << "\n";
+    out.append('"');
+    for (char c : text) {
+        if (c == '"')
+            out.append('"');
+        out.append(c);
     }
-    out().flush();
+    out.append('"');
+}
+
+// Plain rows are kept in one buffer, which grows in place: each cell as a header and its UTF-8
+// text, each row ended by kRowEnd. A header is the size and the width in a byte each when the size
+// is below kLongCell (the width is never above the size), otherwise kLongCell and the two as
+// 32-bit numbers.
+constexpr unsigned char kLongCell = 254;
+constexpr unsigned char kRowEnd = 255;
+
+// The next cell of a row at `at`, which moves past it; false at the end of the row.
+bool nextCell(const char*& at, std::string_view& text, std::uint32_t& width) {
+    const auto header = static_cast<unsigned char>(*at++);
+    if (header == kRowEnd)
+        return false;
+    std::uint32_t size = header;
+    if (header == kLongCell) {
+        std::memcpy(&size, at, 4);
+        std::memcpy(&width, at + 4, 4);
+        at += 8;
+    } else {
+        width = static_cast<unsigned char>(*at++);
+    }
+    text = std::string_view(at, size);
+    at += size;
+    return true;
+}
+
+} // namespace
+
+Listing::Listing(const QStringList& csvHeader, bool csv) : csv_(csv) {
+    out_.reserve(kBlock + kBlock / 4);
+    if (csv_)
+        out_.append(csvHeader.join(QLatin1Char(',')).toUtf8() + "\r\n");
+}
+
+void Listing::add(std::string_view utf8, qsizetype width) {
+    if (csv_) {
+        if (rowStarted_)
+            out_.append(',');
+        appendCsvField(out_, utf8);
+    } else {
+        if (utf8.size() < kLongCell) {
+            const char header[2] = {static_cast<char>(utf8.size()), static_cast<char>(width)};
+            rows_.append(header, 2);
+        } else {
+            char header[9] = {static_cast<char>(kLongCell)};
+            const auto size = static_cast<std::uint32_t>(utf8.size());
+            const auto cellWidth = static_cast<std::uint32_t>(width);
+            std::memcpy(header + 1, &size, 4);
+            std::memcpy(header + 5, &cellWidth, 4);
+            rows_.append(header, 9);
+        }
+        rows_.append(utf8.data(), utf8.size());
+    }
+    rowStarted_ = true;
+}
+
+void Listing::add(const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    add(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), text.size());
+}
+
+void Listing::endRow() {
+    rowStarted_ = false;
+    if (csv_) {
+        // Streamed, so that a long history is never held in memory.
+        out_.append("\r\n");
+        writeIfFull();
+    } else {
+        const char end = static_cast<char>(kRowEnd);
+        rows_.append(&end, 1);
+    }
+}
+
+Listing::Buffer::~Buffer() {
+    std::free(data_);
+}
+
+void Listing::Buffer::append(const char* bytes, size_t size) {
+    if (size == 0)
+        return;
+    if (capacity_ - size_ < size) {
+        const size_t capacity = std::max({size_ + size, 2 * capacity_, size_t{1} << 16});
+        char* data = static_cast<char*>(std::realloc(data_, capacity));
+        if (!data)
+            throw std::bad_alloc();
+        data_ = data;
+        capacity_ = capacity;
+    }
+    std::memcpy(data_ + size_, bytes, size);
+    size_ += size;
+}
+
+void Listing::writeIfFull() {
+    if (out_.size() >= kBlock) {
+        writeOut(out_);
+        out_.truncate(0);
+    }
+}
+
+void Listing::print() {
+    if (!csv_) {
+        std::vector<std::uint32_t> widths;
+        const char* const end = rows_.end();
+        std::string_view text;
+        std::uint32_t width = 0;
+        for (const char* at = rows_.begin(); at != end;)
+            for (size_t c = 0; nextCell(at, text, width); ++c) {
+                if (widths.size() <= c)
+                    widths.push_back(0);
+                widths[c] = std::max(widths[c], width);
+            }
+        for (const char* at = rows_.begin(); at != end;) {
+            // Every cell but the last is filled up to the width of its column.
+            std::uint32_t fill = 0;
+            for (size_t c = 0; nextCell(at, text, width); ++c) {
+                if (c > 0)
+                    out_.append(static_cast<qsizetype>(fill) + 2, ' ');
+                out_.append(text.data(), static_cast<qsizetype>(text.size()));
+                fill = widths[c] - width;
+            }
+            out_.append('\n');
+            writeIfFull();
+        }
+    }
+    writeOut(out_);
+    out_.clear();
+    std::fflush(stdout);
+}
+
+ShortText::ShortText(std::string_view text) {
+    append(text);
+}
+
+void ShortText::append(std::string_view text) {
+    std::memcpy(text_ + size_, text.data(), text.size());
+    size_ += static_cast<int>(text.size());
+}
+
+ShortText numberText(double value, char decimalSeparator) {
+    if (std::isnan(value))
+        return ShortText("NAN");
+    if (std::isinf(value))
+        return ShortText(value > 0 ? "INF" : "-INF");
+    if (value == 0.0)
+        return ShortText("0");
+
+    // 15 significant digits decide the exponent, after rounding: [-]d.ddddddddddddddde[+-]x...
+    char scientific[40];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
+    const bool negative = scientific[0] == '-';
+    const char* mantissa = scientific + (negative ? 1 : 0);
+    char digits[15];
+    digits[0] = mantissa[0];
+    std::memcpy(digits + 1, mantissa + 2, 14);
+    const char* e = mantissa + 16;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+    // The digits that count: trailing zeros dropped.
+    int significant = 15;
+    while (digits[significant - 1] == '0')
+        --significant;
+
+    ShortText text;
+    if (negative)
+        text.append('-');
+    if (exponent < -4 || exponent >= 15) {
+        text.append(digits[0]);
+        if (significant > 1) {
+            text.append(decimalSeparator);
+            text.append(std::string_view(digits + 1, static_cast<size_t>(significant - 1)));
+        }
+        text.append('E');
+        char number[8];
+        text.append(std::string_view(number, std::to_chars(number, number + 8, exponent).ptr));
+    } else if (exponent >= 0) {
+        text.append(std::string_view(digits, static_cast<size_t>(exponent + 1)));
+        if (significant > exponent + 1) {
+            text.append(decimalSeparator);
+            text.append(std::string_view(digits + exponent + 1,
+                                         static_cast<size_t>(significant - exponent - 1)));
+        }
+    } else {
+        text.append('0');
+        text.append(decimalSeparator);
+        for (int i = -1; i > exponent; --i)
+            text.append('0');
+        text.append(std::string_view(digits, static_cast<size_t>(significant)));
+    }
+    return text;
+}
+
+ShortText identifierText(std::int64_t identifier) {
+    // The 16 hexadecimal digits, upper case, without leading zeros.
+    char digits[16];
+    char* end = std::to_chars(digits, digits + 16, static_cast<std::uint64_t>(identifier), 16).ptr;
+    for (char* c = digits; c != end; ++c)
+        if (*c >= 'a')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    return ShortText(std::string_view(digits, static_cast<size_t>(end - digits)));
+}
+
+ShortText integerText(long long value) {
+    char digits[24];
+    return ShortText(std::string_view(digits, std::to_chars(digits, digits + 24, value).ptr));
+}
+
+namespace {
+
+void appendDigits(ShortText& text, int value, int digits) {
+    if (digits == 2 || value >= 10)
+        text.append(static_cast<char>('0' + value / 10));
+    text.append(static_cast<char>('0' + value % 10));
+}
+
+} // namespace
+
+ShortText csvTimeText(const QTime& time) {
+    ShortText text;
+    if (!time.isValid())
+        return text;
+    appendDigits(text, time.hour(), 2);
+    text.append(':');
+    appendDigits(text, time.minute(), 2);
+    text.append(':');
+    appendDigits(text, time.second(), 2);
+    return text;
+}
+
+ReadingTexts::ReadingTexts(const ValueFormats& formats) : formats_(formats) {
+    const QString pattern = formats.timePattern();
+    fixedTime_ = true;
+    for (qsizetype i = 0; i < pattern.size() && fixedTime_;) {
+        const QChar c = pattern.at(i);
+        if (c == QLatin1Char('H') || c == QLatin1Char('h') || c == QLatin1Char('m') ||
+            c == QLatin1Char('s')) {
+            qsizetype run = 1;
+            while (i + run < pattern.size() && pattern.at(i + run) == c)
+                ++run;
+            fixedTime_ = run <= 2;
+            pieces_.push_back({c == QLatin1Char('h') ? 'H' : static_cast<char>(c.unicode()),
+                               static_cast<int>(run), QByteArray()});
+            i += run;
+        } else if (c.isLetter() || c == QLatin1Char('\'') || c.isSurrogate()) {
+            fixedTime_ = false;
+        } else {
+            if (pieces_.empty() || pieces_.back().field != 0)
+                pieces_.push_back({0, 0, QByteArray()});
+            pieces_.back().text += QString(c).toUtf8();
+            literalBytes_ += pieces_.back().text.size();
+            ++literalWidth_;
+            ++i;
+        }
+    }
+    // Two digits a field at most, and the text filled in is the locale's own (its digits among
+    // others).
+    fixedTime_ = fixedTime_ && literalBytes_ + 2 * static_cast<qsizetype>(pieces_.size()) <= 40;
+    for (int h = 0; h < 24 && fixedTime_; ++h)
+        for (const QTime time :
+             {QTime(h, 0, 0), QTime(h, (h * 17 + 3) % 60, (h * 23 + 9) % 60), QTime(h, 59, 59)}) {
+            const QByteArray expected = formats_.time(time).toUtf8();
+            const ShortText text = fixedTime(time);
+            fixedTime_ =
+                fixedTime_ && std::string_view(expected.constData(),
+                                               static_cast<size_t>(expected.size())) == text.view();
+        }
+}
+
+ShortText ReadingTexts::fixedTime(const QTime& time) const {
+    ShortText text;
+    if (!time.isValid())
+        return text;
+    for (const Piece& piece : pieces_) {
+        switch (piece.field) {
+        case 'H':
+            appendDigits(text, time.hour(), piece.digits);
+            break;
+        case 'm':
+            appendDigits(text, time.minute(), piece.digits);
+            break;
+        case 's':
+            appendDigits(text, time.second(), piece.digits);
+            break;
+        default:
+            text.append(
+                std::string_view(piece.text.constData(), static_cast<size_t>(piece.text.size())));
+        }
+    }
+    return text;
+}
+
+void ReadingTexts::addTime(Listing& listing, double fraction) {
+    const QTime time = timeFromFraction(fraction);
+    if (!fixedTime_) {
+        listing.add(formats_.time(time));
+        return;
+    }
+    const ShortText text = fixedTime(time);
+    const qsizetype size = static_cast<qsizetype>(text.view().size());
+    listing.add(text.view(), time.isValid() ? size - literalBytes_ + literalWidth_ : 0);
+}
+
+void ReadingTexts::addDate(Listing& listing, double days) {
+    const QDate date = dateFromDays(days);
+    if (!haveDate_ || date != lastDate_) {
+        const QString text = formats_.date(date);
+        dateText_ = text.toUtf8();
+        dateWidth_ = text.size();
+        lastDate_ = date;
+        haveDate_ = true;
+    }
+    listing.add(std::string_view(dateText_.constData(), static_cast<size_t>(dateText_.size())),
+                dateWidth_);
+}
+
+void ReadingTexts::addCsvDate(Listing& listing, double days) {
+    const QDate date = dateFromDays(days);
+    if (!haveDate_ || date != lastDate_) {
+        dateText_ = date.toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
+        lastDate_ = date;
+        haveDate_ = true;
+    }
+    listing.add(std::string_view(dateText_.constData(), static_cast<size_t>(dateText_.size())));
 }
 
 QCommandLineOption csvOption() {
     return flag("csv", "Print CSV (RFC 4180, \".\" as decimal point) with a header line.");
-}
-
-QString csvNumber(double value) {
-    return formatNumber(value, QLatin1Char('.'));
 }
 
 } // namespace sarvo::tool

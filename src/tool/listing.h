@@ -1,29 +1,120 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCommandLineOption>
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTime>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace sarvo {
+class ValueFormats;
+}
 
 namespace sarvo::tool {
 
-// A listing printed either as aligned plain text or as RFC 4180 CSV with a header line.
+// A listing printed either as aligned plain text or as RFC 4180 CSV with a header line. Each row
+// is given cell by cell, then ended; the text is kept as UTF-8 and written to standard output in
+// large blocks.
 class Listing {
 public:
-    Listing(QStringList csvHeader, bool csv);
-    void add(const QStringList& plainCells, const QStringList& csvCells);
+    Listing(const QStringList& csvHeader, bool csv);
+    Listing(const Listing&) = delete;
+    Listing& operator=(const Listing&) = delete;
+
+    bool csv() const { return csv_; }
+    // The next cell of the row: UTF-8 text and its width in UTF-16 code units.
+    void add(std::string_view utf8, qsizetype width);
+    void add(std::string_view ascii) { add(ascii, static_cast<qsizetype>(ascii.size())); }
+    void add(const QString& text);
+    void endRow();
     // Writes the listing to standard output.
-    void print() const;
+    void print();
 
 private:
-    QStringList header_;
+    // Bytes that grow in place where the system allows (a large block is remapped, not copied).
+    class Buffer {
+    public:
+        Buffer() = default;
+        Buffer(const Buffer&) = delete;
+        Buffer& operator=(const Buffer&) = delete;
+        ~Buffer();
+        void append(const char* bytes, size_t size);
+        const char* begin() const { return data_; }
+        const char* end() const { return data_ + size_; }
+
+    private:
+        char* data_ = nullptr;
+        size_t size_ = 0;
+        size_t capacity_ = 0;
+    };
+    void writeIfFull();
+
     bool csv_;
-    QList<QStringList> rows_;
+    bool rowStarted_ = false;
+    QByteArray out_; // not yet written
+    Buffer rows_;    // plain: every row, each cell with its size and width
+};
+
+// A short ASCII text made without allocating.
+class ShortText {
+public:
+    ShortText() = default;
+    explicit ShortText(std::string_view text);
+    std::string_view view() const { return {text_, static_cast<size_t>(size_)}; }
+    void append(char c) { text_[size_++] = c; }
+    void append(std::string_view text);
+
+private:
+    char text_[48];
+    int size_ = 0;
+};
+
+// The text of formatNumber(value, decimalSeparator).
+ShortText numberText(double value, char decimalSeparator);
+// The text of identifierDisplayText(identifier).
+ShortText identifierText(std::int64_t identifier);
+// The text of QString::number(value).
+ShortText integerText(long long value);
+// The text of QTime::toString("HH:mm:ss").
+ShortText csvTimeText(const QTime& time);
+
+// Dates and times of readings as the history table shows them in the workstation's locale. A
+// date is formatted once for a run of readings of the same day; a time pattern of hours,
+// minutes, seconds and separators is filled in without the locale when that gives the locale's
+// text for a sample of times.
+class ReadingTexts {
+public:
+    explicit ReadingTexts(const ValueFormats& formats);
+    // The cells of one reading's date and time.
+    void addDate(Listing& listing, double days);
+    void addTime(Listing& listing, double fraction);
+    // yyyy-MM-dd and HH:mm:ss.
+    void addCsvDate(Listing& listing, double days);
+
+private:
+    struct Piece {
+        char field;      // 'H' (hour), 'm', 's', or 0 for literal text
+        int digits;      // 1 or 2
+        QByteArray text; // the literal text, UTF-8
+    };
+    ShortText fixedTime(const QTime& time) const;
+
+    const ValueFormats& formats_;
+    bool fixedTime_ = false;
+    std::vector<Piece> pieces_;
+    qsizetype literalBytes_ = 0; // of the pattern's literal text
+    qsizetype literalWidth_ = 0;
+    QDate lastDate_;
+    bool haveDate_ = false;
+    QByteArray dateText_;
+    qsizetype dateWidth_ = 0;
 };
 
 // --csv, the choice of CSV.
 QCommandLineOption csvOption();
-
-// Numbers in CSV: "." as decimal point, up to 15 significant digits.
-QString csvNumber(double value);
 
 } // namespace sarvo::tool
