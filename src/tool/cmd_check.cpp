@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
-#include <map>
+#include <unordered_map>
 
 namespace sarvo::tool {
 namespace {
@@ -24,10 +24,13 @@ void checkTail(const std::filesystem::path& path, int recordSize, const QString&
 }
 
 // A dose or a date that no reading can have: not finite, or below zero.
-void checkValue(double value, const QString& where, const char* field, QStringList& faults) {
-    if (!std::isfinite(value) || value < 0)
-        faults << QStringLiteral("%1: %2 is %3")
-                      .arg(where, QLatin1String(field), QString::number(value));
+bool isDamaged(double value) {
+    return !std::isfinite(value) || value < 0;
+}
+
+void addValueFault(const QString& where, const char* field, double value, QStringList& faults) {
+    faults
+        << QStringLiteral("%1: %2 is %3").arg(where, QLatin1String(field), QString::number(value));
 }
 
 void checkSettings(Store& store, QStringList& faults) {
@@ -44,21 +47,49 @@ void checkSettings(Store& store, QStringList& faults) {
                       .arg(kSettingsRecordSize);
 }
 
-void checkUsers(Store& store, QStringList& faults, std::map<std::int32_t, long long>& numbers) {
-    std::map<std::int64_t, long long> holders; // identifier -> first record
+// Whether a length byte of a text of the stored record is above its field's capacity: the four
+// names, then the dose-rate lines after UserNo, ED and DosimeterId. Only then is the record
+// looked at field by field.
+bool mayBeOverlong(const char* bytes) {
+    const auto above = [&](int offset, int capacity) {
+        return static_cast<unsigned char>(bytes[offset]) > capacity;
+    };
+    constexpr int kName = kNameCapacity + 1;
+    constexpr int kMed = kMedCapacity + 1;
+    constexpr int kFirstMed = 4 * kName + 4 + 8 + 8;
+    bool found = false;
+    for (int k = 0; k < 4; ++k)
+        found = found || above(k * kName, kNameCapacity);
+    for (int k = 0; k < kMedLineCount; ++k)
+        found = found || above(kFirstMed + k * kMed, kMedCapacity);
+    return found;
+}
+
+QString userWhere(long long index) {
+    return QStringLiteral("%1: record %2").arg(kUsers).arg(index);
+}
+
+void checkUsers(Store& store, QStringList& faults,
+                std::unordered_map<std::int32_t, long long>& numbers) {
     RecordFile file(store.userPath(), kUserRecordSize, RecordFile::Mode::ReadOnly);
+    const auto count = static_cast<size_t>(file.count());
+    numbers.reserve(count);
+    std::unordered_map<std::int64_t, long long> holders; // identifier -> first record
+    holders.reserve(count);
     long long index = 0;
     for (; const char* bytes = file.next(); ++index) {
-        const QString where = QStringLiteral("%1: record %2").arg(kUsers).arg(index);
-        const QStringList overlong = UserRecord::overlongFields(bytes);
-        if (!overlong.isEmpty())
-            faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
-                          .arg(where, overlong.join(QStringLiteral(", ")));
+        if (mayBeOverlong(bytes)) {
+            const QStringList overlong = UserRecord::overlongFields(bytes);
+            if (!overlong.isEmpty())
+                faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
+                              .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
+        }
         const UserRecord user = UserRecord::fromBytes(bytes, false);
-        checkValue(user.ED, where, "ED", faults);
+        if (isDamaged(user.ED))
+            addValueFault(userWhere(index), "ED", user.ED, faults);
         if (user.UserNo <= 0)
             faults << QStringLiteral("%1: person number %2 is not above 0")
-                          .arg(where)
+                          .arg(userWhere(index))
                           .arg(user.UserNo);
         if (user.DosimeterId != 0) {
             auto [it, fresh] = holders.emplace(user.DosimeterId, index);
@@ -85,20 +116,26 @@ void checkUsers(Store& store, QStringList& faults, std::map<std::int32_t, long l
 }
 
 void checkHistory(Store& store, QStringList& faults,
-                  const std::map<std::int32_t, long long>& numbers) {
+                  const std::unordered_map<std::int32_t, long long>& numbers) {
+    // The place of a fault is written out only for a fault.
+    const auto where = [](long long index) {
+        return QStringLiteral("%1: record %2").arg(kHistory).arg(index);
+    };
     store.forEachHistory([&](long long index, const HistoryRecord& h) {
-        const QString where = QStringLiteral("%1: record %2").arg(kHistory).arg(index);
         if (h.UserNo != 0 && !numbers.count(h.UserNo))
             faults << QStringLiteral("%1 belongs to person number %2, whom no person record has")
-                          .arg(where)
+                          .arg(where(index))
                           .arg(h.UserNo);
-        checkValue(h.Dose, where, "Dose", faults);
-        checkValue(h.DoseSum, where, "DoseSum", faults);
+        if (isDamaged(h.Dose))
+            addValueFault(where(index), "Dose", h.Dose, faults);
+        if (isDamaged(h.DoseSum))
+            addValueFault(where(index), "DoseSum", h.DoseSum, faults);
         if (!std::isfinite(h.HistDate))
-            faults << QStringLiteral("%1: HistDate is %2").arg(where, QString::number(h.HistDate));
+            faults << QStringLiteral("%1: HistDate is %2")
+                          .arg(where(index), QString::number(h.HistDate));
         if (!(h.HistTime >= 0 && h.HistTime < 1))
             faults << QStringLiteral("%1: HistTime %2 is not a time of day")
-                          .arg(where, QString::number(h.HistTime));
+                          .arg(where(index), QString::number(h.HistTime));
         return true;
     });
 }
@@ -123,7 +160,7 @@ int runCheck(const Args& args) {
     // No other program writes while the files are checked.
     DataLock lock = store.readLock();
     QStringList faults;
-    std::map<std::int32_t, long long> numbers; // UserNo -> first record
+    std::unordered_map<std::int32_t, long long> numbers; // UserNo -> first record
     checkSettings(store, faults);
     checkTail(store.userPath(), kUserRecordSize, kUsers, faults);
     checkTail(store.historyPath(), kHistoryRecordSize, kHistory, faults);
