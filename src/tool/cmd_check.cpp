@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
+#include <vector>
 
 namespace sarvo::tool {
 namespace {
@@ -65,6 +68,18 @@ bool mayBeOverlong(const char* bytes) {
     return found;
 }
 
+// Whether last name `b` goes before last name `a` (each a stored short string) in the name order
+// of the user file: the first three bytes compared, as far as both names reach. Compared here in
+// the scan that checks the records, rather than in a second scan of the file.
+bool goesBefore(const char* b, const char* a) {
+    const int length = std::min({static_cast<unsigned char>(a[0]), static_cast<unsigned char>(b[0]),
+                                 static_cast<unsigned char>(3)});
+    for (int i = 1; i <= length; ++i)
+        if (a[i] != b[i])
+            return static_cast<unsigned char>(b[i]) < static_cast<unsigned char>(a[i]);
+    return false;
+}
+
 QString userWhere(long long index) {
     return QStringLiteral("%1: record %2").arg(kUsers).arg(index);
 }
@@ -77,7 +92,12 @@ void checkUsers(Store& store, QStringList& faults,
     std::unordered_map<std::int64_t, long long> holders; // identifier -> first record
     holders.reserve(count);
     long long index = 0;
+    long long outOfOrder = -1; // the first record that goes before the one ahead of it
+    char previousName[4] = {};
     for (; const char* bytes = file.next(); ++index) {
+        if (outOfOrder < 0 && index > 0 && goesBefore(bytes, previousName))
+            outOfOrder = index;
+        std::memcpy(previousName, bytes, sizeof previousName);
         if (mayBeOverlong(bytes)) {
             const QStringList overlong = UserRecord::overlongFields(bytes);
             if (!overlong.isEmpty())
@@ -108,21 +128,56 @@ void checkUsers(Store& store, QStringList& faults,
                           .arg(index)
                           .arg(user.UserNo);
     }
-    if (long long k = store.firstOutOfNameOrder(); k >= 0)
+    if (outOfOrder >= 0)
         faults << QStringLiteral("%1: not in name order (record %2 belongs before record %3)")
                       .arg(kUsers)
-                      .arg(k)
-                      .arg(k - 1);
+                      .arg(outOfOrder)
+                      .arg(outOfOrder - 1);
 }
+
+// The person numbers of the user file, looked up for every reading: a bit per number when the
+// numbers lie close together (as 1 to the count of persons do), otherwise by hash.
+class PersonNumbers {
+public:
+    explicit PersonNumbers(const std::unordered_map<std::int32_t, long long>& numbers)
+        : numbers_(numbers) {
+        if (numbers.empty())
+            return;
+        std::int32_t low = numbers.begin()->first, high = low;
+        for (const auto& entry : numbers) {
+            low = std::min(low, entry.first);
+            high = std::max(high, entry.first);
+        }
+        const auto span = static_cast<std::uint64_t>(std::int64_t{high} - low) + 1;
+        if (span > 64 * numbers.size() + (1 << 16))
+            return;
+        low_ = low;
+        present_.assign(span, false);
+        for (const auto& entry : numbers)
+            present_[static_cast<std::uint64_t>(std::int64_t{entry.first} - low)] = true;
+    }
+    bool contains(std::int32_t number) const {
+        if (present_.empty())
+            return numbers_.count(number) != 0;
+        const auto offset = static_cast<std::uint64_t>(std::int64_t{number} - low_);
+        return offset < present_.size() && present_[offset];
+    }
+
+private:
+    const std::unordered_map<std::int32_t, long long>& numbers_;
+    std::int32_t low_ = 0;
+    std::vector<bool> present_;
+};
 
 void checkHistory(Store& store, QStringList& faults,
                   const std::unordered_map<std::int32_t, long long>& numbers) {
+    const PersonNumbers persons(numbers);
     // The place of a fault is written out only for a fault.
     const auto where = [](long long index) {
         return QStringLiteral("%1: record %2").arg(kHistory).arg(index);
     };
     store.forEachHistory([&](long long index, const HistoryRecord& h) {
-        if (h.UserNo != 0 && !numbers.count(h.UserNo))
+        if (h.UserNo != 0 && !persons.contains(h.UserNo))
             faults << QStringLiteral("%1 belongs to person number %2, whom no person record has")
                           .arg(where(index))
                           .arg(h.UserNo);
