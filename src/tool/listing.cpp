@@ -297,8 +297,8 @@ ReadingTexts::ReadingTexts(const ValueFormats& formats) : formats_(formats) {
             ++i;
         }
     }
-    // Two digits a field at most, and the text filled in is the locale's own (its digits among
-    // others).
+    // The text must fit a ShortText (two digits a field), and what the pattern filled in gives
+    // must be the locale's own text (its digits among others).
     fixedTime_ = fixedTime_ && literalBytes_ + 2 * static_cast<qsizetype>(pieces_.size()) <= 40;
     for (int h = 0; h < 24 && fixedTime_; ++h)
         for (const QTime time :
