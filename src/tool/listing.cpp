@@ -16,37 +16,11 @@ namespace sarvo::tool {
 namespace {
 
 // Output is written to standard output once this much has gathered; the buffer is used again.
-constexpr qsizetype kBlock = 1 << 16;
+constexpr size_t kBlock = 1 << 16;
 
-void writeOut(const QByteArray& bytes) {
-    // Whatever went through the text stream comes first.
-    out().flush();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-}
-
-bool needsQuotes(std::string_view text) {
-    return text.find_first_of(",\"\r\n") != std::string_view::npos;
-}
-
-// An RFC 4180 field, quoted when it holds a comma, a quote or a line break.
-void appendCsvField(QByteArray& out, std::string_view text) {
-    if (!needsQuotes(text)) {
-        out.append(text.data(), static_cast<qsizetype>(text.size()));
-        return;
-    }
-    out.append('"');
-    for (char c : text) {
-        if (c == '"')
-            out.append('"');
-        out.append(c);
-    }
-    out.append('"');
-}
-
-// Plain rows are kept in one buffer, which grows in place: each cell as a header and its UTF-8
-// text, each row ended by kRowEnd. A header is the size and the width in a byte each when the size
-// is below kLongCell (the width is never above the size), otherwise kLongCell and the two as
-// 32-bit numbers.
+// Plain rows are kept in one buffer: each cell as a header and its UTF-8 text, each row ended by
+// kRowEnd. A header is the size and the width in a byte each when the size is below kLongCell
+// (the width is never above the size), otherwise kLongCell and the two as 32-bit numbers.
 constexpr unsigned char kLongCell = 254;
 constexpr unsigned char kRowEnd = 255;
 
@@ -68,37 +42,97 @@ bool nextCell(const char*& at, std::string_view& text, std::uint32_t& width) {
     return true;
 }
 
+// A text of characters from U+0000 to U+FFFF outside the surrogates, in UTF-8 as
+// QString::toUtf8() gives it, into `out` (three bytes a character); its size, or -1 for a text
+// with other characters.
+qsizetype toUtf8(QStringView text, char* out) {
+    char* at = out;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80) {
+            *at++ = static_cast<char>(u);
+        } else if (u < 0x800) {
+            *at++ = static_cast<char>(0xC0 | (u >> 6));
+            *at++ = static_cast<char>(0x80 | (u & 0x3F));
+        } else if (u < 0xD800 || u > 0xDFFF) {
+            *at++ = static_cast<char>(0xE0 | (u >> 12));
+            *at++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            *at++ = static_cast<char>(0x80 | (u & 0x3F));
+        } else {
+            return -1;
+        }
+    }
+    return at - out;
+}
+
 } // namespace
 
+Listing::Buffer::~Buffer() {
+    std::free(data_);
+}
+
+void Listing::Buffer::grow(size_t size) {
+    const size_t capacity = std::max({size_ + size, 2 * capacity_, kBlock});
+    char* data = static_cast<char*>(std::realloc(data_, capacity));
+    if (!data)
+        throw std::bad_alloc();
+    data_ = data;
+    capacity_ = capacity;
+}
+
 Listing::Listing(const QStringList& csvHeader, bool csv) : csv_(csv) {
-    out_.reserve(kBlock + kBlock / 4);
-    if (csv_)
-        out_.append(csvHeader.join(QLatin1Char(',')).toUtf8() + "\r\n");
+    if (csv_) {
+        const QByteArray header = csvHeader.join(QLatin1Char(',')).toUtf8() + "\r\n";
+        out_.append(header.constData(), static_cast<size_t>(header.size()));
+    }
+}
+
+void Listing::appendCsvField(std::string_view text) {
+    // RFC 4180: quoted when it holds a comma, a quote or a line break.
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out_.append(text.data(), text.size());
+        return;
+    }
+    out_.append('"');
+    for (char c : text) {
+        if (c == '"')
+            out_.append('"');
+        out_.append(c);
+    }
+    out_.append('"');
 }
 
 void Listing::add(std::string_view utf8, qsizetype width) {
     if (csv_) {
         if (rowStarted_)
             out_.append(',');
-        appendCsvField(out_, utf8);
+        appendCsvField(utf8);
+    } else if (utf8.size() < kLongCell) {
+        char* at = rows_.extend(2 + utf8.size());
+        at[0] = static_cast<char>(utf8.size());
+        at[1] = static_cast<char>(width);
+        std::memcpy(at + 2, utf8.data(), utf8.size());
     } else {
-        if (utf8.size() < kLongCell) {
-            const char header[2] = {static_cast<char>(utf8.size()), static_cast<char>(width)};
-            rows_.append(header, 2);
-        } else {
-            char header[9] = {static_cast<char>(kLongCell)};
-            const auto size = static_cast<std::uint32_t>(utf8.size());
-            const auto cellWidth = static_cast<std::uint32_t>(width);
-            std::memcpy(header + 1, &size, 4);
-            std::memcpy(header + 5, &cellWidth, 4);
-            rows_.append(header, 9);
-        }
-        rows_.append(utf8.data(), utf8.size());
+        char* at = rows_.extend(9 + utf8.size());
+        const auto size = static_cast<std::uint32_t>(utf8.size());
+        const auto cellWidth = static_cast<std::uint32_t>(width);
+        at[0] = static_cast<char>(kLongCell);
+        std::memcpy(at + 1, &size, 4);
+        std::memcpy(at + 5, &cellWidth, 4);
+        std::memcpy(at + 9, utf8.data(), utf8.size());
     }
     rowStarted_ = true;
 }
 
 void Listing::add(const QString& text) {
+    char bytes[3 * 64];
+    if (text.size() <= 64) {
+        const qsizetype size = toUtf8(text, bytes);
+        if (size >= 0) {
+            add(std::string_view(bytes, static_cast<size_t>(size)), text.size());
+            return;
+        }
+    }
     const QByteArray utf8 = text.toUtf8();
     add(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())), text.size());
 }
@@ -107,67 +141,50 @@ void Listing::endRow() {
     rowStarted_ = false;
     if (csv_) {
         // Streamed, so that a long history is never held in memory.
-        out_.append("\r\n");
+        out_.append("\r\n", 2);
         writeIfFull();
     } else {
-        const char end = static_cast<char>(kRowEnd);
-        rows_.append(&end, 1);
+        rows_.append(static_cast<char>(kRowEnd));
     }
 }
 
-Listing::Buffer::~Buffer() {
-    std::free(data_);
-}
-
-void Listing::Buffer::append(const char* bytes, size_t size) {
-    if (size == 0)
-        return;
-    if (capacity_ - size_ < size) {
-        const size_t capacity = std::max({size_ + size, 2 * capacity_, size_t{1} << 16});
-        char* data = static_cast<char*>(std::realloc(data_, capacity));
-        if (!data)
-            throw std::bad_alloc();
-        data_ = data;
-        capacity_ = capacity;
-    }
-    std::memcpy(data_ + size_, bytes, size);
-    size_ += size;
+void Listing::write() {
+    // Whatever went through the text stream comes first.
+    out().flush();
+    std::fwrite(out_.begin(), 1, out_.size(), stdout);
+    out_.clear();
 }
 
 void Listing::writeIfFull() {
-    if (out_.size() >= kBlock) {
-        writeOut(out_);
-        out_.truncate(0);
-    }
+    if (out_.size() >= kBlock)
+        write();
 }
 
 void Listing::print() {
     if (!csv_) {
         std::vector<std::uint32_t> widths;
-        const char* const end = rows_.end();
         std::string_view text;
         std::uint32_t width = 0;
-        for (const char* at = rows_.begin(); at != end;)
+        for (const char* at = rows_.begin(); at != rows_.end();)
             for (size_t c = 0; nextCell(at, text, width); ++c) {
                 if (widths.size() <= c)
                     widths.push_back(0);
                 widths[c] = std::max(widths[c], width);
             }
-        for (const char* at = rows_.begin(); at != end;) {
+        for (const char* at = rows_.begin(); at != rows_.end();) {
             // Every cell but the last is filled up to the width of its column.
             std::uint32_t fill = 0;
             for (size_t c = 0; nextCell(at, text, width); ++c) {
                 if (c > 0)
-                    out_.append(static_cast<qsizetype>(fill) + 2, ' ');
-                out_.append(text.data(), static_cast<qsizetype>(text.size()));
+                    std::memset(out_.extend(fill + 2), ' ', fill + 2);
+                out_.append(text.data(), text.size());
                 fill = widths[c] - width;
             }
             out_.append('\n');
             writeIfFull();
         }
     }
-    writeOut(out_);
-    out_.clear();
+    write();
     std::fflush(stdout);
 }
 

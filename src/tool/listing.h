@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTime>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -42,21 +43,39 @@ private:
         Buffer(const Buffer&) = delete;
         Buffer& operator=(const Buffer&) = delete;
         ~Buffer();
-        void append(const char* bytes, size_t size);
+        // Room for `size` more bytes, which the caller fills.
+        char* extend(size_t size) {
+            if (capacity_ - size_ < size)
+                grow(size);
+            char* at = data_ + size_;
+            size_ += size;
+            return at;
+        }
+        void append(const char* bytes, size_t size) {
+            if (size > 0)
+                std::memcpy(extend(size), bytes, size);
+        }
+        void append(char c) { *extend(1) = c; }
+        void clear() { size_ = 0; }
+        size_t size() const { return size_; }
         const char* begin() const { return data_; }
         const char* end() const { return data_ + size_; }
 
     private:
+        void grow(size_t size);
+
         char* data_ = nullptr;
         size_t size_ = 0;
         size_t capacity_ = 0;
     };
+    void appendCsvField(std::string_view text);
     void writeIfFull();
+    void write();
 
     bool csv_;
     bool rowStarted_ = false;
-    QByteArray out_; // not yet written
-    Buffer rows_;    // plain: every row, each cell with its size and width
+    Buffer out_;  // not yet written
+    Buffer rows_; // plain: every row, each cell with its size and width
 };
 
 // A short ASCII text made without allocating.
