@@ -176,23 +176,30 @@ void checkHistory(Store& store, QStringList& faults,
     const auto where = [](long long index) {
         return QStringLiteral("%1: record %2").arg(kHistory).arg(index);
     };
-    store.forEachHistory([&](long long index, const HistoryRecord& h) {
-        if (h.UserNo != 0 && !persons.contains(h.UserNo))
-            faults << QStringLiteral("%1 belongs to person number %2, whom no person record has")
-                          .arg(where(index))
-                          .arg(h.UserNo);
-        if (isDamaged(h.Dose))
-            addValueFault(where(index), "Dose", h.Dose, faults);
-        if (isDamaged(h.DoseSum))
-            addValueFault(where(index), "DoseSum", h.DoseSum, faults);
-        if (!std::isfinite(h.HistDate))
-            faults << QStringLiteral("%1: HistDate is %2")
-                          .arg(where(index), QString::number(h.HistDate));
-        if (!(h.HistTime >= 0 && h.HistTime < 1))
-            faults << QStringLiteral("%1: HistTime %2 is not a time of day")
-                          .arg(where(index), QString::number(h.HistTime));
-        return true;
-    });
+    // Read block by block under the lock the check holds.
+    RecordFile file(store.historyPath(), kHistoryRecordSize, RecordFile::Mode::ReadOnly);
+    long long index = 0;
+    size_t records = 0;
+    while (const char* block = file.nextBlock(records))
+        for (size_t i = 0; i < records; ++i, ++index) {
+            const HistoryRecord h = HistoryRecord::fromBytes(block + i * kHistoryRecordSize);
+            if (h.UserNo != 0 && !persons.contains(h.UserNo))
+                faults << QStringLiteral("%1 belongs to person number %2, whom no person record "
+                                         "has")
+                              .arg(where(index))
+                              .arg(h.UserNo);
+            if (isDamaged(h.Dose))
+                addValueFault(where(index), "Dose", h.Dose, faults);
+            if (isDamaged(h.DoseSum))
+                addValueFault(where(index), "DoseSum", h.DoseSum, faults);
+            if (!std::isfinite(h.HistDate))
+                faults << QStringLiteral("%1: HistDate is %2")
+                              .arg(where(index), QString::number(h.HistDate));
+            if (!(h.HistTime >= 0 && h.HistTime < 1))
+                faults << QStringLiteral("%1: HistTime %2 is not a time of day")
+                              .arg(where(index), QString::number(h.HistTime));
+        }
+    file.close();
 }
 
 // Temporary files are made only under the exclusive lock, so one seen under the shared lock
