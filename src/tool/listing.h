@@ -26,7 +26,6 @@ public:
     Listing(const Listing&) = delete;
     Listing& operator=(const Listing&) = delete;
 
-    bool csv() const { return csv_; }
     // The next cell of the row: UTF-8 text and its width in UTF-16 code units.
     void add(std::string_view utf8, qsizetype width);
     void add(std::string_view ascii) { add(ascii, static_cast<qsizetype>(ascii.size())); }
