@@ -28,7 +28,7 @@ int runHistory(const Args& args) {
                      QStringLiteral("dose_sum"), QStringLiteral("user_no"),
                      QStringLiteral("dosimeter_id")},
                     csv);
-    ReadingTexts texts(formats);
+    ReadingTexts texts(formats, QLocale::system());
     const char separator = csv ? '.' : ',';
     forEachShownReading(store, static_cast<std::int32_t>(person), filter,
                         [&](const HistoryRecord& h) {

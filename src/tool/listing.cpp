@@ -289,53 +289,74 @@ ShortText csvTimeText(const QTime& time) {
     return text;
 }
 
-ReadingTexts::ReadingTexts(const ValueFormats& formats) : formats_(formats) {
+ReadingTexts::ReadingTexts(const ValueFormats& formats, const QLocale& locale) : formats_(formats) {
     const QString pattern = formats.timePattern();
+    const bool twelveHours = pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive);
     fixedTime_ = true;
     for (qsizetype i = 0; i < pattern.size() && fixedTime_;) {
         const QChar c = pattern.at(i);
+        qsizetype run = 1;
+        while (i + run < pattern.size() && pattern.at(i + run) == c)
+            ++run;
         if (c == QLatin1Char('H') || c == QLatin1Char('h') || c == QLatin1Char('m') ||
             c == QLatin1Char('s')) {
-            qsizetype run = 1;
-            while (i + run < pattern.size() && pattern.at(i + run) == c)
-                ++run;
             fixedTime_ = run <= 2;
-            pieces_.push_back({c == QLatin1Char('h') ? 'H' : static_cast<char>(c.unicode()),
-                               static_cast<int>(run), QByteArray()});
+            const char field = c == QLatin1Char('h') && twelveHours ? 'h'
+                               : c == QLatin1Char('h')              ? 'H'
+                                                       : static_cast<char>(c.unicode());
+            pieces_.push_back({field, static_cast<int>(run), {}, {}});
             i += run;
+        } else if (c == QLatin1Char('A') || c == QLatin1Char('a')) {
+            // AM/PM text: "A" or "AP" in upper case, "a" or "ap" in lower case.
+            const bool upper = c == QLatin1Char('A');
+            const auto cased = [&](const QString& text) {
+                return Text{(upper ? text.toUpper() : text.toLower()).toUtf8(), text.size()};
+            };
+            pieces_.push_back({'A', 0, cased(locale.amText()), cased(locale.pmText())});
+            i += i + 1 < pattern.size() && pattern.at(i + 1).toLower() == QLatin1Char('p') ? 2 : 1;
         } else if (c.isLetter() || c == QLatin1Char('\'') || c.isSurrogate()) {
             fixedTime_ = false;
         } else {
             if (pieces_.empty() || pieces_.back().field != 0)
-                pieces_.push_back({0, 0, QByteArray()});
-            pieces_.back().text += QString(c).toUtf8();
-            literalBytes_ += pieces_.back().text.size();
-            ++literalWidth_;
+                pieces_.push_back({0, 0, {}, {}});
+            pieces_.back().text.bytes += QString(c).toUtf8();
+            ++pieces_.back().text.width;
             ++i;
         }
     }
-    // The text must fit a ShortText (two digits a field), and what the pattern filled in gives
-    // must be the locale's own text (its digits among others).
-    fixedTime_ = fixedTime_ && literalBytes_ + 2 * static_cast<qsizetype>(pieces_.size()) <= 40;
+    // The text must fit a ShortText, and what the pattern filled in gives must be the locale's
+    // own text (its digits and its AM/PM texts among others).
+    qsizetype size = 0;
+    for (const Piece& piece : pieces_)
+        size += std::max({qsizetype{2}, piece.text.bytes.size(), piece.pm.bytes.size()});
+    fixedTime_ = fixedTime_ && size <= 40;
     for (int h = 0; h < 24 && fixedTime_; ++h)
         for (const QTime time :
              {QTime(h, 0, 0), QTime(h, (h * 17 + 3) % 60, (h * 23 + 9) % 60), QTime(h, 59, 59)}) {
-            const QByteArray expected = formats_.time(time).toUtf8();
-            const ShortText text = fixedTime(time);
-            fixedTime_ =
-                fixedTime_ && std::string_view(expected.constData(),
-                                               static_cast<size_t>(expected.size())) == text.view();
+            const QString expected = formats_.time(time);
+            const QByteArray bytes = expected.toUtf8();
+            qsizetype width = 0;
+            const ShortText text = fixedTime(time, width);
+            fixedTime_ = fixedTime_ && width == expected.size() &&
+                         std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())) ==
+                             text.view();
         }
 }
 
-ShortText ReadingTexts::fixedTime(const QTime& time) const {
+ShortText ReadingTexts::fixedTime(const QTime& time, qsizetype& width) const {
     ShortText text;
+    width = 0;
     if (!time.isValid())
         return text;
     for (const Piece& piece : pieces_) {
+        const size_t before = text.view().size();
+        const Text* literal = nullptr;
         switch (piece.field) {
         case 'H':
             appendDigits(text, time.hour(), piece.digits);
+            break;
+        case 'h':
+            appendDigits(text, time.hour() % 12 == 0 ? 12 : time.hour() % 12, piece.digits);
             break;
         case 'm':
             appendDigits(text, time.minute(), piece.digits);
@@ -343,9 +364,18 @@ ShortText ReadingTexts::fixedTime(const QTime& time) const {
         case 's':
             appendDigits(text, time.second(), piece.digits);
             break;
+        case 'A':
+            literal = time.hour() < 12 ? &piece.text : &piece.pm;
+            break;
         default:
-            text.append(
-                std::string_view(piece.text.constData(), static_cast<size_t>(piece.text.size())));
+            literal = &piece.text;
+        }
+        if (literal) {
+            text.append(std::string_view(literal->bytes.constData(),
+                                         static_cast<size_t>(literal->bytes.size())));
+            width += literal->width;
+        } else {
+            width += static_cast<qsizetype>(text.view().size() - before);
         }
     }
     return text;
@@ -357,9 +387,9 @@ void ReadingTexts::addTime(Listing& listing, double fraction) {
         listing.add(formats_.time(time));
         return;
     }
-    const ShortText text = fixedTime(time);
-    const qsizetype size = static_cast<qsizetype>(text.view().size());
-    listing.add(text.view(), time.isValid() ? size - literalBytes_ + literalWidth_ : 0);
+    qsizetype width = 0;
+    const ShortText text = fixedTime(time, width);
+    listing.add(text.view(), width);
 }
 
 void ReadingTexts::addDate(Listing& listing, double days) {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QCommandLineOption>
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -102,11 +103,12 @@ ShortText csvTimeText(const QTime& time);
 
 // Dates and times of readings as the history table shows them in the workstation's locale. A
 // date is formatted once for a run of readings of the same day; a time pattern of hours,
-// minutes, seconds and separators is filled in without the locale when that gives the locale's
-// text for a sample of times.
+// minutes, seconds, AM/PM and separators is filled in without the locale when that gives the
+// locale's text for a sample of times.
 class ReadingTexts {
 public:
-    explicit ReadingTexts(const ValueFormats& formats);
+    // `locale` gives the AM/PM texts of the formats' time pattern.
+    ReadingTexts(const ValueFormats& formats, const QLocale& locale);
     // The cells of one reading's date and time.
     void addDate(Listing& listing, double days);
     void addTime(Listing& listing, double fraction);
@@ -114,18 +116,22 @@ public:
     void addCsvDate(Listing& listing, double days);
 
 private:
-    struct Piece {
-        char field;      // 'H' (hour), 'm', 's', or 0 for literal text
-        int digits;      // 1 or 2
-        QByteArray text; // the literal text, UTF-8
+    struct Text {
+        QByteArray bytes; // UTF-8
+        qsizetype width = 0;
     };
-    ShortText fixedTime(const QTime& time) const;
+    struct Piece {
+        char field; // 'H' (hour), 'h' (hour 1 to 12), 'm', 's', 'A' (AM/PM), or 0 for text
+        int digits; // 1 or 2
+        Text text;  // the literal text, or the AM text
+        Text pm;
+    };
+    // The time filled into the pattern, and its width.
+    ShortText fixedTime(const QTime& time, qsizetype& width) const;
 
     const ValueFormats& formats_;
     bool fixedTime_ = false;
     std::vector<Piece> pieces_;
-    qsizetype literalBytes_ = 0; // of the pattern's literal text
-    qsizetype literalWidth_ = 0;
     QDate lastDate_;
     bool haveDate_ = false;
     QByteArray dateText_;
