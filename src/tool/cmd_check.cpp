@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
-#include <map>
+#include <cstring>
+#include <unordered_map>
+#include <vector>
 
 namespace sarvo::tool {
 namespace {
@@ -24,10 +27,13 @@ void checkTail(const std::filesystem::path& path, int recordSize, const QString&
 }
 
 // A dose or a date that no reading can have: not finite, or below zero.
-void checkValue(double value, const QString& where, const char* field, QStringList& faults) {
-    if (!std::isfinite(value) || value < 0)
-        faults << QStringLiteral("%1: %2 is %3")
-                      .arg(where, QLatin1String(field), QString::number(value));
+bool isDamaged(double value) {
+    return !std::isfinite(value) || value < 0;
+}
+
+void addValueFault(const QString& where, const char* field, double value, QStringList& faults) {
+    faults
+        << QStringLiteral("%1: %2 is %3").arg(where, QLatin1String(field), QString::number(value));
 }
 
 void checkSettings(Store& store, QStringList& faults) {
@@ -44,21 +50,66 @@ void checkSettings(Store& store, QStringList& faults) {
                       .arg(kSettingsRecordSize);
 }
 
-void checkUsers(Store& store, QStringList& faults, std::map<std::int32_t, long long>& numbers) {
-    std::map<std::int64_t, long long> holders; // identifier -> first record
+// Whether a length byte of a text of the stored record is above its field's capacity: the four
+// names, then the dose-rate lines after UserNo, ED and DosimeterId. Only then is the record
+// looked at field by field.
+bool mayBeOverlong(const char* bytes) {
+    const auto above = [&](int offset, int capacity) {
+        return static_cast<unsigned char>(bytes[offset]) > capacity;
+    };
+    constexpr int kName = kNameCapacity + 1;
+    constexpr int kMed = kMedCapacity + 1;
+    constexpr int kFirstMed = 4 * kName + 4 + 8 + 8;
+    bool found = false;
+    for (int k = 0; k < 4; ++k)
+        found = found || above(k * kName, kNameCapacity);
+    for (int k = 0; k < kMedLineCount; ++k)
+        found = found || above(kFirstMed + k * kMed, kMedCapacity);
+    return found;
+}
+
+// Whether last name `b` goes before last name `a` (each a stored short string) in the name order
+// of the user file: the first three bytes compared, as far as both names reach. Compared here in
+// the scan that checks the records, rather than in a second scan of the file.
+bool goesBefore(const char* b, const char* a) {
+    const int length = std::min({static_cast<unsigned char>(a[0]), static_cast<unsigned char>(b[0]),
+                                 static_cast<unsigned char>(3)});
+    for (int i = 1; i <= length; ++i)
+        if (a[i] != b[i])
+            return static_cast<unsigned char>(b[i]) < static_cast<unsigned char>(a[i]);
+    return false;
+}
+
+QString userWhere(long long index) {
+    return QStringLiteral("%1: record %2").arg(kUsers).arg(index);
+}
+
+void checkUsers(Store& store, QStringList& faults,
+                std::unordered_map<std::int32_t, long long>& numbers) {
     RecordFile file(store.userPath(), kUserRecordSize, RecordFile::Mode::ReadOnly);
+    const auto count = static_cast<size_t>(file.count());
+    numbers.reserve(count);
+    std::unordered_map<std::int64_t, long long> holders; // identifier -> first record
+    holders.reserve(count);
     long long index = 0;
+    long long outOfOrder = -1; // the first record that goes before the one ahead of it
+    char previousName[4] = {};
     for (; const char* bytes = file.next(); ++index) {
-        const QString where = QStringLiteral("%1: record %2").arg(kUsers).arg(index);
-        const QStringList overlong = UserRecord::overlongFields(bytes);
-        if (!overlong.isEmpty())
-            faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
-                          .arg(where, overlong.join(QStringLiteral(", ")));
+        if (outOfOrder < 0 && index > 0 && goesBefore(bytes, previousName))
+            outOfOrder = index;
+        std::memcpy(previousName, bytes, sizeof previousName);
+        if (mayBeOverlong(bytes)) {
+            const QStringList overlong = UserRecord::overlongFields(bytes);
+            if (!overlong.isEmpty())
+                faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
+                              .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
+        }
         const UserRecord user = UserRecord::fromBytes(bytes, false);
-        checkValue(user.ED, where, "ED", faults);
+        if (isDamaged(user.ED))
+            addValueFault(userWhere(index), "ED", user.ED, faults);
         if (user.UserNo <= 0)
             faults << QStringLiteral("%1: person number %2 is not above 0")
-                          .arg(where)
+                          .arg(userWhere(index))
                           .arg(user.UserNo);
         if (user.DosimeterId != 0) {
             auto [it, fresh] = holders.emplace(user.DosimeterId, index);
@@ -77,30 +128,78 @@ void checkUsers(Store& store, QStringList& faults, std::map<std::int32_t, long l
                           .arg(index)
                           .arg(user.UserNo);
     }
-    if (long long k = store.firstOutOfNameOrder(); k >= 0)
+    if (outOfOrder >= 0)
         faults << QStringLiteral("%1: not in name order (record %2 belongs before record %3)")
                       .arg(kUsers)
-                      .arg(k)
-                      .arg(k - 1);
+                      .arg(outOfOrder)
+                      .arg(outOfOrder - 1);
 }
 
+// The person numbers of the user file, looked up for every reading: a bit per number when the
+// numbers lie close together (as 1 to the count of persons do), otherwise by hash.
+class PersonNumbers {
+public:
+    explicit PersonNumbers(const std::unordered_map<std::int32_t, long long>& numbers)
+        : numbers_(numbers) {
+        if (numbers.empty())
+            return;
+        std::int32_t low = numbers.begin()->first, high = low;
+        for (const auto& entry : numbers) {
+            low = std::min(low, entry.first);
+            high = std::max(high, entry.first);
+        }
+        const auto span = static_cast<std::uint64_t>(std::int64_t{high} - low) + 1;
+        if (span > 64 * numbers.size() + (1 << 16))
+            return;
+        low_ = low;
+        present_.assign(span, false);
+        for (const auto& entry : numbers)
+            present_[static_cast<std::uint64_t>(std::int64_t{entry.first} - low)] = true;
+    }
+    bool contains(std::int32_t number) const {
+        if (present_.empty())
+            return numbers_.count(number) != 0;
+        const auto offset = static_cast<std::uint64_t>(std::int64_t{number} - low_);
+        return offset < present_.size() && present_[offset];
+    }
+
+private:
+    const std::unordered_map<std::int32_t, long long>& numbers_;
+    std::int32_t low_ = 0;
+    std::vector<bool> present_;
+};
+
 void checkHistory(Store& store, QStringList& faults,
-                  const std::map<std::int32_t, long long>& numbers) {
-    store.forEachHistory([&](long long index, const HistoryRecord& h) {
-        const QString where = QStringLiteral("%1: record %2").arg(kHistory).arg(index);
-        if (h.UserNo != 0 && !numbers.count(h.UserNo))
-            faults << QStringLiteral("%1 belongs to person number %2, whom no person record has")
-                          .arg(where)
-                          .arg(h.UserNo);
-        checkValue(h.Dose, where, "Dose", faults);
-        checkValue(h.DoseSum, where, "DoseSum", faults);
-        if (!std::isfinite(h.HistDate))
-            faults << QStringLiteral("%1: HistDate is %2").arg(where, QString::number(h.HistDate));
-        if (!(h.HistTime >= 0 && h.HistTime < 1))
-            faults << QStringLiteral("%1: HistTime %2 is not a time of day")
-                          .arg(where, QString::number(h.HistTime));
-        return true;
-    });
+                  const std::unordered_map<std::int32_t, long long>& numbers) {
+    const PersonNumbers persons(numbers);
+    // The place of a fault is written out only for a fault.
+    const auto where = [](long long index) {
+        return QStringLiteral("%1: record %2").arg(kHistory).arg(index);
+    };
+    // Read block by block under the lock the check holds.
+    RecordFile file(store.historyPath(), kHistoryRecordSize, RecordFile::Mode::ReadOnly);
+    long long index = 0;
+    size_t records = 0;
+    while (const char* block = file.nextBlock(records))
+        for (size_t i = 0; i < records; ++i, ++index) {
+            const HistoryRecord h = HistoryRecord::fromBytes(block + i * kHistoryRecordSize);
+            if (h.UserNo != 0 && !persons.contains(h.UserNo))
+                faults << QStringLiteral("%1 belongs to person number %2, whom no person record "
+                                         "has")
+                              .arg(where(index))
+                              .arg(h.UserNo);
+            if (isDamaged(h.Dose))
+                addValueFault(where(index), "Dose", h.Dose, faults);
+            if (isDamaged(h.DoseSum))
+                addValueFault(where(index), "DoseSum", h.DoseSum, faults);
+            if (!std::isfinite(h.HistDate))
+                faults << QStringLiteral("%1: HistDate is %2")
+                              .arg(where(index), QString::number(h.HistDate));
+            if (!(h.HistTime >= 0 && h.HistTime < 1))
+                faults << QStringLiteral("%1: HistTime %2 is not a time of day")
+                              .arg(where(index), QString::number(h.HistTime));
+        }
+    file.close();
 }
 
 // Temporary files are made only under the exclusive lock, so one seen under the shared lock
@@ -123,7 +222,7 @@ int runCheck(const Args& args) {
     // No other program writes while the files are checked.
     DataLock lock = store.readLock();
     QStringList faults;
-    std::map<std::int32_t, long long> numbers; // UserNo -> first record
+    std::unordered_map<std::int32_t, long long> numbers; // UserNo -> first record
     checkSettings(store, faults);
     checkTail(store.userPath(), kUserRecordSize, kUsers, faults);
     checkTail(store.historyPath(), kHistoryRecordSize, kHistory, faults);

@@ -28,20 +28,24 @@ int runHistory(const Args& args) {
                      QStringLiteral("dose_sum"), QStringLiteral("user_no"),
                      QStringLiteral("dosimeter_id")},
                     csv);
-    forEachShownReading(
-        store, static_cast<std::int32_t>(person), filter, [&](const HistoryRecord& h) {
-            const QString id = identifierDisplayText(h.DosimeterId);
-            const QString no = QString::number(h.UserNo);
-            if (csv)
-                listing.add({}, {dateFromDays(h.HistDate).toString(QStringLiteral("yyyy-MM-dd")),
-                                 timeFromFraction(h.HistTime).toString(QStringLiteral("HH:mm:ss")),
-                                 csvNumber(h.Dose), csvNumber(h.DoseSum), no, id});
-            else
-                listing.add({formats.date(h.HistDate), formats.time(h.HistTime),
-                             formatNumber(h.Dose), formatNumber(h.DoseSum), no, id},
-                            {});
-            return true;
-        });
+    ReadingTexts texts(formats, QLocale::system());
+    const char separator = csv ? '.' : ',';
+    forEachShownReading(store, static_cast<std::int32_t>(person), filter,
+                        [&](const HistoryRecord& h) {
+                            if (csv) {
+                                texts.addCsvDate(listing, h.HistDate);
+                                listing.add(csvTimeText(timeFromFraction(h.HistTime)).view());
+                            } else {
+                                texts.addDate(listing, h.HistDate);
+                                texts.addTime(listing, h.HistTime);
+                            }
+                            listing.add(numberText(h.Dose, separator).view());
+                            listing.add(numberText(h.DoseSum, separator).view());
+                            listing.add(integerText(h.UserNo).view());
+                            listing.add(identifierText(h.DosimeterId).view());
+                            listing.endRow();
+                            return true;
+                        });
     listing.print();
     return 0;
 }

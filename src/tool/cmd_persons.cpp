@@ -1,5 +1,4 @@
 #include "core/store/store.h"
-#include "core/text/text_forms.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
 
@@ -15,14 +14,18 @@ int runPersons(const Args& args) {
                      QStringLiteral("middle_name"), QStringLiteral("department"),
                      QStringLiteral("dosimeter_id"), QStringLiteral("ed")},
                     csv);
+    const char separator = csv ? '.' : ',';
     store.forEachUser(
         [&](long long index, const UserRecord& user) {
-            const QString id = identifierDisplayText(user.DosimeterId);
-            listing.add(
-                {QString::number(index), QString::number(user.UserNo), user.lastName(),
-                 user.firstName(), user.middleName(), user.department(), id, formatNumber(user.ED)},
-                {QString::number(index), QString::number(user.UserNo), user.lastName(),
-                 user.firstName(), user.middleName(), user.department(), id, csvNumber(user.ED)});
+            listing.add(integerText(index).view());
+            listing.add(integerText(user.UserNo).view());
+            listing.add(user.lastName());
+            listing.add(user.firstName());
+            listing.add(user.middleName());
+            listing.add(user.department());
+            listing.add(identifierText(user.DosimeterId).view());
+            listing.add(numberText(user.ED, separator).view());
+            listing.endRow();
             return true;
         },
         false);

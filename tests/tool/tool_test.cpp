@@ -1,14 +1,18 @@
 // sarvo-tool as a real process on real files: arguments, listings, check, the person commands,
 // several writers at once.
 #include "core/store/store.h"
+#include "core/text/text_forms.h"
 #include "tool/run_tool.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QThread>
+#include <bit>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
+#include <random>
 #include <set>
 
 using namespace sarvo;
@@ -229,6 +233,129 @@ TEST_F(ToolTest, CheckFindsEveryFault) {
     QFile::remove(QString::fromStdString(store.historyPath().string()));
     QDir().mkpath(QString::fromStdString(store.historyPath().string()));
     EXPECT_EQ(run({"history", "--person", "1"}).err, "Invalid filename");
+}
+
+// Rows aligned as the listings print them: each cell but the last filled up to its column's
+// width, two blanks between cells.
+QString aligned(const QList<QStringList>& rows) {
+    QList<qsizetype> widths(rows.value(0).size());
+    for (const QStringList& row : rows)
+        for (qsizetype c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    QString text;
+    for (const QStringList& row : rows) {
+        for (qsizetype c = 0; c + 1 < row.size(); ++c)
+            text += row[c].leftJustified(widths[c]) + "  ";
+        text += row.last() + '\n';
+    }
+    return text;
+}
+
+QString csvText(QString header, QList<QStringList> rows) {
+    for (QStringList& row : rows) {
+        for (QString& cell : row)
+            if (cell.contains(',') || cell.contains('"'))
+                cell = '"' + cell.replace("\"", "\"\"") + '"';
+        header += "\r\n" + row.join(',');
+    }
+    return header + "\r\n";
+}
+
+// The listings print what the value forms give, in several locales: numbers of every magnitude
+// (halves, 15 and 16 digits, extremes, NAN), identifiers with letters, Cyrillic names, damaged
+// dates and times, a date shared by several readings.
+TEST_F(ToolTest, ListingsPrintTheValueForms) {
+    std::vector<double> values;
+    for (const QByteArray& text :
+         QByteArray(
+             "0 -0 0.5 2.5 -1.75 0.125 1e-5 1e-4 9.99999999999999e-5 0.3333333333333333 1e15 "
+             "999999999999999.5 123456789012345.5 1234567890123455 1e300 -5e-324 "
+             "1.7976931348623157e308 nan inf -inf")
+             .split(' '))
+        values.push_back(std::strtod(text.constData(), nullptr));
+    std::mt19937_64 random(12);
+    for (int i = 0; i < 300; ++i)
+        values.push_back(std::bit_cast<double>(random())),
+            values.push_back(double(std::int64_t(random() % 2000001) - 1000000) /
+                             std::pow(10.0, double(random() % 20)));
+    const std::int64_t ids[] = {0, 0x1234, -1, 0xABCDEF, 0x0999999999999999, INT64_MIN};
+    const double dates[] = {46361, 46361, 46362.75, 46361, NAN, -5, 1e10, 2958465};
+    const double times[] = {0, 0.5, 1.0 / 86400, 0.999999999, NAN, 12.75, -0.25, 0.3};
+    QByteArray users(qsizetype(values.size()) * kUserRecordSize, '\0');
+    QByteArray history(qsizetype(values.size()) * kHistoryRecordSize, '\0');
+    QList<QStringList> plain, csv, readings;
+    for (size_t i = 0; i < values.size(); ++i) {
+        UserRecord u;
+        u.setTexts(i % 2 ? "Иванов" : "Li", "Олег", i % 3 ? "" : "O\"N", i % 5 ? "" : "Lab, \"2\"");
+        std::tie(u.UserNo, u.ED, u.DosimeterId) = std::tuple(int(i + 1), values[i], ids[i % 6]);
+        u.toBytes(users.data() + i * kUserRecordSize);
+        QStringList row;
+        row << QString::number(i) << QString::number(u.UserNo) << u.lastName() << u.firstName()
+            << u.middleName() << u.department() << identifierDisplayText(u.DosimeterId);
+        plain << row + QStringList(formatNumber(u.ED));
+        csv << row + QStringList(formatNumber(u.ED, '.'));
+        const HistoryRecord h{dates[i % 8], times[i % 8], values[i], values[i / 2], 1, ids[i % 6]};
+        h.toBytes(history.data() + i * kHistoryRecordSize);
+        readings << (QStringList() << dateFromDays(h.HistDate).toString("yyyy-MM-dd")
+                                   << timeFromFraction(h.HistTime).toString("HH:mm:ss")
+                                   << formatNumber(h.Dose, '.') << formatNumber(h.DoseSum, '.')
+                                   << "1" << identifierDisplayText(h.DosimeterId));
+    }
+    store.ensureDataDir();
+    for (const auto& [path, bytes] :
+         {std::pair(store.userPath(), users), {store.historyPath(), history}}) {
+        QFile file(QString::fromStdString(path.string()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    EXPECT_EQ(run({"persons"}).out, aligned(plain));
+    EXPECT_EQ(
+        run({"persons", "--csv"}).out,
+        csvText("record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed", csv));
+    EXPECT_EQ(run({"history", "--person", "1", "--csv"}).out,
+              csvText("date,time,dose,dose_sum,user_no,dosimeter_id", readings));
+    // Times with and without leading zeros, with AM/PM, in digits other than 0 to 9.
+    for (const QString lang :
+         {"ru_RU.UTF-8", "fi_FI.UTF-8", "en_US.UTF-8", "ar_EG.UTF-8", "fa_IR.UTF-8", "C"}) {
+        const ValueFormats formats{QLocale(lang)};
+        QList<QStringList> rows;
+        for (size_t i = 0; i < values.size(); ++i)
+            rows << (QStringList() << formats.date(dates[i % 8]) << formats.time(times[i % 8])
+                                   << formatNumber(values[i]) << formatNumber(values[i / 2]) << "1"
+                                   << identifierDisplayText(ids[i % 6]));
+        EXPECT_EQ(test::runTool({"history", "--person", "1", "--dir", dir.path()}, lang).out,
+                  aligned(rows))
+            << lang.toStdString();
+    }
+}
+
+// check with person numbers far apart, a text too long in each field the first test leaves out
+// (one record each), and last names out of order in their third letter only.
+TEST_F(ToolTest, CheckWithPersonNumbersFarApart) {
+    store.ensureDataDir();
+    for (const char* name : {"Bcdf", "Bcde", "Cab", "Caa"})
+        store.appendPerson(name, name, "", "");
+    UserRecord far = store.readUser(3);
+    far.UserNo = 2000000000;
+    store.writeUser(3, far);
+    for (int no : {2000000000, 1999999999, 1, -5, 5})
+        store.appendHistory({46361, 0.5, 1, 1, no, 0});
+    QFile file(QString::fromStdString(store.userPath().string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    for (int k : {0, 1, 2, 3})
+        file.seek(k * kUserRecordSize + QList{21, 42, 63, 104 + 61 * 99}[k]),
+            file.write(QByteArray(1, char(QList{21, 255, 21, 61}[k])));
+    file.close();
+    QString faults;
+    for (const char* field : {"FN", "MN", "Dep", "MED[99]"})
+        faults += QString("DB/DataUsers.usr: record %1: the length of %2 is above the field's "
+                          "capacity\n")
+                      .arg(faults.count('\n'))
+                      .arg(field);
+    const QString nobody = "DB/DataHist.hst: record %1 belongs to person number %2, whom no "
+                           "person record has\n";
+    faults += "DB/DataUsers.usr: not in name order (record 3 belongs before record 2)\n";
+    EXPECT_EQ(run({"check"}).out, faults + nobody.arg(1).arg(1999999999) + nobody.arg(3).arg(-5) +
+                                      nobody.arg(4).arg(5));
 }
 
 class ConcurrentWritersTest : public ToolTest {
