@@ -1,3 +1,4 @@
+#include "core/store/name_order.h"
 #include "core/store/record_file.h"
 #include "core/store/store.h"
 #include "core/text/text_forms.h"
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -50,36 +50,6 @@ void checkSettings(Store& store, QStringList& faults) {
                       .arg(kSettingsRecordSize);
 }
 
-// Whether a length byte of a text of the stored record is above its field's capacity: the four
-// names, then the dose-rate lines after UserNo, ED and DosimeterId. Only then is the record
-// looked at field by field.
-bool mayBeOverlong(const char* bytes) {
-    const auto above = [&](int offset, int capacity) {
-        return static_cast<unsigned char>(bytes[offset]) > capacity;
-    };
-    constexpr int kName = kNameCapacity + 1;
-    constexpr int kMed = kMedCapacity + 1;
-    constexpr int kFirstMed = 4 * kName + 4 + 8 + 8;
-    bool found = false;
-    for (int k = 0; k < 4; ++k)
-        found = found || above(k * kName, kNameCapacity);
-    for (int k = 0; k < kMedLineCount; ++k)
-        found = found || above(kFirstMed + k * kMed, kMedCapacity);
-    return found;
-}
-
-// Whether last name `b` goes before last name `a` (each a stored short string) in the name order
-// of the user file: the first three bytes compared, as far as both names reach. Compared here in
-// the scan that checks the records, rather than in a second scan of the file.
-bool goesBefore(const char* b, const char* a) {
-    const int length = std::min({static_cast<unsigned char>(a[0]), static_cast<unsigned char>(b[0]),
-                                 static_cast<unsigned char>(3)});
-    for (int i = 1; i <= length; ++i)
-        if (a[i] != b[i])
-            return static_cast<unsigned char>(b[i]) < static_cast<unsigned char>(a[i]);
-    return false;
-}
-
 QString userWhere(long long index) {
     return QStringLiteral("%1: record %2").arg(kUsers).arg(index);
 }
@@ -93,17 +63,16 @@ void checkUsers(Store& store, QStringList& faults,
     holders.reserve(count);
     long long index = 0;
     long long outOfOrder = -1; // the first record that goes before the one ahead of it
-    char previousName[4] = {};
+    NameKey previousName{};
     for (; const char* bytes = file.next(); ++index) {
-        if (outOfOrder < 0 && index > 0 && goesBefore(bytes, previousName))
+        // The name order is checked in the same scan as the records.
+        const NameKey name = nameKey(bytes);
+        if (outOfOrder < 0 && index > 0 && goesBefore(name, previousName))
             outOfOrder = index;
-        std::memcpy(previousName, bytes, sizeof previousName);
-        if (mayBeOverlong(bytes)) {
-            const QStringList overlong = UserRecord::overlongFields(bytes);
-            if (!overlong.isEmpty())
-                faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
-                              .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
-        }
+        previousName = name;
+        if (const QStringList overlong = UserRecord::overlongFields(bytes); !overlong.isEmpty())
+            faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
+                          .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
         const UserRecord user = UserRecord::fromBytes(bytes, false);
         if (isDamaged(user.ED))
             addValueFault(userWhere(index), "ED", user.ED, faults);

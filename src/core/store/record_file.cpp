@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <numeric>
 
 namespace sarvo {
 
@@ -79,8 +80,12 @@ const char* RecordFile::next() {
     const size_t size = static_cast<size_t>(recordSize_);
     if (blockEnd_ - blockPos_ < size) {
         prepareRead();
-        if (block_.empty())
-            block_.resize(size * std::max<size_t>(1, (size_t{1} << 16) / size));
+        if (block_.empty()) {
+            // Whole records and whole pages of about 64 KiB (or more for large records): the C
+            // library then reads straight into the block instead of copying through its buffer.
+            const size_t unit = std::lcm(size, size_t{4096});
+            block_.resize(unit * std::max<size_t>(1, (size_t{1} << 16) / unit));
+        }
         // Keep the start of a record cut by the end of the last block.
         const size_t left = blockEnd_ - blockPos_;
         std::memmove(block_.data(), block_.data() + blockPos_, left);

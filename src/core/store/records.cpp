@@ -174,17 +174,15 @@ UserSummary UserSummary::fromBytes(const char* b) {
 }
 
 QStringList UserRecord::overlongFields(const char* b) {
+    // A sound record costs a look at each length byte; names are made only for a fault.
+    static const char* const names[] = {"LN", "FN", "MN", "Dep"};
     QStringList fields;
-    auto check = [&](int offset, int capacity, const QString& name) {
-        if (static_cast<unsigned char>(b[offset]) > capacity)
-            fields << name;
-    };
-    check(0, kNameCapacity, QStringLiteral("LN"));
-    check(21, kNameCapacity, QStringLiteral("FN"));
-    check(42, kNameCapacity, QStringLiteral("MN"));
-    check(63, kNameCapacity, QStringLiteral("Dep"));
+    for (int k = 0; k < 4; ++k)
+        if (static_cast<unsigned char>(b[21 * k]) > kNameCapacity)
+            fields << QLatin1String(names[k]);
     for (int k = 0; k < kMedLineCount; ++k)
-        check(104 + 61 * k, kMedCapacity, QStringLiteral("MED[%1]").arg(k));
+        if (static_cast<unsigned char>(b[104 + 61 * k]) > kMedCapacity)
+            fields << QStringLiteral("MED[%1]").arg(k);
     return fields;
 }
 
