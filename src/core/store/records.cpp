@@ -5,7 +5,6 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
-#include <tuple>
 #include <utility>
 
 namespace sarvo {
@@ -149,12 +148,7 @@ void UserRecord::setTexts(const QString& last, const QString& first, const QStri
 
 UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
     UserRecord r;
-    UserSummary s = UserSummary::fromBytes(b);
-    r.LN = std::move(s.LN);
-    r.FN = std::move(s.FN);
-    r.MN = std::move(s.MN);
-    r.Dep = std::move(s.Dep);
-    std::tie(r.UserNo, r.ED, r.DosimeterId) = std::tuple(s.UserNo, s.ED, s.DosimeterId);
+    static_cast<UserSummary&>(r) = UserSummary::fromBytes(b);
     if (medLines)
         for (int k = 0; k < kMedLineCount; ++k)
             r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);

@@ -30,36 +30,8 @@ QString cp1251Unstorable(const QString& text);
 void putShortString(char* field, int capacity, const QByteArray& text);
 QByteArray getShortString(const char* field, int capacity);
 
-// One person, 6208 bytes in the user file. Texts are kept as the stored bytes.
-struct UserRecord {
-    QByteArray LN;
-    QByteArray FN;
-    QByteArray MN;
-    QByteArray Dep;
-    std::int32_t UserNo = 0;
-    double ED = 0.0;
-    std::int64_t DosimeterId = 0;
-    std::array<QByteArray, kMedLineCount> MED;
-
-    // Sets the four texts from what the officer typed, each cut to 20 characters.
-    void setTexts(const QString& last, const QString& first, const QString& middle,
-                  const QString& department);
-    QString lastName() const { return fromCp1251(LN); }
-    QString firstName() const { return fromCp1251(FN); }
-    QString middleName() const { return fromCp1251(MN); }
-    QString department() const { return fromCp1251(Dep); }
-
-    // Without `medLines` the 100 dose-rate lines are left empty (listings need no more).
-    static UserRecord fromBytes(const char* bytes, bool medLines = true);
-    // The texts of a stored record whose length byte is above the field's capacity, by field
-    // name ("LN", "MED[3]"); empty for a sound record.
-    static QStringList overlongFields(const char* bytes);
-    void toBytes(char* bytes) const;
-    friend bool operator==(const UserRecord&, const UserRecord&) = default;
-};
-
-// What a listing of persons shows of one record: the four texts (stored bytes), UserNo, ED and
-// DosimeterId, read without the dose-rate lines.
+// What a listing of persons shows of one record of the user file: the four texts (as the
+// stored bytes), UserNo, ED and DosimeterId, read without the dose-rate lines.
 struct UserSummary {
     QByteArray LN;
     QByteArray FN;
@@ -69,7 +41,30 @@ struct UserSummary {
     double ED = 0.0;
     std::int64_t DosimeterId = 0;
 
+    QString lastName() const { return fromCp1251(LN); }
+    QString firstName() const { return fromCp1251(FN); }
+    QString middleName() const { return fromCp1251(MN); }
+    QString department() const { return fromCp1251(Dep); }
+
     static UserSummary fromBytes(const char* bytes);
+    friend bool operator==(const UserSummary&, const UserSummary&) = default;
+};
+
+// One person, 6208 bytes in the user file: the summary, then 100 dose-rate lines.
+struct UserRecord : UserSummary {
+    std::array<QByteArray, kMedLineCount> MED;
+
+    // Sets the four texts from what the officer typed, each cut to 20 characters.
+    void setTexts(const QString& last, const QString& first, const QString& middle,
+                  const QString& department);
+
+    // Without `medLines` the 100 dose-rate lines are left empty (listings need no more).
+    static UserRecord fromBytes(const char* bytes, bool medLines = true);
+    // The texts of a stored record whose length byte is above the field's capacity, by field
+    // name ("LN", "MED[3]"); empty for a sound record.
+    static QStringList overlongFields(const char* bytes);
+    void toBytes(char* bytes) const;
+    friend bool operator==(const UserRecord&, const UserRecord&) = default;
 };
 
 // One accepted reading, 48 bytes in the history file.

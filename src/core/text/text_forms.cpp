@@ -149,7 +149,7 @@ QString ValueFormats::time(double fraction) const {
     return time(timeFromFraction(fraction));
 }
 
-QString nameCell(const UserRecord& user) {
+QString nameCell(const UserSummary& user) {
     return QLatin1Char(' ') + user.lastName() + QLatin1Char(' ') + user.firstName() +
            QLatin1Char(' ') + user.middleName();
 }

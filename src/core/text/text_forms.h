@@ -53,6 +53,6 @@ private:
 };
 
 // The name cell of the list of persons: blank, last name, blank, first name, blank, middle name.
-QString nameCell(const UserRecord& user);
+QString nameCell(const UserSummary& user);
 
 } // namespace sarvo

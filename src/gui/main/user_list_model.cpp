@@ -55,7 +55,7 @@ QString UserListModel::nameCell(int row) const {
     if (row < 0 || row >= personCount())
         return {};
     const Person& person = persons_[static_cast<size_t>(row)];
-    UserRecord user;
+    UserSummary user;
     user.LN = person.last;
     user.FN = person.first;
     user.MN = person.middle;
