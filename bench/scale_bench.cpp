@@ -203,9 +203,9 @@ QString atMost(double target, const char* unit) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// The window, in a child process: "--window DIR ROW" prints the start-up to the list shown, the
-// list filled again, the history table and chart opened for ROW; "--memory DIR ROW" prints the
-// peak memory with the chart of ROW open.
+// The window, in a child process: "--window DIR -1" prints the start-up to the list shown;
+// "--window DIR ROW" prints the list filled again and the history table and chart opened for ROW;
+// "--memory DIR ROW" prints the peak memory with the chart of ROW open.
 
 int window(const QString& dir, int watchedRow, bool memoryOnly, SteadyClock::time_point begun) {
     QDir::setCurrent(dir);
@@ -279,7 +279,7 @@ int window(const QString& dir, int watchedRow, bool memoryOnly, SteadyClock::tim
         QCoreApplication::processEvents();
         return ms;
     });
-    std::printf("%.1f %.1f %.1f %.1f %d\n", startMs, fillMs, tableMs, chartMs,
+    std::printf("%.1f %.1f %.1f %d\n", fillMs, tableMs, chartMs,
                 users->nameCell(watchedRow).isEmpty() ? 0 : 1);
     return 0;
 }
@@ -336,11 +336,11 @@ void measureSet(const DataSet& set, const QString& base, bool keep) {
         emptyStart += startUp(base + "/empty") / runs;
         return startUp(dir);
     });
-    if (window.size() < 5 || start < 0 || emptyStart < 0 || window[4] != 1) {
+    if (window.size() < 4 || start < 0 || emptyStart < 0 || window[3] != 1) {
         std::printf("  unexpected: the window's figures are missing\n");
         return;
     }
-    row("fill the window's list", window[1], "ms", {}, atMost(set.fillMs, "ms"));
+    row("fill the window's list", window[0], "ms", {}, atMost(set.fillMs, "ms"));
     row("start-up to the list shown, beyond empty", start - emptyStart, "ms",
         {"start-up, empty dir", emptyStart, false}, atMost(set.startMs, "ms"));
     const double persons = median(runs, [&] {
@@ -358,9 +358,9 @@ void measureSet(const DataSet& set, const QString& base, bool keep) {
         {});
     char what[64];
     std::snprintf(what, sizeof what, "history table of %d readings", set.watchedReadings);
-    row(what, window[2], "ms", {}, atMost(set.tableMs, "ms"));
+    row(what, window[1], "ms", {}, atMost(set.tableMs, "ms"));
     std::snprintf(what, sizeof what, "history chart of %d readings", set.watchedReadings);
-    row(what, window[3], "ms", {}, atMost(set.chartMs, "ms"));
+    row(what, window[2], "ms", {}, atMost(set.chartMs, "ms"));
     const QList<double> memory = childFigures(QStringLiteral("--memory"), dir, watchedIndex(set));
     if (!memory.empty())
         row("peak memory of the window, the chart open", memory[0], "MB", {},

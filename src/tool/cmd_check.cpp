@@ -73,7 +73,7 @@ void checkUsers(Store& store, QStringList& faults,
         if (const QStringList overlong = UserRecord::overlongFields(bytes); !overlong.isEmpty())
             faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
                           .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
-        const UserRecord user = UserRecord::fromBytes(bytes, false);
+        const UserSummary user = UserSummary::fromBytes(bytes);
         if (isDamaged(user.ED))
             addValueFault(userWhere(index), "ED", user.ED, faults);
         if (user.UserNo <= 0)

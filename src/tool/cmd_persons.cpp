@@ -15,20 +15,18 @@ int runPersons(const Args& args) {
                      QStringLiteral("dosimeter_id"), QStringLiteral("ed")},
                     csv);
     const char separator = csv ? '.' : ',';
-    store.forEachUser(
-        [&](long long index, const UserRecord& user) {
-            listing.add(integerText(index).view());
-            listing.add(integerText(user.UserNo).view());
-            listing.add(user.lastName());
-            listing.add(user.firstName());
-            listing.add(user.middleName());
-            listing.add(user.department());
-            listing.add(identifierText(user.DosimeterId).view());
-            listing.add(numberText(user.ED, separator).view());
-            listing.endRow();
-            return true;
-        },
-        false);
+    store.forEachUserSummary([&](long long index, const UserSummary& user) {
+        listing.add(integerText(index).view());
+        listing.add(integerText(user.UserNo).view());
+        listing.add(user.lastName());
+        listing.add(user.firstName());
+        listing.add(user.middleName());
+        listing.add(user.department());
+        listing.add(identifierText(user.DosimeterId).view());
+        listing.add(numberText(user.ED, separator).view());
+        listing.endRow();
+        return true;
+    });
     listing.print();
     return 0;
 }

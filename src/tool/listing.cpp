@@ -5,11 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <new>
 
 namespace sarvo::tool {
@@ -198,68 +196,13 @@ void ShortText::append(std::string_view text) {
 }
 
 ShortText numberText(double value, char decimalSeparator) {
-    if (std::isnan(value))
-        return ShortText("NAN");
-    if (std::isinf(value))
-        return ShortText(value > 0 ? "INF" : "-INF");
-    if (value == 0.0)
-        return ShortText("0");
-
-    // 15 significant digits decide the exponent, after rounding: [-]d.ddddddddddddddde[+-]x...
-    char scientific[40];
-    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                    std::chars_format::scientific, 14)
-                          .ptr;
-    const bool negative = scientific[0] == '-';
-    const char* mantissa = scientific + (negative ? 1 : 0);
-    char digits[15];
-    digits[0] = mantissa[0];
-    std::memcpy(digits + 1, mantissa + 2, 14);
-    const char* e = mantissa + 16;
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
-    // The digits that count: trailing zeros dropped.
-    int significant = 15;
-    while (digits[significant - 1] == '0')
-        --significant;
-
-    ShortText text;
-    if (negative)
-        text.append('-');
-    if (exponent < -4 || exponent >= 15) {
-        text.append(digits[0]);
-        if (significant > 1) {
-            text.append(decimalSeparator);
-            text.append(std::string_view(digits + 1, static_cast<size_t>(significant - 1)));
-        }
-        text.append('E');
-        char number[8];
-        text.append(std::string_view(number, std::to_chars(number, number + 8, exponent).ptr));
-    } else if (exponent >= 0) {
-        text.append(std::string_view(digits, static_cast<size_t>(exponent + 1)));
-        if (significant > exponent + 1) {
-            text.append(decimalSeparator);
-            text.append(std::string_view(digits + exponent + 1,
-                                         static_cast<size_t>(significant - exponent - 1)));
-        }
-    } else {
-        text.append('0');
-        text.append(decimalSeparator);
-        for (int i = -1; i > exponent; --i)
-            text.append('0');
-        text.append(std::string_view(digits, static_cast<size_t>(significant)));
-    }
-    return text;
+    NumberBuffer buffer;
+    return ShortText(formatNumberInto(buffer, value, decimalSeparator));
 }
 
 ShortText identifierText(std::int64_t identifier) {
-    // The 16 hexadecimal digits, upper case, without leading zeros.
-    char digits[16];
-    char* end = std::to_chars(digits, digits + 16, static_cast<std::uint64_t>(identifier), 16).ptr;
-    for (char* c = digits; c != end; ++c)
-        if (*c >= 'a')
-            *c = static_cast<char>(*c - 'a' + 'A');
-    return ShortText(std::string_view(digits, static_cast<size_t>(end - digits)));
+    NumberBuffer buffer;
+    return ShortText(identifierDisplayInto(buffer, identifier));
 }
 
 ShortText integerText(long long value) {

@@ -92,9 +92,8 @@ private:
     int size_ = 0;
 };
 
-// The text of formatNumber(value, decimalSeparator).
+// formatNumber(value, decimalSeparator) and identifierDisplayText(identifier) as short texts.
 ShortText numberText(double value, char decimalSeparator);
-// The text of identifierDisplayText(identifier).
 ShortText identifierText(std::int64_t identifier);
 // The text of QString::number(value).
 ShortText integerText(long long value);

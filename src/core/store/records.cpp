@@ -146,12 +146,11 @@ void UserRecord::setTexts(const QString& last, const QString& first, const QStri
     Dep = cut(toCp1251(department), kNameCapacity);
 }
 
-UserRecord UserRecord::fromBytes(const char* b, bool medLines) {
+UserRecord UserRecord::fromBytes(const char* b) {
     UserRecord r;
     static_cast<UserSummary&>(r) = UserSummary::fromBytes(b);
-    if (medLines)
-        for (int k = 0; k < kMedLineCount; ++k)
-            r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
+    for (int k = 0; k < kMedLineCount; ++k)
+        r.MED[k] = getShortString(b + 104 + 61 * k, kMedCapacity);
     return r;
 }
 

@@ -58,8 +58,7 @@ struct UserRecord : UserSummary {
     void setTexts(const QString& last, const QString& first, const QString& middle,
                   const QString& department);
 
-    // Without `medLines` the 100 dose-rate lines are left empty (listings need no more).
-    static UserRecord fromBytes(const char* bytes, bool medLines = true);
+    static UserRecord fromBytes(const char* bytes);
     // The texts of a stored record whose length byte is above the field's capacity, by field
     // name ("LN", "MED[3]"); empty for a sound record.
     static QStringList overlongFields(const char* bytes);

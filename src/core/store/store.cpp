@@ -105,13 +105,12 @@ bool Store::updateUser(long long index, std::int32_t userNo,
     return true;
 }
 
-void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit,
-                        bool medLines) {
+void Store::forEachUser(const std::function<bool(long long, const UserRecord&)>& visit) {
     DataLock lock = readLock();
     RecordFile file(userPath(), kUserRecordSize, readMode());
     long long k = 0;
     while (const char* bytes = file.next())
-        if (!visit(k++, UserRecord::fromBytes(bytes, medLines)))
+        if (!visit(k++, UserRecord::fromBytes(bytes)))
             break;
     file.close();
 }

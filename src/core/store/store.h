@@ -56,12 +56,10 @@ public:
     // and writes it back; false (and nothing written) when the record holds someone else now.
     bool updateUser(long long index, std::int32_t userNo,
                     const std::function<void(UserRecord&)>& change);
-    // Calls `visit` for each person in file order until it returns false. Without `medLines`
-    // the dose-rate lines of the records handed over are empty.
-    void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit,
-                     bool medLines = true);
-    // The same for listings, without a UserRecord or a call through std::function per person:
-    // `visit(long long index, const UserSummary&)` returns false to stop.
+    // Calls `visit` for each person in file order until it returns false.
+    void forEachUser(const std::function<bool(long long index, const UserRecord&)>& visit);
+    // The same for listings, without the dose-rate lines or a call through std::function per
+    // person: `visit(long long index, const UserSummary&)` returns false to stop.
     template <typename Visit> void forEachUserSummary(Visit&& visit);
     std::vector<UserRecord> readUsers();
     // The UserNo of the first person holding `identifier` in all 64 bits, 0 when nobody does.

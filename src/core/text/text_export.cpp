@@ -36,7 +36,7 @@ QByteArray personsExportHeader(const LanguageStrings& lang) {
            spacer();
 }
 
-QByteArray personExportLine(const UserRecord& person) {
+QByteArray personExportLine(const UserSummary& person) {
     return lineOf(placedBytes(kExportLineWidth, {{3, person.LN},
                                                  {23, person.FN},
                                                  {43, person.MN},
@@ -85,12 +85,10 @@ QByteArray historyExportText(const LanguageStrings& lang, const QString& personN
 void exportPersons(Store& store, const std::filesystem::path& file, const LanguageStrings& lang) {
     TextFile out(file);
     out.write(personsExportHeader(lang));
-    store.forEachUser(
-        [&](long long, const UserRecord& person) {
-            out.write(personExportLine(person));
-            return true;
-        },
-        false);
+    store.forEachUserSummary([&](long long, const UserSummary& person) {
+        out.write(personExportLine(person));
+        return true;
+    });
     out.close();
 }
 

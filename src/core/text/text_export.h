@@ -31,7 +31,7 @@ class ValueFormats;
 QByteArray personsExportHeader(const LanguageStrings& lang);
 // The line of one person: LN at 3, FN at 23, MN at 43, Dep at 63, the 16 hexadecimal digits of
 // DosimeterId at 83 (sixteen zeros without a dosimeter), UserNo at 103.
-QByteArray personExportLine(const UserRecord& person);
+QByteArray personExportLine(const UserSummary& person);
 // The whole file for these persons, in the order given (the order of the user file).
 QByteArray personsExportText(const LanguageStrings& lang, const std::vector<UserRecord>& persons);
 

@@ -1,49 +1,73 @@
 #include "core/text/text_forms.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstring>
 
 namespace sarvo {
 
-QString formatNumber(double value, QChar decimalSeparator) {
-    if (std::isnan(value))
-        return QStringLiteral("NAN");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-    if (value == 0.0)
-        return QStringLiteral("0");
-
-    // 15 significant digits decide the exponent, after rounding.
-    char scientific[40];
-    std::snprintf(scientific, sizeof scientific, "%.14e", value);
-    const char* e = std::strchr(scientific, 'e');
-    const int exponent = std::atoi(e + 1);
-
-    QString text;
-    if (exponent < -4 || exponent >= 15) {
-        QString mantissa = QString::fromLatin1(scientific, static_cast<qsizetype>(e - scientific));
-        while (mantissa.endsWith(QLatin1Char('0')))
-            mantissa.chop(1);
-        if (mantissa.endsWith(QLatin1Char('.')))
-            mantissa.chop(1);
-        text = mantissa + QLatin1Char('E') + QString::number(exponent);
-    } else {
-        char fixed[64];
-        std::snprintf(fixed, sizeof fixed, "%.*f", std::max(0, 14 - exponent), value);
-        text = QString::fromLatin1(fixed);
-        if (text.contains(QLatin1Char('.'))) {
-            while (text.endsWith(QLatin1Char('0')))
-                text.chop(1);
-            if (text.endsWith(QLatin1Char('.')))
-                text.chop(1);
-        }
+std::string_view formatNumberInto(NumberBuffer& buffer, double value, char decimalSeparator) {
+    char* const start = buffer.data();
+    char* at = start;
+    const auto put = [&at](std::string_view text) {
+        std::memcpy(at, text.data(), text.size());
+        at += text.size();
+    };
+    if (std::isnan(value) || std::isinf(value) || value == 0.0) {
+        put(std::isnan(value) ? "NAN" : value > 0 ? "INF" : value < 0 ? "-INF" : "0");
+        return {start, static_cast<size_t>(at - start)};
     }
-    text.replace(QLatin1Char('.'), decimalSeparator);
-    if (text == QLatin1String("-0"))
-        text = QStringLiteral("0");
-    return text;
+
+    // 15 significant digits decide the exponent, after rounding: [-]d.ddddddddddddddde[+-]x...
+    char scientific[40];
+    const char* end = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                    std::chars_format::scientific, 14)
+                          .ptr;
+    const bool negative = scientific[0] == '-';
+    const char* mantissa = scientific + (negative ? 1 : 0);
+    char digits[15];
+    digits[0] = mantissa[0];
+    std::memcpy(digits + 1, mantissa + 2, 14);
+    const char* e = mantissa + 16;
+    int exponent = 0;
+    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), end, exponent);
+    // The digits that count: trailing zeros dropped.
+    int significant = 15;
+    while (digits[significant - 1] == '0')
+        --significant;
+
+    if (negative)
+        *at++ = '-';
+    if (exponent < -4 || exponent >= 15) {
+        *at++ = digits[0];
+        if (significant > 1) {
+            *at++ = decimalSeparator;
+            put(std::string_view(digits + 1, static_cast<size_t>(significant - 1)));
+        }
+        *at++ = 'E';
+        at = std::to_chars(at, start + buffer.size(), exponent).ptr;
+    } else if (exponent >= 0) {
+        put(std::string_view(digits, static_cast<size_t>(exponent + 1)));
+        if (significant > exponent + 1) {
+            *at++ = decimalSeparator;
+            put(std::string_view(digits + exponent + 1,
+                                 static_cast<size_t>(significant - exponent - 1)));
+        }
+    } else {
+        *at++ = '0';
+        *at++ = decimalSeparator;
+        for (int i = -1; i > exponent; --i)
+            *at++ = '0';
+        put(std::string_view(digits, static_cast<size_t>(significant)));
+    }
+    return {start, static_cast<size_t>(at - start)};
+}
+
+QString formatNumber(double value, QChar decimalSeparator) {
+    NumberBuffer buffer;
+    const std::string_view text = formatNumberInto(buffer, value, decimalSeparator.toLatin1());
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString identifierHex16(std::int64_t identifier) {
@@ -60,12 +84,21 @@ bool identifierHasLetters(std::int64_t identifier) {
     return false;
 }
 
+std::string_view identifierDisplayInto(NumberBuffer& buffer, std::int64_t identifier) {
+    // The 16 hexadecimal digits, upper case, without leading zeros.
+    char* const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                    static_cast<std::uint64_t>(identifier), 16)
+                          .ptr;
+    for (char* c = buffer.data(); c != end; ++c)
+        if (*c >= 'a')
+            *c = static_cast<char>(*c - 'a' + 'A');
+    return {buffer.data(), static_cast<size_t>(end - buffer.data())};
+}
+
 QString identifierDisplayText(std::int64_t identifier) {
-    QString digits = identifierHex16(identifier);
-    qsizetype first = 0;
-    while (first < digits.size() - 1 && digits.at(first) == QLatin1Char('0'))
-        ++first;
-    return digits.mid(first);
+    NumberBuffer buffer;
+    const std::string_view text = identifierDisplayInto(buffer, identifier);
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 namespace {

@@ -6,7 +6,9 @@
 #include <QLocale>
 #include <QString>
 #include <QTime>
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace sarvo {
 
@@ -14,6 +16,9 @@ namespace sarvo {
 // separator dropped; magnitudes below 0.0001 or with more than 15 integer digits as mantissa,
 // "E" and exponent (0.00005 -> "5E-5").
 QString formatNumber(double value, QChar decimalSeparator = QLatin1Char(','));
+// The same characters written into `buffer` (listings of many numbers make no QString).
+using NumberBuffer = std::array<char, 32>;
+std::string_view formatNumberInto(NumberBuffer& buffer, double value, char decimalSeparator);
 
 // The 16 hexadecimal digits of an identifier, upper case, zero-filled.
 QString identifierHex16(std::int64_t identifier);
@@ -21,6 +26,7 @@ QString identifierHex16(std::int64_t identifier);
 // leading zeros ("0" for none). An identifier whose digits include A to F cannot be read so; it
 // is shown as its hexadecimal digits without leading zeros.
 QString identifierDisplayText(std::int64_t identifier);
+std::string_view identifierDisplayInto(NumberBuffer& buffer, std::int64_t identifier);
 bool identifierHasLetters(std::int64_t identifier);
 
 // Date-time values count days since 30 December 1899; the fraction is the time of day. A value
