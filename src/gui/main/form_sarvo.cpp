@@ -685,7 +685,7 @@ void TFormSarvo::showUserList() {
     viewState_ = ViewUserList;
 }
 
-void TFormSarvo::ToggleHistGrid(bool forReading) {
+void TFormSarvo::ToggleHistGrid() {
     // Opened for the person of the selected row; the way back is open even when the list,
     // filled again meanwhile, no longer has a person in that row.
     if (!StringGridUser->isHidden()) {
@@ -702,12 +702,7 @@ void TFormSarvo::ToggleHistGrid(bool forReading) {
         StringGridHist->hide();
         StringGridUser->setFocus();
         setHistGridCommandsEnabled(true);
-        // The officer's return fills the list again; a reading's return leaves that to the
-        // reading (ComPortSarvoRxChar).
-        if (forReading)
-            viewState_ = ViewUserList;
-        else
-            FillUserList();
+        FillUserList();
     }
 }
 
@@ -1033,11 +1028,12 @@ void TFormSarvo::mnu_SelPortClick() {
 }
 
 void TFormSarvo::ComPortSarvoRxChar(qint64 count) {
-    // A reading is always taken in with the list of persons on screen.
-    if (!StringGridHist->isHidden())
-        ToggleHistGrid(true);
-    if (!ChartHist->isHidden())
-        ToggleHistChart();
+    // A reading is always taken in with the list of persons on screen (not filled again here
+    // unless it has become stale, below).
+    if (StringGridUser->isHidden()) {
+        showUserList();
+        StringGridUser->setFocus();
+    }
     // The intake marks its person by record index: a list that no longer shows the person file
     // is filled again first (otherwise it stays as it is, however long the file).
     if (userListStale())

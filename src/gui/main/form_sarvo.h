@@ -134,8 +134,7 @@ private:
     void LayoutWindow();
     void ApplyCaptions();
     void FillUserList();
-    // `forReading`: the way back is taken for a reading that arrived (the list is not filled).
-    void ToggleHistGrid(bool forReading = false);
+    void ToggleHistGrid();
     void ToggleHistChart();
     void ShowPortDialog();
     // Whether the selected row holds a person (its name cell is not empty).
