@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/store/dose_ledger.h"
+#include "core/store/dose_periods.h"
+#include "core/store/records.h"
+
+#include <QString>
+
+namespace sarvo {
+
+// The officer's names of kinds and statuses, translated ("sarvo::DoseTexts").
+QString ledgerKindText(LedgerKind kind);
+QString alertKindText(AlertKind kind);
+QString doseStatusText(DoseStatus status);
+
+// The person's names as one text: last, first and middle name.
+QString personName(const UserSummary& person);
+
+// The warning an entry raises: the person, the dose just added, the period dose and the level.
+QString alertWarningText(const Alert& alert, const UserSummary& person, double added);
+
+} // namespace sarvo
