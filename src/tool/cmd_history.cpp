@@ -1,4 +1,5 @@
 #include "core/store/store.h"
+#include "core/text/csv_export.h"
 #include "core/text/filter_texts.h"
 #include "core/text/text_forms.h"
 #include "tool/commands.h"
@@ -24,25 +25,18 @@ int runHistory(const Args& args) {
         throw UsageError(bounds.message);
     const ValueFormats& formats = ValueFormats::system();
     Store store(args.dir().toStdString(), true);
-    Listing listing({QStringLiteral("date"), QStringLiteral("time"), QStringLiteral("dose"),
-                     QStringLiteral("dose_sum"), QStringLiteral("user_no"),
-                     QStringLiteral("dosimeter_id")},
-                    csv);
+    Listing listing(historyCsvHeader(), csv);
     ReadingTexts texts(formats, QLocale::system());
-    const char separator = csv ? '.' : ',';
+    CsvReadingTimes csvTimes;
     forEachShownReading(store, static_cast<std::int32_t>(person), filter,
                         [&](const HistoryRecord& h) {
                             if (csv) {
-                                texts.addCsvDate(listing, h.HistDate);
-                                listing.add(csvTimeText(timeFromFraction(h.HistTime)).view());
+                                addReadingCsvCells(listing, h, csvTimes);
                             } else {
                                 texts.addDate(listing, h.HistDate);
                                 texts.addTime(listing, h.HistTime);
+                                addReadingValueCells(listing, h, ',');
                             }
-                            listing.add(numberText(h.Dose, separator).view());
-                            listing.add(numberText(h.DoseSum, separator).view());
-                            listing.add(integerText(h.UserNo).view());
-                            listing.add(identifierText(h.DosimeterId).view());
                             listing.endRow();
                             return true;
                         });

@@ -1,4 +1,5 @@
 #include "core/store/store.h"
+#include "core/text/csv_export.h"
 #include "tool/commands.h"
 #include "tool/listing.h"
 
@@ -9,21 +10,10 @@ int runPersons(const Args& args) {
     args.refusePositional();
     const bool csv = args.has(QStringLiteral("csv"));
     Store store(args.dir().toStdString(), true);
-    Listing listing({QStringLiteral("record"), QStringLiteral("user_no"),
-                     QStringLiteral("last_name"), QStringLiteral("first_name"),
-                     QStringLiteral("middle_name"), QStringLiteral("department"),
-                     QStringLiteral("dosimeter_id"), QStringLiteral("ed")},
-                    csv);
+    Listing listing(personsCsvHeader(), csv);
     const char separator = csv ? '.' : ',';
     store.forEachUserSummary([&](long long index, const UserSummary& user) {
-        listing.add(integerText(index).view());
-        listing.add(integerText(user.UserNo).view());
-        listing.add(user.lastName());
-        listing.add(user.firstName());
-        listing.add(user.middleName());
-        listing.add(user.department());
-        listing.add(identifierText(user.DosimeterId).view());
-        listing.add(numberText(user.ED, separator).view());
+        addPersonCells(listing, index, user, separator);
         listing.endRow();
         return true;
     });

@@ -220,18 +220,6 @@ void appendDigits(ShortText& text, int value, int digits) {
 
 } // namespace
 
-ShortText csvTimeText(const QTime& time) {
-    ShortText text;
-    if (!time.isValid())
-        return text;
-    appendDigits(text, time.hour(), 2);
-    text.append(':');
-    appendDigits(text, time.minute(), 2);
-    text.append(':');
-    appendDigits(text, time.second(), 2);
-    return text;
-}
-
 ReadingTexts::ReadingTexts(const ValueFormats& formats, const QLocale& locale) : formats_(formats) {
     const QString pattern = formats.timePattern();
     const bool twelveHours = pattern.contains(QLatin1Char('a'), Qt::CaseInsensitive);
@@ -346,16 +334,6 @@ void ReadingTexts::addDate(Listing& listing, double days) {
     }
     listing.add(std::string_view(dateText_.constData(), static_cast<size_t>(dateText_.size())),
                 dateWidth_);
-}
-
-void ReadingTexts::addCsvDate(Listing& listing, double days) {
-    const QDate date = dateFromDays(days);
-    if (!haveDate_ || date != lastDate_) {
-        dateText_ = date.toString(QStringLiteral("yyyy-MM-dd")).toUtf8();
-        lastDate_ = date;
-        haveDate_ = true;
-    }
-    listing.add(std::string_view(dateText_.constData(), static_cast<size_t>(dateText_.size())));
 }
 
 QCommandLineOption csvOption() {

@@ -97,8 +97,6 @@ ShortText numberText(double value, char decimalSeparator);
 ShortText identifierText(std::int64_t identifier);
 // The text of QString::number(value).
 ShortText integerText(long long value);
-// The text of QTime::toString("HH:mm:ss").
-ShortText csvTimeText(const QTime& time);
 
 // Dates and times of readings as the history table shows them in the workstation's locale. A
 // date is formatted once for a run of readings of the same day; a time pattern of hours,
@@ -111,8 +109,6 @@ public:
     // The cells of one reading's date and time.
     void addDate(Listing& listing, double days);
     void addTime(Listing& listing, double fraction);
-    // yyyy-MM-dd and HH:mm:ss.
-    void addCsvDate(Listing& listing, double days);
 
 private:
     struct Text {

@@ -27,8 +27,39 @@ SaveDialog::SaveDialog(const QString& filter, const QString& defaultExtension, Q
     QString suffix = defaultExtension;
     if (suffix.startsWith(QLatin1String("*.")))
         suffix.remove(0, 2);
+    defaultSuffix_ = suffix;
     setDefaultSuffix(suffix);
     setDirectory(startDirectory());
+    connect(this, &QFileDialog::filterSelected, this, &SaveDialog::followFilter);
+}
+
+namespace {
+
+// The extension of the first pattern of a name filter ("Text files (*.txt)" -> "txt"); empty
+// for a pattern of any file.
+QString filterExtension(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const QString pattern =
+        nameFilter.mid(open + 1).section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(')'));
+    if (!pattern.startsWith(QLatin1String("*.")) || pattern.indexOf(QLatin1Char('*'), 1) >= 0)
+        return {};
+    return pattern.mid(2);
+}
+
+} // namespace
+
+QString SaveDialog::chosenExtension() const {
+    return filterExtension(selectedNameFilter());
+}
+
+void SaveDialog::followFilter(const QString& nameFilter) {
+    const QString extension = filterExtension(nameFilter);
+    setDefaultSuffix(extension.isEmpty() ? defaultSuffix_ : extension);
+}
+
+void SaveDialog::accept() {
+    followFilter(selectedNameFilter());
+    QFileDialog::accept();
 }
 
 QString SaveDialog::execute() {

@@ -5,6 +5,7 @@
 #include "core/store/person_ops.h"
 #include "core/store/store_error.h"
 #include "core/text/chart_points.h"
+#include "core/text/csv_export.h"
 #include "core/text/hist_filter.h"
 #include "core/text/history_cells.h"
 #include "core/text/language.h"
@@ -114,8 +115,10 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
 
     // The dialogs, in the order the program creates its windows.
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
-    SaveDialogSarvo = new SaveDialog(QStringLiteral("Text files (*.txt)|*.txt|Any files (*.*)|*.*"),
-                                     QStringLiteral("*.txt"), this);
+    SaveDialogSarvo =
+        new SaveDialog(QStringLiteral("Text files (*.txt)|*.txt|") + tr("CSV file (*.csv)") +
+                           QStringLiteral("|*.csv|Any files (*.*)|*.*"),
+                       QStringLiteral("*.txt"), this);
     SaveDialog::setProgramDirectory(baseDir_);
     FormPrint = new TFormPrint(this);
     FormMED = new TFormMED(this);
@@ -827,8 +830,16 @@ void TFormSarvo::mnu_SaveAsTextClick() {
     const QString file = SaveDialogSarvo->execute();
     if (file.isEmpty())
         return;
+    // "CSV file" writes the columns of sarvo-tool's CSV listings, the other filters the text
+    // export.
+    const bool csv = SaveDialogSarvo->chosenExtension() == QLatin1String("csv");
     if (viewState_ == ViewUserList) {
-        runStore(this, [&] { exportPersons(store_, file.toStdString(), languageStrings()); });
+        runStore(this, [&] {
+            if (csv)
+                exportPersonsCsv(store_, file.toStdString());
+            else
+                exportPersons(store_, file.toStdString(), languageStrings());
+        });
         return;
     }
     // The readings of the person the table holds, titled with that person's record.
@@ -836,9 +847,11 @@ void TFormSarvo::mnu_SaveAsTextClick() {
     if (!person)
         return;
     bool exported = true;
-    if (runStore(
-            this,
-            [&] { exported = exportShownHistory(store_, person->index, person->record, file); }) &&
+    if (runStore(this,
+                 [&] {
+                     exported =
+                         exportShownHistory(store_, person->index, person->record, file, csv);
+                 }) &&
         !exported)
         refuseStaleRow();
 }

@@ -2,6 +2,7 @@
 
 #include "core/store/data_lock.h"
 #include "core/store/store.h"
+#include "core/text/csv_export.h"
 #include "core/text/hist_filter.h"
 #include "core/text/language.h"
 #include "core/text/text_export.h"
@@ -41,10 +42,14 @@ void printChart(TFormPrint& window, const ShownChart& chart) {
 }
 
 bool exportShownHistory(Store& store, long long index, const UserRecord& person,
-                        const QString& file) {
+                        const QString& file, bool csv) {
     DataLock lock = store.readLock();
     if (store.readUser(index).UserNo != person.UserNo)
         return false;
+    if (csv) {
+        exportHistoryCsv(store, person.UserNo, histFilter(), file.toStdString());
+        return true;
+    }
     exportHistory(store, index, nameCell(person), histFilter(), ValueFormats::system(),
                   file.toStdString(), languageStrings());
     return true;

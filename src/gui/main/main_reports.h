@@ -44,9 +44,10 @@ void printChart(TFormPrint& window, const ShownChart& chart);
 // Writes into `file` the history of `person` (record `index` of the user file) as the table lists
 // it under the filter, titled with that record. The record is checked once more under the lock
 // that the export holds, so that no other program reorders the file between the check and the
-// export: false, with nothing written, when the record there is now someone else. A failure
-// throws StoreError; what was written before it stays in the file.
+// export: false, with nothing written, when the record there is now someone else. With `csv`,
+// the readings are written in CSV (exportHistoryCsv) without a title. A failure throws
+// StoreError; what was written before it stays in the file.
 bool exportShownHistory(Store& store, long long index, const UserRecord& person,
-                        const QString& file);
+                        const QString& file, bool csv = false);
 
 } // namespace sarvo
