@@ -93,7 +93,8 @@ TEST_F(ReportsTest, PersonsList) {
     script.add([this](QWidget* modal) {
         EXPECT_EQ(static_cast<QFileDialog*>(modal)->directory().absolutePath(),
                   path("home/Documents"));
-        saveAs(path("DB/DataUsers.usr"), {"Text files (*.txt)", "Any files (*)"})(modal);
+        saveAs(path("DB/DataUsers.usr"),
+               {"Text files (*.txt)", "CSV file (*.csv)", "Any files (*)"})(modal);
     });
     for (int i = 1; i <= refused.size(); ++i) {
         script.answer(QMessageBox::Ok);
