@@ -57,11 +57,12 @@ void AnnualReportPrinter::drawRow(QPainter& painter, const QRectF& line, const Q
     double x = line.left();
     for (int column = 0; column < cells.size() && column < int(kColumnShares.size()); ++column) {
         const double width = line.width() * kColumnShares[column] / total;
-        const QRectF cell(x + pad, line.top(), width - 2 * pad, line.height());
+        // The status keeps a gap after the total.
+        const double left = x + pad * (column == 15 ? 4 : 1);
+        const QRectF cell(left, line.top(), x + width - pad - left, line.height());
         // Names and texts left, numbers right.
         const bool text = column < 2 || column == 15;
-        const Qt::Alignment align =
-            Qt::AlignVCenter | (text || heading ? Qt::AlignLeft : Qt::AlignRight);
+        const Qt::Alignment align = Qt::AlignVCenter | (text ? Qt::AlignLeft : Qt::AlignRight);
         painter.drawText(
             cell, align,
             painter.fontMetrics().elidedText(cells[column], Qt::ElideRight, int(cell.width())));

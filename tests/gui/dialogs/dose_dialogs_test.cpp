@@ -193,8 +193,9 @@ TEST_F(DoseDialogsTest, ListAndHistoryAsCsv) {
         true, false, daysFromDate(QDate(2026, 12, 6)), daysFromDate(QDate(2026, 12, 6)), 0, 0};
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Return);
-    script.add(saveCsv(path("history")));
-    run(script, [this] { act("tb_SaveAsText"); });
+    ModalScript again; // the same dialog once more
+    again.add(saveCsv(path("history")));
+    run(again, [this] { act("tb_SaveAsText"); });
     const QString history =
         runTool({"history", "--person", QString::number(userNo), "--csv", "--date-from", "06.12.26",
                  "--date-to", "06.12.26", "--dir", dir()},
