@@ -4,6 +4,7 @@
 #include "core/store/records.h"
 #include "core/store/store_error.h"
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
@@ -37,6 +38,7 @@ struct EdEntry {
     // When the record at the index holds someone else now (the file was reordered), look the
     // person up by UserNo; otherwise nothing is written and the change is not done.
     bool followMoves = true;
+    QDateTime at; // when it is written (the workstation's clock); empty: now
 };
 
 // What changeEd() did.
@@ -91,12 +93,17 @@ public:
 
     // The operating-system user written into rows and acknowledgements.
     static QString osUser();
-    // The time written into rows: now, ISO 8601 with milliseconds and the local offset.
-    static QString timeStamp();
+    // The time written into rows: ISO 8601 with milliseconds and the local offset.
+    static QString timeStamp(const QDateTime& at);
 
 private:
     struct Connection;
-    Connection& open(bool forWrite);
+    // The connection, migrated forward for a write; nothing when there is no database to read.
+    Connection* open(bool forWrite);
+    void migrate();
+    void insertRow(const LedgerRow& row, const QString& date);
+    // Records the alerts `row` raises (in the open transaction) and returns them.
+    std::vector<Alert> raiseAlerts(const LedgerRow& row);
 
     Store& store_;
     Connection* connection_ = nullptr;
