@@ -53,6 +53,11 @@ constexpr const char* kMonthly = "monthly_level";
 constexpr const char* kOverdueDays = "overdue_days";
 constexpr const char* kVersion = "schema_version";
 
+// A text column takes an empty text, never NULL.
+QString notNull(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString numberText(double value) {
     return QString::number(value, 'g', 17);
 }
@@ -329,8 +334,8 @@ void DoseDatabase::insertRow(const LedgerRow& row, const QString& date) {
         .bind(row.edAfter)
         .bind(row.historyRecord >= 0 ? QVariant(row.historyRecord)
                                      : QVariant(QMetaType::fromType<qlonglong>()))
-        .bind(row.user)
-        .bind(row.reason)
+        .bind(notNull(row.user))
+        .bind(notNull(row.reason))
         .run();
 }
 
@@ -443,7 +448,7 @@ Alert DoseDatabase::acknowledge(long long alertId, const QString& note) {
                                 .arg(alert.acknowledgedBy, alert.acknowledgedAt));
     alert.acknowledgedBy = osUser();
     alert.acknowledgedAt = timeStamp(QDateTime());
-    alert.note = note;
+    alert.note = notNull(note);
     Statement(c->db(), c->path,
               QStringLiteral("UPDATE alerts SET acknowledged_by = ?, acknowledged_at = ?, note = ? "
                              "WHERE id = ?"))

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace sarvo {
@@ -29,15 +30,21 @@ public:
 
 // An entry that changes a person's ED.
 struct EdEntry {
-    LedgerKind kind = LedgerKind::Manual; // Reading, Clear or Manual
-    double dose = 0.0;                    // Reading and Manual; Clear takes minus the ED
-    QDate date;                           // Reading: its HistDate; Manual: the date given;
-                                          // Clear: empty (today is taken)
-    long long historyRecord = -1;         // Reading: the History record number
-    QString reason;                       // required for Manual
+    EdEntry(LedgerKind kind = LedgerKind::Manual, double dose = 0.0, QDate date = {},
+            long long historyRecord = -1, QString reason = {}, bool followMoves = true,
+            QDateTime at = {})
+        : kind(kind), dose(dose), date(date), historyRecord(historyRecord),
+          reason(std::move(reason)), followMoves(followMoves), at(std::move(at)) {}
+
+    LedgerKind kind; // Reading, Clear or Manual
+    double dose;     // Reading and Manual; Clear takes minus the ED
+    QDate date;      // Reading: its HistDate; Manual: the date given; Clear: not used (the day
+                     // it is written)
+    long long historyRecord; // Reading: the History record number
+    QString reason;          // required for Manual
     // When the record at the index holds someone else now (the file was reordered), look the
     // person up by UserNo; otherwise nothing is written and the change is not done.
-    bool followMoves = true;
+    bool followMoves;
     QDateTime at; // when it is written (the workstation's clock); empty: now
 };
 
