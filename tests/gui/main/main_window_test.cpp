@@ -167,7 +167,7 @@ TEST_F(MainTest, FollowsTheFile) {
     script.answer(QMessageBox::Yes);
     act("mnu_ClearED");
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
-    EXPECT_EQ(script.boxTexts().last(), "1/78");
+    EXPECT_EQ(script.boxTexts().last(), "1/78\n\nSidorov A (number 2): ED 2,5 mSv");
     for (const UserRecord& user : store().readUsers())
         EXPECT_EQ(user.ED, user.LN == "Ivanov" ? 2.5 : 0.0) << user.LN.constData();
 }
