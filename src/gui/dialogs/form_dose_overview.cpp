@@ -210,7 +210,7 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
 
     applyTexts();
     updateButtons();
-    resize(1180, 640);
+    resize(1320, 680);
 }
 
 int TFormDoseOverview::year() const {
