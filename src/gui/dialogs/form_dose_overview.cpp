@@ -243,6 +243,11 @@ void TFormDoseOverview::applyTexts() {
         SaveDialog::nameFiltersOf(saveFilter(tr("PDF files"), QStringLiteral("pdf"))));
     SaveDialogCsv->setNameFilters(
         SaveDialog::nameFiltersOf(saveFilter(tr("CSV files"), QStringLiteral("csv"))));
+    model_->retranslate();
+    showContent();
+}
+
+void TFormDoseOverview::showContent() {
     const DoseLimits& limits = model_->overview().limits;
     QString text = tr("Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv")
                        .arg(formatNumber(limits.annual), formatNumber(limits.fiveYear),
@@ -253,7 +258,6 @@ void TFormDoseOverview::applyTexts() {
                limits.overdueDays);
     LblLimits->setText(text);
     LblAlerts->setText(tr("Open alerts: %1").arg(model_->overview().openAlerts.size()));
-    model_->retranslate();
     fillAlerts();
 }
 
@@ -286,7 +290,7 @@ void TFormDoseOverview::refresh() {
         model_->setOverview(std::move(built));
     LblFailure->setText(failure_);
     LblFailure->setVisible(!failure_.isEmpty());
-    applyTexts();
+    showContent();
     if (selected) {
         const int row = model_->rowOfUserNo(*selected);
         const QModelIndex shown = proxy_->mapFromSource(model_->index(row, 0));

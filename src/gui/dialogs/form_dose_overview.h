@@ -67,7 +67,10 @@ private slots:
     void acknowledgeClick();
 
 private:
+    // The window's fixed texts, then the content's.
     void applyTexts();
+    // The limits, the count and list of open alerts of the overview shown.
+    void showContent();
     void fillAlerts();
     void updateButtons();
     std::optional<std::int32_t> selectedUserNo() const;

@@ -142,6 +142,12 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
                         "year,year_dose,rolling_12m,five_year,pending,last_reading,overdue,"
                         "status\r");
 
+    // Clear ED in the main window shows in the overview on screen at once.
+    script.answer(QMessageBox::Yes);
+    act("mnu_ClearED");
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    EXPECT_EQ(window->overview().persons.at(0).person.ED, 0.0);
+
     // A double click on a person opens that person's history in the main window.
     child<QLineEdit>(window, "EditSearch")->clear();
     const QModelIndex borisov = table->model()->index(1, DoseOverviewModel::Name);
