@@ -13,7 +13,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -26,14 +25,6 @@ QLabel* label(QWidget* parent, const QString& text, const char* name) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     return label;
-}
-
-// A warning with OK, titled as every box of the program.
-void warningBox(const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::Warning, L(Text::AppTitle), text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("AlertBox"));
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
 }
 
 } // namespace

@@ -29,10 +29,9 @@ public:
     // window calls it): true when the officer stored new limits.
     static bool edit(QWidget* parent, Store& store);
 
+private:
     // The limits the fields hold, or nothing after a message that names the bad value.
     std::optional<DoseLimits> enteredLimits();
-
-private:
     void BtnOkClick();
 
     DoseDatabase& database_;
