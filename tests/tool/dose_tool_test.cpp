@@ -203,8 +203,9 @@ TEST_F(DoseToolTest, AlertsAndAck) {
               "1 investigation " + year + " 1.2 1");
     EXPECT_EQ(alerts[1].mid(7), QStringList({"", "", ""}));
     const QString id = alerts[1][0];
-    for (const QString& bad : {"ack", "ack " + id, "ack " + id + " --note ''",
-                               "ack " + id + " --note _", "ack x --note n", "ack 1 2 --note n"})
+    for (const QString& bad :
+         QStringList{"ack", "ack " + id, "ack " + id + " --note ''", "ack " + id + " --note _",
+                     "ack x --note n", "ack 1 2 --note n"})
         EXPECT_EQ(run(bad).code, 2) << bad.toStdString();
     EXPECT_EQ(run("ack 999 --note n").code, 1);
     EXPECT_EQ(run("ack " + id + " --note seen").code, 0);
@@ -251,4 +252,7 @@ TEST_F(DoseToolTest, ReadCommandsCreateNothing) {
     EXPECT_FALSE(hasDatabase());
     EXPECT_EQ(run("ack 1 --note n").code, 1);
     EXPECT_FALSE(hasDatabase());
+    for (const QString command :
+         {"doses", "ledger", "add-dose", "limits", "alerts", "ack", "report"})
+        EXPECT_TRUE(run(command + " --help").out.startsWith("usage: sarvo-tool " + command + ' '));
 }
