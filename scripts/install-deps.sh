@@ -7,6 +7,8 @@ packages=(
     # build
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
+    # the embedded database of the dose of record (Qt SQL's SQLite driver)
+    libqt6sql6-sqlite
     googletest libgtest-dev libbenchmark-dev
     # translations: lupdate and lrelease with their CMake package, and Qt's own translations
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

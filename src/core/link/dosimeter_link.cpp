@@ -3,6 +3,7 @@
 #include "core/link/fcs16.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
+#include "core/text/dose_texts.h"
 #include "core/text/language.h"
 #include "core/text/text_forms.h"
 
@@ -37,8 +38,8 @@ QString personGoneText(std::int32_t userNo) {
 
 DosimeterLink::DosimeterLink(Store& store, Officer& officer, LinkHost& host, WaitTimer& timer,
                              WaitTimer& retryTimer, const Clock& clock)
-    : store_(store), officer_(officer), host_(host), timer_(timer), retry_(retryTimer),
-      clock_(clock) {}
+    : store_(store), doses_(store), officer_(officer), host_(host), timer_(timer),
+      retry_(retryTimer), clock_(clock) {}
 
 void DosimeterLink::receive(QByteArrayView piece) {
     const FrameVerdict verdict = decoder_.receive(piece);
@@ -89,11 +90,20 @@ ClearEdResult DosimeterLink::clearAccumulatedDose(long long recordIndex, std::in
     try {
         if (recordIndex >= store_.userCount())
             return ClearEdResult::NotAsked;
-        if (!officer_.warningQuestion(L(Text::ClearEdQuestion)))
+        const UserRecord person = store_.readUser(recordIndex);
+        if (person.UserNo != userNo)
+            return ClearEdResult::Moved;
+        const QString question =
+            L(Text::ClearEdQuestion) + QStringLiteral("\n\n") +
+            QCoreApplication::translate("sarvo::DosimeterLink", "%1 (number %2): ED %3 mSv")
+                .arg(personName(person))
+                .arg(userNo)
+                .arg(formatNumber(person.ED));
+        if (!officer_.warningQuestion(question))
             return ClearEdResult::Declined;
-        return store_.updateUser(recordIndex, userNo, [](UserRecord& user) { user.ED = 0.0; })
-                   ? ClearEdResult::Cleared
-                   : ClearEdResult::Moved;
+        const EdEntry clear(LedgerKind::Clear, 0.0, {}, -1, {}, false, clock_.now());
+        return doses_.changeEd(recordIndex, userNo, clear).done ? ClearEdResult::Cleared
+                                                                : ClearEdResult::Moved;
     } catch (const StoreError& e) {
         officer_.error(e.text());
         return ClearEdResult::Failed;
@@ -221,12 +231,12 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     history.DosimeterId = identifier;
     history.Dose = reading.dose();
     history.DoseSum = history.Dose + person_.ED;
-    store_.appendHistory(history);
+    const long long historyIndex = store_.appendHistory(history);
     historyWritten = true;
 
     // The dose reaches ED only when the officer armed the addition and confirms it.
     if (doseAdding_ && officer_.warningQuestion(L(Text::AddDoseQuestion))) {
-        if (!rewritePerson(index, userNo, [&](UserRecord& user) { user.ED += history.Dose; })) {
+        if (!addDose(index, history, historyIndex)) {
             officer_.error(personGoneText(userNo));
             return;
         }
@@ -261,6 +271,31 @@ void DosimeterLink::takeIn(Queued& item, bool& historyWritten, long long& mark) 
     if (!rows.empty())
         host_.showDoseRateLog(person_);
     mark = index;
+}
+
+bool DosimeterLink::addDose(long long& index, const HistoryRecord& history,
+                            long long historyIndex) {
+    // ED and its ledger row change together; a file locked by another program is tried again
+    // until the change goes through, as for the other rewrites of the person.
+    const EdEntry entry(LedgerKind::Reading, history.Dose, dateFromDays(history.HistDate),
+                        historyIndex, {}, true, clock_.now());
+    bool told = false;
+    for (;;) {
+        try {
+            const EdChange change = doses_.changeEd(index, history.UserNo, entry);
+            if (!change.done)
+                return false;
+            index = change.index;
+            person_.ED = change.user.ED;
+            for (const Alert& alert : change.raised)
+                officer_.warning(alertWarningText(alert, person_, history.Dose));
+            return true;
+        } catch (const DataBusyError& busy) {
+            if (!told)
+                officer_.error(busy.text());
+            told = true;
+        }
+    }
 }
 
 bool DosimeterLink::rewritePerson(long long& index, std::int32_t userNo,

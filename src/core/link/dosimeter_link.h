@@ -2,6 +2,7 @@
 
 #include "core/link/frame_decoder.h"
 #include "core/link/wait_timer.h"
+#include "core/store/dose_database.h"
 #include "core/store/records.h"
 
 #include <QByteArrayView>
@@ -29,6 +30,8 @@ public:
     virtual void error(const QString& text) = 0;
     // Warning box with Yes and No; true for Yes.
     virtual bool warningQuestion(const QString& text) = 0;
+    // Warning box with an OK button (a dose level reached).
+    virtual void warning(const QString& text) { information(text); }
 };
 
 // The workstation's clock: local date and time.
@@ -128,9 +131,10 @@ enum class ClearEdResult {
 // The data files may be locked by another program (DataBusyError after the store's wait). A
 // reading that meets the lock before its History record is written goes back to the head of the
 // queue and is tried again by retryQueued() when the retry timer expires; its identifier box is
-// not shown twice. Once the History record is written, the rewrite of the person (the ED addition,
-// the dose-rate lines) is tried again until it goes through, the officer being told once with the
-// store's text, so that a confirmed dose reaches ED exactly once.
+// not shown twice. Once the History record is written, the rewrite of the person (the ED addition
+// with its ledger row, the dose-rate lines) is tried again until it goes through, the officer
+// being told once with the store's text, so that a confirmed dose reaches ED exactly once. A
+// confirmed dose that reaches a dose level raises its alert, and the officer sees a warning.
 class DosimeterLink {
 public:
     // Readings kept while a sequence with boxes runs.
@@ -156,9 +160,10 @@ public:
     bool doseAdding() const { return doseAdding_; }
     void setDoseAdding(bool on);
     void toggleDoseAdding() { setDoseAdding(!doseAdding_); }
-    // Asks ClearEdQuestion; on Yes sets ED of record `recordIndex` to 0.0 when that record still
-    // holds `userNo` (the person the officer chose). Nothing is asked when the index holds no
-    // record or `userNo` is 0.
+    // Asks ClearEdQuestion, naming the person and the ED; on Yes sets ED of record `recordIndex`
+    // to 0.0 when that record still holds `userNo` (the person the officer chose) and leaves a
+    // clear row in the dose ledger. Nothing is asked when the index holds no record or `userNo`
+    // is 0, or the record holds someone else now (Moved).
     ClearEdResult clearAccumulatedDose(long long recordIndex, std::int32_t userNo);
 
     HighlightMark highlight() const { return highlight_; }
@@ -188,9 +193,11 @@ private:
     void takeIn(Queued& item, bool& historyWritten, long long& mark);
     bool rewritePerson(long long& index, std::int32_t userNo,
                        const std::function<void(UserRecord&)>& change);
+    bool addDose(long long& index, const HistoryRecord& history, long long historyIndex);
     QString droppedText() const;
 
     Store& store_;
+    DoseDatabase doses_;
     Officer& officer_;
     LinkHost& host_;
     WaitTimer& timer_;

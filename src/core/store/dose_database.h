@@ -4,9 +4,11 @@
 #include "core/store/records.h"
 #include "core/store/store_error.h"
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 namespace sarvo {
@@ -28,15 +30,22 @@ public:
 
 // An entry that changes a person's ED.
 struct EdEntry {
-    LedgerKind kind = LedgerKind::Manual; // Reading, Clear or Manual
-    double dose = 0.0;                    // Reading and Manual; Clear takes minus the ED
-    QDate date;                           // Reading: its HistDate; Manual: the date given;
-                                          // Clear: empty (today is taken)
-    long long historyRecord = -1;         // Reading: the History record number
-    QString reason;                       // required for Manual
+    EdEntry(LedgerKind kind = LedgerKind::Manual, double dose = 0.0, QDate date = {},
+            long long historyRecord = -1, QString reason = {}, bool followMoves = true,
+            QDateTime at = {})
+        : kind(kind), dose(dose), date(date), historyRecord(historyRecord),
+          reason(std::move(reason)), followMoves(followMoves), at(std::move(at)) {}
+
+    LedgerKind kind; // Reading, Clear or Manual
+    double dose;     // Reading and Manual; Clear takes minus the ED
+    QDate date;      // Reading: its HistDate; Manual: the date given; Clear: not used (the day
+                     // it is written)
+    long long historyRecord; // Reading: the History record number
+    QString reason;          // required for Manual
     // When the record at the index holds someone else now (the file was reordered), look the
     // person up by UserNo; otherwise nothing is written and the change is not done.
-    bool followMoves = true;
+    bool followMoves;
+    QDateTime at; // when it is written (the workstation's clock); empty: now
 };
 
 // What changeEd() did.
@@ -91,12 +100,17 @@ public:
 
     // The operating-system user written into rows and acknowledgements.
     static QString osUser();
-    // The time written into rows: now, ISO 8601 with milliseconds and the local offset.
-    static QString timeStamp();
+    // The time written into rows: ISO 8601 with milliseconds and the local offset.
+    static QString timeStamp(const QDateTime& at);
 
 private:
     struct Connection;
-    Connection& open(bool forWrite);
+    // The connection, migrated forward for a write; nothing when there is no database to read.
+    Connection* open(bool forWrite);
+    void migrate();
+    void insertRow(const LedgerRow& row, const QString& date);
+    // Records the alerts `row` raises (in the open transaction) and returns them.
+    std::vector<Alert> raiseAlerts(const LedgerRow& row);
 
     Store& store_;
     Connection* connection_ = nullptr;

@@ -48,9 +48,9 @@ struct Alert {
     QString time; // when it was raised, as LedgerRow::time
     std::int32_t userNo = 0;
     AlertKind kind = AlertKind::Investigation;
-    QString period;    // "2026", "2026-03" or "2022-2026"
-    double dose = 0.0; // the period dose when it was raised, mSv
-    double level = 0.0; // the level reached, mSv
+    QString period;         // "2026", "2026-03" or "2022-2026"
+    double dose = 0.0;      // the period dose when it was raised, mSv
+    double level = 0.0;     // the level reached, mSv
     long long ledgerId = 0; // the entry that raised it
     QString acknowledgedBy;
     QString acknowledgedAt;

@@ -43,7 +43,6 @@ struct DoseOverview {
     std::vector<PersonDoses> persons;
     std::vector<Alert> openAlerts;
 };
-DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year,
-                               const QDate& today);
+DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year, const QDate& today);
 
 } // namespace sarvo

@@ -10,6 +10,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -322,6 +323,23 @@ long long fileSize(std::FILE* file, int& error) {
         return -1;
     }
     return info.st_size;
+#endif
+}
+
+std::string loginName() {
+#ifdef _WIN32
+    wchar_t name[257];
+    DWORD size = 257;
+    if (!GetUserNameW(name, &size) || size == 0)
+        return {};
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, name, -1, nullptr, 0, nullptr, nullptr);
+    std::string text(bytes > 0 ? bytes - 1 : 0, '\0');
+    if (bytes > 1)
+        WideCharToMultiByte(CP_UTF8, 0, name, -1, text.data(), bytes, nullptr, nullptr);
+    return text;
+#else
+    const passwd* entry = getpwuid(geteuid());
+    return entry && entry->pw_name ? std::string(entry->pw_name) : std::string();
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
 
 // The few calls that differ between Windows and POSIX systems: creating files and folders
 // readable by their owner only, flushing a file to the disk, replacing a file by another, the
@@ -60,5 +61,8 @@ int replaceFile(const std::filesystem::path& source, const std::filesystem::path
 // Moves to a byte offset of an open file (64-bit offsets on every system).
 int seekFile(std::FILE* file, long long offset);
 long long fileSize(std::FILE* file, int& error);
+
+// The name the operating system knows the running user by (UTF-8), empty when it has none.
+std::string loginName();
 
 } // namespace sarvo::platform

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QtEndian>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -265,6 +266,35 @@ QByteArray SettingsRecord::toFileBytes() const {
         bytes.append(extension);
     }
     return bytes;
+}
+
+namespace {
+const QDate kEpoch(1899, 12, 30);
+}
+
+QDate dateFromDays(double days) {
+    // A damaged value (not finite, or beyond any calendar) is no date.
+    if (!std::isfinite(days) || std::fabs(days) > 1e9)
+        return QDate();
+    return kEpoch.addDays(static_cast<qint64>(std::floor(days)));
+}
+
+double daysFromDate(const QDate& date) {
+    return static_cast<double>(kEpoch.daysTo(date));
+}
+
+QTime timeFromFraction(double fraction) {
+    if (!std::isfinite(fraction))
+        return QTime();
+    double dayPart = fraction - std::floor(fraction);
+    long long ms = std::llround(dayPart * 86400000.0);
+    if (ms >= 86400000)
+        ms = 86400000 - 1;
+    return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms));
+}
+
+double fractionFromTime(const QTime& time) {
+    return time.msecsSinceStartOfDay() / 86400000.0;
 }
 
 } // namespace sarvo

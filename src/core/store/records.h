@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <array>
 #include <cstdint>
 
@@ -65,6 +67,14 @@ struct UserRecord : UserSummary {
     void toBytes(char* bytes) const;
     friend bool operator==(const UserRecord&, const UserRecord&) = default;
 };
+
+// Date-time values count days since 30 December 1899; the fraction is the time of day. A value
+// that is not finite gives an invalid date or time (shown as an empty text).
+QDate dateFromDays(double days);
+double daysFromDate(const QDate& date);
+// A fraction of a day, rounded to the millisecond.
+QTime timeFromFraction(double fraction);
+double fractionFromTime(const QTime& time);
 
 // One accepted reading, 48 bytes in the history file.
 struct HistoryRecord {

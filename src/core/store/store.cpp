@@ -277,14 +277,16 @@ long long Store::historyCount() {
     return file.count();
 }
 
-void Store::appendHistory(const HistoryRecord& record) {
+long long Store::appendHistory(const HistoryRecord& record) {
     DataLock lock = writeLock();
     RecordFile file(historyPath(), kHistoryRecordSize, RecordFile::Mode::OpenOrCreate);
     HistoryBytes bytes;
     record.toBytes(bytes.data());
-    file.append(bytes.data());
+    const long long index = file.count();
+    file.write(index, bytes.data());
     file.sync();
     file.close();
+    return index;
 }
 
 void Store::forEachHistory(const std::function<bool(long long, const HistoryRecord&)>& visit) {

@@ -92,7 +92,8 @@ public:
 
     // Readings.
     long long historyCount();
-    void appendHistory(const HistoryRecord& record);
+    // Appends a reading and returns its record number (from 0).
+    long long appendHistory(const HistoryRecord& record);
     void forEachHistory(const std::function<bool(long long index, const HistoryRecord&)>& visit);
     // The same for the readings of one person (UserNo not 0); others are passed over unread.
     void forEachHistoryOf(std::int32_t userNo,

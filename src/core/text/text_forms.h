@@ -29,14 +29,6 @@ QString identifierDisplayText(std::int64_t identifier);
 std::string_view identifierDisplayInto(NumberBuffer& buffer, std::int64_t identifier);
 bool identifierHasLetters(std::int64_t identifier);
 
-// Date-time values count days since 30 December 1899; the fraction is the time of day. A value
-// that is not finite gives an invalid date or time (shown as an empty text).
-QDate dateFromDays(double days);
-double daysFromDate(const QDate& date);
-// A fraction of a day, rounded to the millisecond.
-QTime timeFromFraction(double fraction);
-double fractionFromTime(const QTime& time);
-
 // The date and time patterns of a locale with the program's separators: "." in dates, ":" in
 // times, and without the time-zone part of a long time pattern.
 class ValueFormats {

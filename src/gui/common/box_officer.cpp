@@ -16,4 +16,8 @@ bool BoxOfficer::warningQuestion(const QString& text) {
     return sarvo::warningQuestion(text);
 }
 
+void BoxOfficer::warning(const QString& text) {
+    warningBox(text);
+}
+
 } // namespace sarvo

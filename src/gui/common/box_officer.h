@@ -10,6 +10,7 @@ public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     bool warningQuestion(const QString& text) override;
+    void warning(const QString& text) override;
 };
 
 } // namespace sarvo

@@ -32,6 +32,10 @@ void errorBox(const QString& text, QWidget* parent) {
     runBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok, parent);
 }
 
+void warningBox(const QString& text, QWidget* parent) {
+    runBox(QMessageBox::Warning, text, QMessageBox::Ok, QMessageBox::Ok, parent);
+}
+
 void infoBox(const QString& text, QWidget* parent) {
     runBox(QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok, parent);
 }

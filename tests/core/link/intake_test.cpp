@@ -1,6 +1,7 @@
 #include "core/link/dosimeter_link.h"
 #include "core/link/frame.h"
 #include "core/link/registration.h"
+#include "core/store/dose_periods.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
 #include "core/text/language.h"
@@ -347,7 +348,7 @@ TEST_F(Intake, ClearEdAndRegistrationNeedTheSamePerson) {
     const std::tuple<long long, std::int32_t, QList<bool>, R, double> cases[] = {
         {1, 2, {false}, R::Declined, 1.5}, {5, 2, {}, R::NotAsked, 1.5},
         {-1, 2, {}, R::NotAsked, 1.5},     {1, 0, {}, R::NotAsked, 1.5},
-        {0, 2, {true}, R::Moved, 1.5},     {1, 2, {true}, R::Cleared, 0.0}};
+        {0, 2, {}, R::Moved, 1.5},         {1, 2, {true}, R::Cleared, 0.0}};
     for (const auto& [index, userNo, answers, result, ed] : cases) {
         script.events.clear();
         script.answers = answers;
@@ -361,6 +362,50 @@ TEST_F(Intake, ClearEdAndRegistrationNeedTheSamePerson) {
     EXPECT_FALSE(storeRegistration(store, 1, 1, 0x5678, true));
     EXPECT_FALSE(storeRegistration(store, 2, 3, 0x5678, true));
     EXPECT_EQ(store.readUser(1).DosimeterId, 0x1234);
+}
+
+// A confirmed reading and a clear each leave one ledger row; a refused addition none. The period
+// date is the reading's date, on either side of a new year; a level reached warns.
+TEST_F(Intake, ConfirmedDosesAndClearsAreInTheLedger) {
+    DoseDatabase doses(store);
+    DoseLimits limits;
+    limits.investigation = 0.5;
+    doses.setLimits(limits);
+    const std::tuple<QDateTime, bool> readings[] = {
+        {QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)), true},
+        {QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)), false},
+        {QDateTime(QDate(2027, 1, 1), QTime(0, 0, 0)), true},
+        {QDateTime(QDate(2027, 1, 2), QTime(8, 0, 0)), true},
+    };
+    for (const auto& [at, yes] : readings) {
+        clock.at = at;
+        link.setDoseAdding(true);
+        script.answers = {yes};
+        read({}, 0x1234);
+    }
+    EXPECT_TRUE(script.events.filter("info:").last().contains("0,5"))
+        << script.events.join('|').toStdString();
+    script.events.clear();
+    script.answers = {true};
+    ASSERT_EQ(link.clearAccumulatedDose(1, 2), ClearEdResult::Cleared);
+    EXPECT_TRUE(script.events.value(0).contains("Petrov Petr (number 2): ED 2,25 mSv"));
+
+    const std::vector<LedgerRow> rows = doses.ledger(2);
+    const std::tuple<LedgerKind, QDate, long long, double> expected[] = {
+        {LedgerKind::Opening, QDate::currentDate(), -1, 1.5},
+        {LedgerKind::Reading, QDate(2026, 12, 31), 0, 1.75},
+        {LedgerKind::Reading, QDate(2027, 1, 1), 2, 2.0},
+        {LedgerKind::Reading, QDate(2027, 1, 2), 3, 2.25},
+        {LedgerKind::Clear, QDate(2027, 1, 2), -1, 0.0},
+    };
+    ASSERT_EQ(rows.size(), std::size(expected));
+    for (size_t k = 0; k < rows.size(); ++k)
+        EXPECT_EQ(std::tuple(rows[k].kind, rows[k].date, rows[k].historyRecord, rows[k].edAfter),
+                  expected[k])
+            << k;
+    EXPECT_EQ(periodDoses(rows, 2026, QDate(2026, 12, 31)).year, 250);
+    EXPECT_EQ(periodDoses(rows, 2027, QDate(2027, 12, 31)).year, 500);
+    EXPECT_EQ(doses.alerts().size(), 1u);
 }
 
 } // namespace
