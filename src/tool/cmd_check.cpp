@@ -192,7 +192,7 @@ void checkLedger(Store& store, const std::vector<PersonEd>& eds, QStringList& fa
         for (const LedgerRow& row : database.ledger())
             ledgerEd[row.userNo] = row.edAfter;
     } catch (const StoreError& e) {
-        faults << QStringLiteral("DB/%1: %2").arg(QLatin1String(DoseDatabase::kFileName), e.text());
+        faults << e.text(); // it names the database
         return;
     }
     for (const PersonEd& person : eds) {
