@@ -10,6 +10,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <vector>
 
 using namespace sarvo;
 using test::ToolResult;
@@ -69,17 +70,11 @@ TEST_F(DoseToolTest, AddDoseArguments) {
     fill();
     const QByteArray users = test::readBytes(store.userPath());
     const QString tomorrow = today.addDays(1).toString(Qt::ISODate);
-    const std::tuple<QString, int, QString> steps[] = {
+    std::vector<std::tuple<QString, int, QString>> steps = {
         {"--dose 1 --reason r", 2, "sarvo-tool: --person is required"},
         {"--person 1 --reason r", 2, "sarvo-tool: --dose is required"},
         {"--person 1 --dose 1", 2, "sarvo-tool: --reason is required"},
         {"--person x --dose 1 --reason r", 2, "sarvo-tool: --person takes a whole number"},
-        {"--person 1 --dose '' --reason r", 2, "sarvo-tool: --dose takes a dose in mSv"},
-        {"--person 1 --dose abc --reason r", 2, "sarvo-tool: --dose takes"},
-        {"--person 1 --dose nan --reason r", 2, "sarvo-tool: --dose takes"},
-        {"--person 1 --dose inf --reason r", 2, "sarvo-tool: --dose takes"},
-        {"--person 1 --dose 1e3 --reason r", 2, "sarvo-tool: --dose takes"},
-        {"--person 1 --dose 1.2.3 --reason r", 2, "sarvo-tool: --dose takes"},
         {"--person 1 --dose 1 --reason ''", 2, "sarvo-tool: --reason must not be empty"},
         {"--person 1 --dose 1 --reason _", 2, "sarvo-tool: --reason must not be empty"},
         {"--person 1 --dose 1 --reason r --date 2026-02-30", 2, "sarvo-tool: --date takes"},
@@ -89,6 +84,9 @@ TEST_F(DoseToolTest, AddDoseArguments) {
         {"--person 9 --dose 1 --reason r", 1, "no person with the number 9"},
         {"--person 0 --dose 1 --reason r", 1, "no person with the number 0"},
     };
+    for (const char* dose : {"''", "abc", "nan", "inf", "1e3", "1.2.3", "1,5,"})
+        steps.emplace_back(QString("--person 1 --reason r --dose ") + dose, 2,
+                           "sarvo-tool: --dose takes a dose in mSv");
     for (const auto& [line, code, text] : steps) {
         SCOPED_TRACE(line.toStdString());
         const ToolResult r = run("add-dose " + line);
@@ -130,8 +128,9 @@ TEST_F(DoseToolTest, LedgerDosesAndReportColumns) {
               QStringList({today.toString(Qt::ISODate), "2", "77", "manual", "-0.5", "1.5", "1"}));
     EXPECT_EQ(ledger[2].last(), "c");
     EXPECT_EQ(csv("ledger --person 1").size(), 3);
-    EXPECT_EQ(run("ledger --person 3").err, "no person with the number 3");
-    EXPECT_EQ(run("ledger --person 3").code, 1);
+    const ToolResult nobody = run("ledger --person 3");
+    EXPECT_EQ(std::tuple(nobody.code, nobody.err),
+              std::tuple(1, QString("no person with the number 3")));
     EXPECT_EQ(run("ledger").code, 2);
 
     const QList<QStringList> doses = csv("doses");
