@@ -76,10 +76,12 @@ public:
             throw databaseError(path_, query_.lastError());
     }
     Statement& bind(const QVariant& value) {
-        query_.addBindValue(value);
+        query_.bindValue(next_++, value);
         return *this;
     }
+    // Runs the statement; it may be bound and run again.
     Statement& run() {
+        next_ = 0;
         if (!query_.exec())
             throw databaseError(path_, query_.lastError());
         return *this;
@@ -90,6 +92,7 @@ public:
 private:
     QSqlQuery query_;
     QString path_;
+    int next_ = 0;
 };
 
 LedgerRow ledgerRowOf(const Statement& q) {
@@ -150,6 +153,30 @@ private:
     QString path_;
     bool done_ = false;
 };
+
+Statement ledgerInsert(const QSqlDatabase& db, const QString& path) {
+    return Statement(db, path,
+                     QStringLiteral("INSERT INTO ledger (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                    "?, ?, ?)")
+                         .arg(QLatin1String(kLedgerColumns)));
+}
+
+void insertRow(Statement& insert, const LedgerRow& row) {
+    insert.bind(row.id)
+        .bind(row.time)
+        .bind(row.date.toString(Qt::ISODate))
+        .bind(row.userNo)
+        .bind(static_cast<qlonglong>(row.dosimeterId))
+        .bind(ledgerKindName(row.kind))
+        .bind(row.dose)
+        .bind(row.edBefore)
+        .bind(row.edAfter)
+        .bind(row.historyRecord >= 0 ? QVariant(row.historyRecord)
+                                     : QVariant(QMetaType::fromType<qlonglong>()))
+        .bind(notNull(row.user))
+        .bind(notNull(row.reason))
+        .run();
+}
 
 } // namespace
 
@@ -295,8 +322,9 @@ void DoseDatabase::migrate() {
             .run();
         // The ledger starts from the ED each person has now.
         const QString now = timeStamp(QDateTime());
-        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        const QDate today = QDate::currentDate();
         const QString user = osUser();
+        Statement insert = ledgerInsert(db, filePath);
         long long id = 0;
         store_.forEachUserSummary([&](long long, const UserSummary& person) {
             if (person.ED != 0.0) {
@@ -308,35 +336,15 @@ void DoseDatabase::migrate() {
                 row.kind = LedgerKind::Opening;
                 row.dose = person.ED;
                 row.edAfter = person.ED;
+                row.date = today;
                 row.user = user;
-                insertRow(row, today);
+                insertRow(insert, row);
             }
             return true;
         });
     }
     transaction.commit();
     connection_->version = kSchemaVersion;
-}
-
-void DoseDatabase::insertRow(const LedgerRow& row, const QString& date) {
-    Statement insert(connection_->db(), connection_->path,
-                     QStringLiteral("INSERT INTO ledger (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                    "?, ?, ?)")
-                         .arg(QLatin1String(kLedgerColumns)));
-    insert.bind(row.id)
-        .bind(row.time)
-        .bind(date)
-        .bind(row.userNo)
-        .bind(static_cast<qlonglong>(row.dosimeterId))
-        .bind(ledgerKindName(row.kind))
-        .bind(row.dose)
-        .bind(row.edBefore)
-        .bind(row.edAfter)
-        .bind(row.historyRecord >= 0 ? QVariant(row.historyRecord)
-                                     : QVariant(QMetaType::fromType<qlonglong>()))
-        .bind(notNull(row.user))
-        .bind(notNull(row.reason))
-        .run();
 }
 
 std::vector<LedgerRow> DoseDatabase::ledger(std::int32_t userNo) {
@@ -602,7 +610,8 @@ EdChange DoseDatabase::changeEd(long long index, std::int32_t userNo, const EdEn
     Statement next(c->db(), c->path, QStringLiteral("SELECT MAX(id) FROM ledger"));
     next.run();
     row.id = (next.next() ? next.value(0).toLongLong() : 0) + 1;
-    insertRow(row, row.date.toString(Qt::ISODate));
+    Statement insert = ledgerInsert(c->db(), c->path);
+    insertRow(insert, row);
     change.raised = raiseAlerts(row);
 
     const UserRecord before = *user;

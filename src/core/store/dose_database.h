@@ -108,7 +108,6 @@ private:
     // The connection, migrated forward for a write; nothing when there is no database to read.
     Connection* open(bool forWrite);
     void migrate();
-    void insertRow(const LedgerRow& row, const QString& date);
     // Records the alerts `row` raises (in the open transaction) and returns them.
     std::vector<Alert> raiseAlerts(const LedgerRow& row);
 

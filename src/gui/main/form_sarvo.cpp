@@ -16,6 +16,7 @@
 #include "gui/common/save_dialog.h"
 #include "gui/common/store_call.h"
 #include "gui/dialogs/form_abou.h"
+#include "gui/dialogs/form_dose_overview.h"
 #include "gui/dialogs/form_new_user.h"
 #include "gui/dialogs/form_reg.h"
 #include "gui/history/form_filter.h"
@@ -196,6 +197,10 @@ void TFormSarvo::createMenu() {
     mnu_ClearED = action(mnuDevice, "mnu_ClearED", &TFormSarvo::mnu_ClearEDClick);
     mnu_SavMED = action(mnuDevice, "mnu_SavMED", &TFormSarvo::mnu_SavMEDClick);
 
+    mnu_Doses = menu("mnu_Doses");
+    mnu_DoseOverview = action(mnu_Doses, "mnu_DoseOverview", &TFormSarvo::mnu_DoseOverviewClick);
+    mnu_DoseOverview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+
     mnu_Help = menu("mnu_Help");
     mnu_HelpHelp = action(mnu_Help, "mnu_HelpHelp", &TFormSarvo::mnu_HelpHelpClick);
     mnu_Help->addSeparator();
@@ -238,6 +243,10 @@ void TFormSarvo::createToolBar() {
     ToolBarOsn->addSeparator();
     tb_reg = button("tb_reg", 5, &TFormSarvo::mnu_regClick);
     tb_selPort = button("tb_selPort", 6, &TFormSarvo::mnu_SelPortClick);
+    ToolBarOsn->addSeparator();
+    tb_doseOverview = ToolBarOsn->addAction(QIcon(Pictogram::render(32)), QString());
+    tb_doseOverview->setObjectName(QStringLiteral("tb_doseOverview"));
+    connect(tb_doseOverview, &QAction::triggered, this, &TFormSarvo::mnu_DoseOverviewClick);
     ToolBarOsn->addSeparator();
     tb_helpHelp = button("tb_helpHelp", 7, &TFormSarvo::mnu_HelpHelpClick);
     ToolBarOsn->addSeparator();
@@ -456,6 +465,10 @@ void TFormSarvo::ApplyCaptions() {
     mnu_SavED->setText(L(Text::AddDoseToEd));
     mnu_ClearED->setText(L(Text::ClearEd));
     mnu_SavMED->setText(L(Text::ClearDoseRateLog));
+    mnu_Doses->setTitle(tr("Doses"));
+    mnu_DoseOverview->setText(tr("Dose overview..."));
+    tb_doseOverview->setText(tr("Dose overview"));
+    tb_doseOverview->setToolTip(tr("Dose overview"));
     mnu_Help->setTitle(L(Text::HelpMenu));
     mnu_HelpHelp->setText(L(Text::ViewHelp));
     mnu_HelpAbout->setText(L(Text::AboutSarvo));
@@ -1059,8 +1072,11 @@ void TFormSarvo::mnu_ClearEDClick() {
     const std::optional<SelectedPerson> person = selectedPerson();
     if (!person)
         return;
-    if (link_->clearAccumulatedDose(person->index, person->record.UserNo) == ClearEdResult::Moved)
+    const ClearEdResult result = link_->clearAccumulatedDose(person->index, person->record.UserNo);
+    if (result == ClearEdResult::Moved)
         refuseStaleRow(); // reordered by another program while the question was open
+    else if (result == ClearEdResult::Cleared)
+        refreshDoseOverview();
 }
 
 void TFormSarvo::purgePort() {
@@ -1088,10 +1104,55 @@ void TFormSarvo::showDoseRateLog(const UserRecord& person) {
 
 void TFormSarvo::highlightPerson(long long recordIndex) {
     StringGridUser->setHighlight(static_cast<int>(recordIndex));
+    // A reading was taken in: its pending dose, or its dose added to ED.
+    refreshDoseOverview();
 }
 
 void TFormSarvo::doseAddingChanged(bool checked) {
     mnu_SavED->setChecked(checked);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Doses
+
+void TFormSarvo::mnu_DoseOverviewClick() {
+    if (!FormDoseOverview) {
+        FormDoseOverview = new TFormDoseOverview(store_, this);
+        connect(FormDoseOverview, &TFormDoseOverview::personChosen, this,
+                &TFormSarvo::doseOverviewPersonChosen);
+    }
+    // Shown, it builds its content; already on screen, it is built again.
+    if (FormDoseOverview->isVisible())
+        FormDoseOverview->refresh();
+    else
+        FormDoseOverview->show();
+    FormDoseOverview->raise();
+    FormDoseOverview->activateWindow();
+}
+
+void TFormSarvo::refreshDoseOverview() {
+    if (FormDoseOverview && FormDoseOverview->isVisible())
+        FormDoseOverview->refresh();
+}
+
+void TFormSarvo::doseOverviewPersonChosen(std::int32_t userNo) {
+    // The list of persons comes back, following the file, with the person's row selected; then
+    // the person's history table opens as mnu_HistGrid opens it.
+    if (!StringGridHist->isHidden())
+        ToggleHistGrid();
+    if (!ChartHist->isHidden())
+        ToggleHistChart();
+    if (userListStale())
+        refillUserRows();
+    const int row = StringGridUser->rowOfUserNo(userNo, selectedRow());
+    if (row < 0) {
+        errorBox(tr("This person is no longer in the person file."), this);
+        return;
+    }
+    StringGridUser->selectRow(row);
+    raise();
+    activateWindow();
+    mnu_HistGridClick();
 }
 
 // ---------------------------------------------------------------------------------------------

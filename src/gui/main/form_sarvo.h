@@ -34,6 +34,7 @@ class ComPort;
 class HistTableModel;
 class SaveDialog;
 class TFormAbou;
+class TFormDoseOverview;
 class TFormPrint;
 class TFormFilter;
 class TFormNewUser;
@@ -112,6 +113,7 @@ private slots:
     void mnu_SavEDClick();
     void mnu_ClearEDClick();
     void mnu_SavMEDClick();
+    void mnu_DoseOverviewClick();
     void mnu_HelpHelpClick();
     void mnu_HelpAboutClick();
     void mnu_ExitClick();
@@ -200,6 +202,11 @@ private:
     void highlightPerson(long long recordIndex) override;
     void doseAddingChanged(bool checked) override;
 
+    // The dose overview: the person chosen in it, and its content built again after a change of
+    // a dose while it is on screen.
+    void doseOverviewPersonChosen(std::int32_t userNo);
+    void refreshDoseOverview();
+
     // Menu (mnu_Sarvo).
     QMenu* mnu_File;
     QAction* mnu_SaveAsText;
@@ -227,6 +234,8 @@ private:
     QAction* mnu_SavED;
     QAction* mnu_ClearED;
     QAction* mnu_SavMED;
+    QMenu* mnu_Doses;
+    QAction* mnu_DoseOverview;
     QMenu* mnu_Help;
     QAction* mnu_HelpHelp;
     QAction* mnu_HelpAbout;
@@ -244,6 +253,7 @@ private:
     QAction* tb_histChart;
     QAction* tb_reg;
     QAction* tb_selPort;
+    QAction* tb_doseOverview;
     QAction* tb_helpHelp;
     QAction* tb_exit;
 
@@ -280,6 +290,7 @@ private:
     TFormNewUser* FormNewUser;
     TFormReg* FormReg;
     TFormFilter* FormFilter;
+    TFormDoseOverview* FormDoseOverview = nullptr; // made when first opened
 
     QString baseDir_;
     Store store_;

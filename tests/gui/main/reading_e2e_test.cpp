@@ -1,5 +1,6 @@
 // A reading taken in through a virtual serial cable, and the dose-rate log window it opens: its
 // grid, its save, print and exit.
+#include "core/store/dose_database.h"
 #include "gui/support/ui_support.h"
 
 #include <QFileSystemWatcher>
@@ -140,6 +141,11 @@ TEST_F(ReadingTest, EdWhileReordered) {
                              "|| exit 1; done",
                              QStringLiteral(SARVO_TOOL_PATH)});
     ASSERT_TRUE(writer.waitForStarted());
+    {
+        Store files(dir().toStdString());
+        DoseDatabase levels(files);
+        levels.setLimits({1000, 1000, 1000, std::nullopt, 35}); // no level is reached here
+    }
     constexpr int kReadings = 25;
     for (int k = 0; k < kReadings; ++k) {
         SCOPED_TRACE(k);
@@ -164,6 +170,13 @@ TEST_F(ReadingTest, EdWhileReordered) {
     for (int k = 1; k <= kReadings; ++k)
         expected.emplace_back(1, 0x1234, 1, k);
     EXPECT_EQ(readings(), expected);
+    // One ledger row for each, each ED after the one before.
+    DoseDatabase doses(files);
+    const std::vector<LedgerRow> rows = doses.ledger(1);
+    ASSERT_EQ(rows.size(), std::size_t(kReadings));
+    for (int k = 0; k < kReadings; ++k)
+        EXPECT_EQ(std::tuple(rows[k].kind, rows[k].historyRecord, rows[k].edAfter),
+                  std::tuple(LedgerKind::Reading, k, double(k + 1)));
 }
 
 // The window with an entry of a reading of Ivanov Ivan Petrovich, in language 4.
