@@ -255,3 +255,27 @@ TEST_F(DoseToolTest, ReadCommandsCreateNothing) {
          {"doses", "ledger", "add-dose", "limits", "alerts", "ack", "report"})
         EXPECT_TRUE(run(command + " --help").out.startsWith("usage: sarvo-tool " + command + ' '));
 }
+
+// Several writers at once: each dose reaches ED once, each leaves one row, and every row starts
+// from the ED the row before left.
+TEST_F(DoseToolTest, DosesAddedAtOnceAreEachKeptOnce) {
+    fill();
+    constexpr int kWriters = 6;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int k = 0; k < kWriters; ++k) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->start(SARVO_TOOL_PATH,
+                              {"add-dose", "--person", "2", "--dose", "0.125", "--reason",
+                               QString("writer %1").arg(k), "--dir", dir.path()});
+    }
+    for (const auto& writer : writers) {
+        ASSERT_TRUE(writer->waitForFinished(60000));
+        EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(store.readUser(1).ED, 1.5 + kWriters * 0.125);
+    const QList<QStringList> rows = csv("ledger --person 2");
+    ASSERT_EQ(rows.size(), 1 + 1 + kWriters); // header, opening, the doses
+    for (qsizetype k = 2; k < rows.size(); ++k)
+        EXPECT_EQ(rows[k][6], rows[k - 1][7]) << k; // ed_before == previous ed_after
+    EXPECT_EQ(rows.last()[7], "2.25");
+}
