@@ -11,4 +11,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -14,6 +159,10 @@
             <numerusform>%n odczyty nadeszły, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
             <numerusform>%n odczytów nadeszło, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -42,6 +191,150 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -53,6 +346,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>Lista osób nie odpowiadała już plikowi osób, który zmienił inny program. Lista została wypełniona ponownie; nic nie zostało zrobione. Wybierz osobę ponownie.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
