@@ -15,9 +15,9 @@
     <name>sarvo::TFormDoseOverview</name>
     <message numerus="yes">
         <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; a dosimeter is overdue after %n day without a reading.</numerusform>
+            <numerusform>; a dosimeter is overdue after %n days without a reading.</numerusform>
         </translation>
     </message>
 </context>

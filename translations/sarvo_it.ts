@@ -5,145 +5,145 @@
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile usare il database delle dosi %1: %2</translation>
     </message>
     <message>
         <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il database delle dosi %1 è stato scritto da una versione più recente di questo programma (schema %2; questa versione gestisce fino a %3). Non è stato letto né scritto nulla: usare la versione più recente.</translation>
     </message>
     <message>
         <source>There is no open alert with the number %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non esiste alcun avviso aperto con il numero %1.</translation>
     </message>
     <message>
         <source>Alert %1 was acknowledged already by %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;avviso %1 è già stato confermato da %2 il %3.</translation>
     </message>
     <message>
         <source>A dose entered by hand needs its reason: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una dose inserita manualmente richiede una motivazione: non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>An opening entry is made only when the ledger is created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una registrazione di apertura si effettua solo alla creazione del registro delle dosi.</translation>
     </message>
     <message>
         <source>The dose is not a number: nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dose non è un numero: non è stato salvato nulla.</translation>
     </message>
     <message>
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dose accumulata (ED) scenderebbe sotto 0: è di %1 mSv, la dose inserita è di %2 mSv. Non è stato salvato nulla.</translation>
     </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
     <message>
         <source>overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>in ritardo</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Department</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparto</translation>
     </message>
     <message>
         <source>Dosimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosimetro</translation>
     </message>
     <message>
         <source>ED, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>ED, mSv</translation>
     </message>
     <message>
         <source>%1, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, mSv</translation>
     </message>
     <message>
         <source>12 months, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>12 mesi, mSv</translation>
     </message>
     <message>
         <source>5 years, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>5 anni, mSv</translation>
     </message>
     <message>
         <source>Pending, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>In sospeso, mSv</translation>
     </message>
     <message>
         <source>Annual limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite annuo</translation>
     </message>
     <message>
         <source>Last reading</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima lettura</translation>
     </message>
     <message>
         <source>Days since</source>
-        <translation type="unfinished"></translation>
+        <translation>Giorni trascorsi</translation>
     </message>
     <message>
         <source>Overdue</source>
-        <translation type="unfinished"></translation>
+        <translation>In ritardo</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
 </context>
 <context>
     <name>sarvo::DoseTexts</name>
     <message>
         <source>reading</source>
-        <translation type="unfinished"></translation>
+        <translation>lettura</translation>
     </message>
     <message>
         <source>cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>azzeramento</translation>
     </message>
     <message>
         <source>entered by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>inserimento manuale</translation>
     </message>
     <message>
         <source>opening</source>
-        <translation type="unfinished"></translation>
+        <translation>apertura</translation>
     </message>
     <message>
         <source>annual investigation level</source>
-        <translation type="unfinished"></translation>
+        <translation>livello di indagine annuale</translation>
     </message>
     <message>
         <source>monthly investigation level</source>
-        <translation type="unfinished"></translation>
+        <translation>livello di indagine mensile</translation>
     </message>
     <message>
         <source>annual dose limit</source>
-        <translation type="unfinished"></translation>
+        <translation>limite di dose annuale</translation>
     </message>
     <message>
         <source>five-year dose limit</source>
-        <translation type="unfinished"></translation>
+        <translation>limite di dose quinquennale</translation>
     </message>
     <message>
         <source>limit reached</source>
-        <translation type="unfinished"></translation>
+        <translation>limite raggiunto</translation>
     </message>
     <message>
         <source>investigation</source>
-        <translation type="unfinished"></translation>
+        <translation>indagine</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation type="unfinished"></translation>
+        <translation>ok</translation>
     </message>
     <message>
         <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (numero %2): la dose di %3 mSv appena inserita porta la dose del periodo %4 a %5 mSv. Si raggiunge così la soglia «%6» di %7 mSv.</translation>
     </message>
 </context>
 <context>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>%1 (number %2): ED %3 mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (numero %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -193,143 +193,144 @@
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
     <message>
         <source>Dose overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica delle dosi</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa...</translation>
     </message>
     <message>
         <source>Save as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come PDF...</translation>
     </message>
     <message>
         <source>Save as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come CSV...</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anno:</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerca:</translation>
     </message>
     <message>
         <source>Name, department or dosimeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome, reparto o dosimetro</translation>
     </message>
     <message>
         <source>Acknowledge...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma...</translation>
     </message>
     <message>
         <source>Raised</source>
-        <translation type="unfinished"></translation>
+        <translation>Generato</translation>
     </message>
     <message>
         <source>Person</source>
-        <translation type="unfinished"></translation>
+        <translation>Persona</translation>
     </message>
     <message>
         <source>Alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodo</translation>
     </message>
     <message>
         <source>Dose, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>Dose, mSv</translation>
     </message>
     <message>
         <source>Level, mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia, mSv</translation>
     </message>
     <message>
         <source>PDF files</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF</translation>
     </message>
     <message>
         <source>CSV files</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV</translation>
     </message>
     <message>
         <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite annuo %1 mSv, limite quinquennale %2 mSv, livello di indagine %3 mSv</translation>
     </message>
     <message>
         <source>, monthly investigation level %1 mSv</source>
-        <translation type="unfinished"></translation>
+        <translation>, livello di indagine mensile %1 mSv</translation>
     </message>
     <message numerus="yes">
         <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; un dosimetro è in ritardo dopo %n giorno senza lettura.</numerusform>
+            <numerusform>; un dosimetro è in ritardo dopo %n giorni senza lettura.</numerusform>
         </translation>
     </message>
     <message>
         <source>Open alerts: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvisi aperti: %1</translation>
     </message>
     <message>
         <source>No. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N. %1</translation>
     </message>
     <message>
         <source>Acknowledge alert</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma avviso</translation>
     </message>
     <message>
         <source>%1
 Note (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Nota (obbligatoria):</translation>
     </message>
     <message>
         <source>An alert is acknowledged with a note. Enter the note.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un avviso si conferma con una nota. Inserire la nota.</translation>
     </message>
     <message>
         <source>Dose overview %1 as of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica delle dosi %1 al %2</translation>
     </message>
     <message>
         <source> (search: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (ricerca: %1)</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>The dose overview could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile stampare la panoramica delle dosi.</translation>
     </message>
     <message>
         <source>%1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1: %2</translation>
     </message>
 </context>
 <context>
@@ -347,19 +348,19 @@ Note (required):</source>
     </message>
     <message>
         <source>Doses</source>
-        <translation type="unfinished"></translation>
+        <translation>Dosi</translation>
     </message>
     <message>
         <source>Dose overview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica delle dosi...</translation>
     </message>
     <message>
         <source>Dose overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Panoramica delle dosi</translation>
     </message>
     <message>
         <source>This person is no longer in the person file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa persona non è più presente nell&apos;archivio del personale.</translation>
     </message>
 </context>
 </TS>
