@@ -7,6 +7,7 @@
 // removed after its figures, unless --keep. The window is measured in child processes of this
 // program (offscreen) so that each start-up and peak memory is its own.
 #include "bench_files.h"
+#include "core/store/dose_database.h"
 #include "core/store/platform.h"
 #include "core/store/store.h"
 #include "gui/app/sarvo_app.h"
@@ -356,6 +357,13 @@ void measureSet(const DataSet& set, const QString& base, bool keep) {
     const double rawHistory = median(runs, [&] { return runProgram(cat, {history}); });
     row("sarvo-tool history (one person)", historyRun, "ms", {"raw read (history)", rawHistory},
         {});
+    // The dose of record: the ledger made with an opening row for each person with a dose, then
+    // doses over all three files and the ledger.
+    const auto ledgerMade = SteadyClock::now();
+    DoseDatabase(store).setLimits(DoseLimits{});
+    row("dose ledger created (opening rows)", msSince(ledgerMade), "ms", {}, {});
+    const double doses = median(runs, [&] { return runProgram(tool, {"doses", "--dir", dir}); });
+    row("sarvo-tool doses", doses, "ms", {"raw read (both files)", rawBoth}, {});
     char what[64];
     std::snprintf(what, sizeof what, "history table of %d readings", set.watchedReadings);
     row(what, window[1], "ms", {}, atMost(set.tableMs, "ms"));

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots under Xvfb: the program with a few persons, in Russian and in
 # English, a reading arriving over a virtual serial cable. Writes docs/screenshot-<ru|en>-main.png,
-# -log.png (the dose-rate log window), -about.png, and -table.png and -chart.png (the history of
-# the person read, with three weeks of earlier readings).
+# -log.png (the dose-rate log window), -about.png, -table.png and -chart.png (the history of
+# the person read, with three weeks of earlier readings) and -overview.png (the dose overview).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -50,6 +50,14 @@ shoot() {
         fi
     done
     python3 scripts/sample_history.py "$dir" 1234
+    # Doses of record this year: one person at the investigation level, one near it.
+    local year
+    year=$(date +%Y)
+    "$tool" add-dose --dir "$dir" --person 1 --dose 4.35 --reason "-" --date "$year-01-15" >/dev/null
+    "$tool" add-dose --dir "$dir" --person 1 --dose 1.9 --reason "-" --date "$year-02-15" \
+        >/dev/null 2>&1
+    "$tool" add-dose --dir "$dir" --person 2 --dose 2.75 --reason "-" --date "$year-01-20" >/dev/null
+    "$tool" add-dose --dir "$dir" --person 4 --dose 0.8 --reason "-" --date "$year-02-01" >/dev/null
     mkdir -p docs
     xvfb-run -a -s "-screen 0 1024x768x24" \
         "$shooter" "$dir" "$dir/dosimeter" 1234 "$root/docs/screenshot-$name"

@@ -1,7 +1,7 @@
 // Takes the README's screenshots: the program runs in a prepared working directory on a display
 // (Xvfb), a reading arrives over the virtual serial cable, the message boxes are answered, and
-// the screen is saved at five moments: the About box, the dose-rate log window, the main window
-// with the person marked, and that person's history table and chart. The splash window is saved
+// the screen is saved at six moments: the About box, the dose-rate log window, the main window
+// with the person marked, that person's history table and chart, and the dose overview. The splash window is saved
 // as drawn.
 //
 //   sarvo_screenshots WORKDIR DOSIMETER-END ID OUT-PREFIX
@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
         Marked,
         Table,
         Chart,
+        Overview,
         Done
     };
     Stage stage = Stage::PortOpen;
@@ -187,8 +188,16 @@ int main(int argc, char** argv) {
             }
             break;
         case Stage::Chart:
+            if (settled()) {
+                if (!shoot(prefix + QStringLiteral("-chart.png")))
+                    return finish(1);
+                stage = Stage::Overview;
+                main->findChild<QAction*>(QStringLiteral("mnu_DoseOverview"))->trigger();
+            }
+            break;
+        case Stage::Overview:
             if (settled())
-                finish(shoot(prefix + QStringLiteral("-chart.png")) ? 0 : 1);
+                finish(shoot(prefix + QStringLiteral("-overview.png")) ? 0 : 1);
             break;
         case Stage::Done:
             break;

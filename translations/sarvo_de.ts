@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>Die Dosisdatenbank %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>Die Dosisdatenbank %1 wurde von einer neueren Version dieses Programms geschrieben (Schema %2; diese Version kennt bis %3). Es wurde nichts gelesen oder geschrieben: Verwenden Sie die neuere Version.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>Es gibt keine offene Meldung mit der Nummer %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>Die Meldung %1 wurde bereits von %2 am %3 quittiert.</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Eine von Hand eingetragene Dosis braucht eine Begründung: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Eine Eröffnungsbuchung wird nur beim Anlegen des Dosisbuchs vorgenommen.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>Die Dosis ist keine Zahl: Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>Die akkumulierte Dosis (ED) würde unter 0 fallen: Sie beträgt %1 mSv, die eingetragene Dosis %2 mSv. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>überfällig</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Dosimeter</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 Monate, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 Jahre, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>Ausstehend, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Jahresgrenzwert</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Letzte Ablesung</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Tage seither</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>Überfällig</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>Ablesung</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>Löschung</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>von Hand eingetragen</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>Eröffnung</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>jährliche Untersuchungsschwelle</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>monatliche Untersuchungsschwelle</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>jährlicher Dosisgrenzwert</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>Fünfjahres-Dosisgrenzwert</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>Grenzwert erreicht</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>Untersuchung</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (Nummer %2): Die soeben eingetragene Dosis von %3 mSv bringt die Dosis des Zeitraums %4 auf %5 mSv. Damit wird der Wert „%6“ von %7 mSv erreicht.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -13,6 +158,10 @@
             <numerusform>%n Messwert kam an, während zu viele andere warteten, und konnte nicht übernommen werden. Lesen Sie dieses Dosimeter erneut aus: %1</numerusform>
             <numerusform>%n Messwerte kamen an, während zu viele andere warteten, und konnten nicht übernommen werden. Lesen Sie diese Dosimeter erneut aus: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (Nummer %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -41,6 +190,150 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Dosisübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Jahr:</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suche:</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>Name, Abteilung oder Dosimeter</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Quittieren...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Ausgelöst</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Dosis, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Schwelle, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>CSV-Dateien</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Jahresgrenzwert %1 mSv, Fünfjahresgrenzwert %2 mSv, Untersuchungsschwelle %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, monatliche Untersuchungsschwelle %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; ein Dosimeter ist nach %n Tag ohne Ablesung überfällig.</numerusform>
+            <numerusform>; ein Dosimeter ist nach %n Tagen ohne Ablesung überfällig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Offene Meldungen: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr. %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Meldung quittieren</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Notiz (Pflichtfeld):</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Eine Meldung wird mit einer Notiz quittiert. Geben Sie die Notiz ein.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Dosisübersicht %1, Stand %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (Suche: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>Die Dosisübersicht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -52,6 +345,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>Die Personenliste stimmte nicht mehr mit der Personendatei überein, die ein anderes Programm geändert hat. Die Liste wurde neu gefüllt; es wurde nichts ausgeführt. Wählen Sie die Person erneut aus.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Dosen</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Dosisübersicht...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Dosisübersicht</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Diese Person ist nicht mehr in der Personendatei.</translation>
     </message>
 </context>
 </TS>

@@ -11,4 +11,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; a dosimeter is overdue after %n day without a reading.</numerusform>
+            <numerusform>; a dosimeter is overdue after %n days without a reading.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>No se puede usar la base de datos de dosis %1: %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>La base de datos de dosis %1 fue escrita por una versión más reciente de este programa (esquema %2; esta versión admite hasta %3). No se ha leído ni escrito nada: use la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>No hay ninguna alerta abierta con el número %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>La alerta %1 ya fue confirmada por %2 el %3.</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Una dosis introducida manualmente requiere un motivo: no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Un asiento de apertura solo se crea al crear el registro de dosis.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>La dosis no es un número: no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>La dosis acumulada (ED) quedaría por debajo de 0: es de %1 mSv y la dosis introducida es de %2 mSv. No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>atrasado</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Departamento</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Dosímetro</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 meses, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 años, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>Pendiente, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Límite anual</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Última lectura</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Días transcurridos</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>Atrasado</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>puesta a cero</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>introducida manualmente</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>apertura</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>nivel de investigación anual</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>nivel de investigación mensual</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>límite de dosis anual</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>límite de dosis quinquenal</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>límite alcanzado</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>investigación</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (número %2): la dosis de %3 mSv recién introducida eleva la dosis del período %4 a %5 mSv. Con ello se alcanza el umbral «%6» de %7 mSv.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -13,6 +158,10 @@
             <numerusform>%n lectura llegó mientras esperaban demasiadas otras y no se pudo registrar. Vuelva a leer este dosímetro: %1</numerusform>
             <numerusform>%n lecturas llegaron mientras esperaban demasiadas otras y no se pudieron registrar. Vuelva a leer estos dosímetros: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (número %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -41,6 +190,150 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Resumen de dosis</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Año:</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>Nombre, departamento o dosímetro</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Confirmar...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Generada</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alerta</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Dosis, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Umbral, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Archivos PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Archivos CSV</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Límite anual %1 mSv, límite quinquenal %2 mSv, nivel de investigación %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, nivel de investigación mensual %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; un dosímetro se considera atrasado tras %n día sin lectura.</numerusform>
+            <numerusform>; un dosímetro se considera atrasado tras %n días sin lectura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Alertas abiertas: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N.º %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Confirmar alerta</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Nota (obligatoria):</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Una alerta se confirma con una nota. Introduzca la nota.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Resumen de dosis %1 a fecha de %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (búsqueda: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>No se pudo imprimir el resumen de dosis.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -52,6 +345,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>La lista de personas ya no coincidía con el archivo de personas, que otro programa ha modificado. La lista se ha vuelto a llenar; no se ha hecho nada. Seleccione de nuevo a la persona.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Dosis</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Resumen de dosis...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Resumen de dosis</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Esta persona ya no está en el fichero de personas.</translation>
     </message>
 </context>
 </TS>

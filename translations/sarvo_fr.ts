@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>Impossible d&apos;utiliser la base de données des doses %1 : %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>La base de données des doses %1 a été écrite par une version plus récente de ce programme (schéma %2 ; cette version connaît jusqu&apos;à %3). Rien n&apos;a été lu ni écrit : utilisez la version plus récente.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>Il n&apos;y a pas d&apos;alerte ouverte portant le numéro %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>L&apos;alerte %1 a déjà été acquittée par %2 le %3.</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Une dose saisie manuellement doit être motivée : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Une écriture d&apos;ouverture n&apos;est créée qu&apos;à la création du registre des doses.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>La dose n&apos;est pas un nombre : rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>La dose cumulée (ED) deviendrait inférieure à 0 : elle est de %1 mSv, la dose saisie est de %2 mSv. Rien n&apos;a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>en retard</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Dosimètre</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 mois, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 ans, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>En attente, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Limite annuelle</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Dernière lecture</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Jours écoulés</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>En retard</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>remise à zéro</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>saisie manuelle</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>ouverture</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>niveau d&apos;investigation annuel</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>niveau d&apos;investigation mensuel</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>limite de dose annuelle</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>limite de dose sur cinq ans</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>limite atteinte</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>investigation</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (numéro %2) : la dose de %3 mSv qui vient d&apos;être saisie porte la dose de la période %4 à %5 mSv. Le seuil « %6 » de %7 mSv est ainsi atteint.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -13,6 +158,10 @@
             <numerusform>%n lecture est arrivée alors que trop d’autres attendaient et n’a pas pu être prise en compte. Relisez ce dosimètre : %1</numerusform>
             <numerusform>%n lectures sont arrivées alors que trop d’autres attendaient et n’ont pas pu être prises en compte. Relisez ces dosimètres : %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (numéro %2) : ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -41,6 +190,150 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Aperçu des doses</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Année :</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>Nom, service ou dosimètre</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Acquitter...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Déclenchée</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Alerte</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Dose, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Seuil, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Fichiers PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Fichiers CSV</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Limite annuelle %1 mSv, limite sur cinq ans %2 mSv, niveau d&apos;investigation %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, niveau d&apos;investigation mensuel %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; un dosimètre est en retard après %n jour sans lecture.</numerusform>
+            <numerusform>; un dosimètre est en retard après %n jours sans lecture.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Alertes ouvertes : %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N° %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Acquitter l&apos;alerte</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Note (obligatoire) :</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Une alerte s&apos;acquitte avec une note. Saisissez la note.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Aperçu des doses %1 au %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (recherche : %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>Impossible d&apos;imprimer l&apos;aperçu des doses.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -52,6 +345,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>La liste des personnes ne correspondait plus au fichier des personnes, modifié par un autre programme. La liste a été remplie à nouveau ; rien n&apos;a été fait. Sélectionnez de nouveau la personne.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Doses</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Aperçu des doses...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Aperçu des doses</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Cette personne ne figure plus dans le fichier du personnel.</translation>
     </message>
 </context>
 </TS>

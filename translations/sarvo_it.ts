@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>Impossibile usare il database delle dosi %1: %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>Il database delle dosi %1 è stato scritto da una versione più recente di questo programma (schema %2; questa versione gestisce fino a %3). Non è stato letto né scritto nulla: usare la versione più recente.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>Non esiste alcun avviso aperto con il numero %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>L&apos;avviso %1 è già stato confermato da %2 il %3.</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Una dose inserita manualmente richiede una motivazione: non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Una registrazione di apertura si effettua solo alla creazione del registro delle dosi.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>La dose non è un numero: non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>La dose accumulata (ED) scenderebbe sotto 0: è di %1 mSv, la dose inserita è di %2 mSv. Non è stato salvato nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>in ritardo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Reparto</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Dosimetro</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 mesi, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 anni, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>In sospeso, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Limite annuo</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Ultima lettura</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Giorni trascorsi</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>In ritardo</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>azzeramento</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>inserimento manuale</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>apertura</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>livello di indagine annuale</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>livello di indagine mensile</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>limite di dose annuale</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>limite di dose quinquennale</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>limite raggiunto</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>indagine</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (numero %2): la dose di %3 mSv appena inserita porta la dose del periodo %4 a %5 mSv. Si raggiunge così la soglia «%6» di %7 mSv.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -13,6 +158,10 @@
             <numerusform>%n lettura è arrivata mentre troppe altre erano in attesa e non è stato possibile acquisirla. Rileggere questo dosimetro: %1</numerusform>
             <numerusform>%n letture sono arrivate mentre troppe altre erano in attesa e non è stato possibile acquisirle. Rileggere questi dosimetri: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (numero %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -41,6 +190,150 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Panoramica delle dosi</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Salva come PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Anno:</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>Nome, reparto o dosimetro</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Conferma...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Generato</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Dose, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Soglia, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>File PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>File CSV</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Limite annuo %1 mSv, limite quinquennale %2 mSv, livello di indagine %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, livello di indagine mensile %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; un dosimetro è in ritardo dopo %n giorno senza lettura.</numerusform>
+            <numerusform>; un dosimetro è in ritardo dopo %n giorni senza lettura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Avvisi aperti: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>N. %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Conferma avviso</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Nota (obbligatoria):</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Un avviso si conferma con una nota. Inserire la nota.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Panoramica delle dosi %1 al %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (ricerca: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>Impossibile stampare la panoramica delle dosi.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -52,6 +345,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>L&apos;elenco delle persone non corrispondeva più al file delle persone, modificato da un altro programma. L&apos;elenco è stato riempito di nuovo; non è stato fatto nulla. Selezionare di nuovo la persona.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Dosi</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Panoramica delle dosi...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Panoramica delle dosi</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Questa persona non è più presente nell&apos;archivio del personale.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>Nie można użyć bazy danych dawek %1: %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>Baza danych dawek %1 została zapisana przez nowszą wersję tego programu (schemat %2; ta wersja obsługuje do %3). Niczego nie odczytano ani nie zapisano: użyj nowszej wersji.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>Brak otwartego ostrzeżenia o numerze %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>Ostrzeżenie %1 zostało już potwierdzone przez %2 (%3).</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Dawka wprowadzona ręcznie wymaga podania przyczyny: niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Wpis otwarcia tworzy się tylko przy zakładaniu rejestru dawek.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>Dawka nie jest liczbą: niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>Dawka skumulowana (ED) spadłaby poniżej 0: wynosi %1 mSv, wprowadzona dawka to %2 mSv. Niczego nie zapisano.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>zaległy</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Dział</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Dozymetr</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 miesięcy, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 lat, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>Oczekująca, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Limit roczny</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Ostatni odczyt</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Dni od odczytu</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>Zaległy</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>odczyt</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>zerowanie</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>wprowadzona ręcznie</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>otwarcie</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>roczny poziom badania</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>miesięczny poziom badania</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>roczna dawka graniczna</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>pięcioletnia dawka graniczna</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>osiągnięto limit</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>badanie</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (numer %2): właśnie wprowadzona dawka %3 mSv podnosi dawkę za okres %4 do %5 mSv. Tym samym osiągnięto próg „%6” wynoszący %7 mSv.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -14,6 +159,10 @@
             <numerusform>%n odczyty nadeszły, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
             <numerusform>%n odczytów nadeszło, gdy czekało zbyt wiele innych, i nie mogły zostać przyjęte. Odczytaj ponownie te dozymetry: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (numer %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -42,6 +191,151 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Wszystkie pliki</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Przegląd dawek</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drukuj...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Zapisz jako PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Zapisz jako CSV...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Odśwież</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Rok:</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Szukaj:</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>Nazwisko, dział lub dozymetr</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Potwierdź...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Zgłoszono</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Osoba</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Ostrzeżenie</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Okres</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Dawka, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Próg, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Pliki PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Pliki CSV</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Limit roczny %1 mSv, limit pięcioletni %2 mSv, poziom badania %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, miesięczny poziom badania %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; dozymetr uznaje się za zaległy po %n dniu bez odczytu.</numerusform>
+            <numerusform>; dozymetr uznaje się za zaległy po %n dniach bez odczytu.</numerusform>
+            <numerusform>; dozymetr uznaje się za zaległy po %n dniach bez odczytu.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Otwarte ostrzeżenia: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Potwierdzenie ostrzeżenia</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Uwaga (wymagana):</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Ostrzeżenie potwierdza się z uwagą. Wprowadź uwagę.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Przegląd dawek %1 na dzień %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (wyszukiwanie: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>Nie udało się wydrukować przeglądu dawek.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Nie udało się zapisać %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -53,6 +347,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>Lista osób nie odpowiadała już plikowi osób, który zmienił inny program. Lista została wypełniona ponownie; nic nie zostało zrobione. Wybierz osobę ponownie.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Dawki</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Przegląd dawek...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Przegląd dawek</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Tej osoby nie ma już w kartotece osób.</translation>
     </message>
 </context>
 </TS>

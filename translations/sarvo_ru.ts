@@ -2,6 +2,151 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>sarvo::DoseDatabase</name>
+    <message>
+        <source>The dose database %1 cannot be used: %2</source>
+        <translation>Не удаётся использовать базу данных доз %1: %2</translation>
+    </message>
+    <message>
+        <source>The dose database %1 was written by a newer version of this program (schema %2; this version knows up to %3). Nothing was read or written: use the newer version.</source>
+        <translation>База данных доз %1 записана более новой версией программы (схема %2; эта версия поддерживает до %3). Ничего не прочитано и не записано: используйте более новую версию.</translation>
+    </message>
+    <message>
+        <source>There is no open alert with the number %1.</source>
+        <translation>Нет открытого предупреждения с номером %1.</translation>
+    </message>
+    <message>
+        <source>Alert %1 was acknowledged already by %2 at %3.</source>
+        <translation>Предупреждение %1 уже подтверждено пользователем %2 (%3).</translation>
+    </message>
+    <message>
+        <source>A dose entered by hand needs its reason: nothing was stored.</source>
+        <translation>Для дозы, введённой вручную, требуется указать причину: ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>An opening entry is made only when the ledger is created.</source>
+        <translation>Начальная запись создаётся только при создании журнала доз.</translation>
+    </message>
+    <message>
+        <source>The dose is not a number: nothing was stored.</source>
+        <translation>Доза не является числом: ничего не сохранено.</translation>
+    </message>
+    <message>
+        <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
+        <translation>Накопленная доза (ED) стала бы меньше 0: она составляет %1 mSv, введённая доза — %2 mSv. Ничего не сохранено.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseOverviewModel</name>
+    <message>
+        <source>overdue</source>
+        <translation>просрочен</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ФИО</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Подразделение</translation>
+    </message>
+    <message>
+        <source>Dosimeter</source>
+        <translation>Дозиметр</translation>
+    </message>
+    <message>
+        <source>ED, mSv</source>
+        <translation>ED, mSv</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>12 months, mSv</source>
+        <translation>12 месяцев, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 лет, mSv</translation>
+    </message>
+    <message>
+        <source>Pending, mSv</source>
+        <translation>Не учтено, mSv</translation>
+    </message>
+    <message>
+        <source>Annual limit</source>
+        <translation>Годовой предел</translation>
+    </message>
+    <message>
+        <source>Last reading</source>
+        <translation>Последнее считывание</translation>
+    </message>
+    <message>
+        <source>Days since</source>
+        <translation>Прошло дней</translation>
+    </message>
+    <message>
+        <source>Overdue</source>
+        <translation>Просрочен</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::DoseTexts</name>
+    <message>
+        <source>reading</source>
+        <translation>считывание</translation>
+    </message>
+    <message>
+        <source>cleared</source>
+        <translation>сброс</translation>
+    </message>
+    <message>
+        <source>entered by hand</source>
+        <translation>ручной ввод</translation>
+    </message>
+    <message>
+        <source>opening</source>
+        <translation>начальная запись</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>годовой контрольный уровень</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>месячный контрольный уровень</translation>
+    </message>
+    <message>
+        <source>annual dose limit</source>
+        <translation>годовой предел дозы</translation>
+    </message>
+    <message>
+        <source>five-year dose limit</source>
+        <translation>пятилетний предел дозы</translation>
+    </message>
+    <message>
+        <source>limit reached</source>
+        <translation>предел достигнут</translation>
+    </message>
+    <message>
+        <source>investigation</source>
+        <translation>контрольный уровень</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>норма</translation>
+    </message>
+    <message>
+        <source>%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 to %5 mSv. This reaches the %6 of %7 mSv.</source>
+        <translation>%1 (номер %2): только что введённая доза %3 mSv доводит дозу за период %4 до %5 mSv. Тем самым достигнут порог «%6» (%7 mSv).</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DosimeterLink</name>
     <message>
         <source>The reading was stored in the history, but the record of person number %1 is no longer in the user file, so it was not updated.</source>
@@ -14,6 +159,10 @@
             <numerusform>%n показания поступили, когда в очереди было слишком много других, и не были приняты. Считайте эти дозиметры ещё раз: %1</numerusform>
             <numerusform>%n показаний поступило, когда в очереди было слишком много других, и не были приняты. Считайте эти дозиметры ещё раз: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 (number %2): ED %3 mSv</source>
+        <translation>%1 (номер %2): ED %3 mSv</translation>
     </message>
 </context>
 <context>
@@ -42,6 +191,151 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormDoseOverview</name>
+    <message>
+        <source>Any files</source>
+        <translation>Все файлы</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Обзор доз</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Сохранить как PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Сохранить как CSV...</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>&amp;Year:</source>
+        <translation>&amp;Год:</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Поиск:</translation>
+    </message>
+    <message>
+        <source>Name, department or dosimeter</source>
+        <translation>ФИО, подразделение или дозиметр</translation>
+    </message>
+    <message>
+        <source>Acknowledge...</source>
+        <translation>Подтвердить...</translation>
+    </message>
+    <message>
+        <source>Raised</source>
+        <translation>Возникло</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Сотрудник</translation>
+    </message>
+    <message>
+        <source>Alert</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Период</translation>
+    </message>
+    <message>
+        <source>Dose, mSv</source>
+        <translation>Доза, mSv</translation>
+    </message>
+    <message>
+        <source>Level, mSv</source>
+        <translation>Уровень, mSv</translation>
+    </message>
+    <message>
+        <source>PDF files</source>
+        <translation>Файлы PDF</translation>
+    </message>
+    <message>
+        <source>CSV files</source>
+        <translation>Файлы CSV</translation>
+    </message>
+    <message>
+        <source>Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv</source>
+        <translation>Годовой предел %1 mSv, пятилетний предел %2 mSv, контрольный уровень %3 mSv</translation>
+    </message>
+    <message>
+        <source>, monthly investigation level %1 mSv</source>
+        <translation>, месячный контрольный уровень %1 mSv</translation>
+    </message>
+    <message numerus="yes">
+        <source>; a dosimeter is overdue after %n day(s) without a reading.</source>
+        <translation>
+            <numerusform>; дозиметр считается просроченным после %n дня без считывания.</numerusform>
+            <numerusform>; дозиметр считается просроченным после %n дней без считывания.</numerusform>
+            <numerusform>; дозиметр считается просроченным после %n дней без считывания.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open alerts: %1</source>
+        <translation>Открытые предупреждения: %1</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>№ %1</translation>
+    </message>
+    <message>
+        <source>Acknowledge alert</source>
+        <translation>Подтверждение предупреждения</translation>
+    </message>
+    <message>
+        <source>%1
+Note (required):</source>
+        <translation>%1
+Примечание (обязательно):</translation>
+    </message>
+    <message>
+        <source>An alert is acknowledged with a note. Enter the note.</source>
+        <translation>Предупреждение подтверждается с примечанием. Введите примечание.</translation>
+    </message>
+    <message>
+        <source>Dose overview %1 as of %2</source>
+        <translation>Обзор доз %1 на %2</translation>
+    </message>
+    <message>
+        <source> (search: %1)</source>
+        <translation> (поиск: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>The dose overview could not be printed.</source>
+        <translation>Не удалось напечатать обзор доз.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>Не удалось записать %1.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>Не удалось записать %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -53,6 +347,22 @@
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
         <translation>Список сотрудников больше не соответствовал файлу сотрудников, который изменила другая программа. Список заполнен заново; ничего не сделано. Выберите сотрудника ещё раз.</translation>
+    </message>
+    <message>
+        <source>Doses</source>
+        <translation>Дозы</translation>
+    </message>
+    <message>
+        <source>Dose overview...</source>
+        <translation>Обзор доз...</translation>
+    </message>
+    <message>
+        <source>Dose overview</source>
+        <translation>Обзор доз</translation>
+    </message>
+    <message>
+        <source>This person is no longer in the person file.</source>
+        <translation>Этого сотрудника больше нет в картотеке сотрудников.</translation>
     </message>
 </context>
 </TS>

@@ -1,3 +1,4 @@
+#include "core/store/dose_database.h"
 #include "core/store/name_order.h"
 #include "core/store/record_file.h"
 #include "core/store/store.h"
@@ -54,11 +55,19 @@ QString userWhere(long long index) {
     return QStringLiteral("%1: record %2").arg(kUsers).arg(index);
 }
 
+// What the ledger check needs of a person record.
+struct PersonEd {
+    long long index;
+    std::int32_t userNo;
+    double ed;
+};
+
 void checkUsers(Store& store, QStringList& faults,
-                std::unordered_map<std::int32_t, long long>& numbers) {
+                std::unordered_map<std::int32_t, long long>& numbers, std::vector<PersonEd>& eds) {
     RecordFile file(store.userPath(), kUserRecordSize, RecordFile::Mode::ReadOnly);
     const auto count = static_cast<size_t>(file.count());
     numbers.reserve(count);
+    eds.reserve(count);
     std::unordered_map<std::int64_t, long long> holders; // identifier -> first record
     holders.reserve(count);
     long long index = 0;
@@ -74,6 +83,7 @@ void checkUsers(Store& store, QStringList& faults,
             faults << QStringLiteral("%1: the length of %2 is above the field's capacity")
                           .arg(userWhere(index), overlong.join(QStringLiteral(", ")));
         const UserSummary user = UserSummary::fromBytes(bytes);
+        eds.push_back({index, user.UserNo, user.ED});
         if (isDamaged(user.ED))
             addValueFault(userWhere(index), "ED", user.ED, faults);
         if (user.UserNo <= 0)
@@ -171,6 +181,32 @@ void checkHistory(Store& store, QStringList& faults,
     file.close();
 }
 
+// When there is a dose ledger, each person's ED is the ED after the person's last row (0 without
+// a row). The database is only read, never created.
+void checkLedger(Store& store, const std::vector<PersonEd>& eds, QStringList& faults) {
+    DoseDatabase database(store);
+    if (!database.exists())
+        return;
+    std::unordered_map<std::int32_t, double> ledgerEd; // UserNo -> ED after the last row
+    try {
+        for (const LedgerRow& row : database.ledger())
+            ledgerEd[row.userNo] = row.edAfter;
+    } catch (const StoreError& e) {
+        faults << e.text(); // it names the database
+        return;
+    }
+    for (const PersonEd& person : eds) {
+        const auto it = ledgerEd.find(person.userNo);
+        if (it == ledgerEd.end() ? person.ed != 0 : person.ed != it->second)
+            faults << QStringLiteral("%1: ED %2 of person number %3 disagrees with the dose "
+                                     "ledger (%4)")
+                          .arg(userWhere(person.index), QString::number(person.ed))
+                          .arg(person.userNo)
+                          .arg(it == ledgerEd.end() ? QStringLiteral("no row")
+                                                    : QString::number(it->second));
+    }
+}
+
 // Temporary files are made only under the exclusive lock, so one seen under the shared lock
 // was left by a replacement that did not end.
 void checkLeftovers(Store& store, QStringList& faults) {
@@ -192,11 +228,13 @@ int runCheck(const Args& args) {
     DataLock lock = store.readLock();
     QStringList faults;
     std::unordered_map<std::int32_t, long long> numbers; // UserNo -> first record
+    std::vector<PersonEd> eds;
     checkSettings(store, faults);
     checkTail(store.userPath(), kUserRecordSize, kUsers, faults);
     checkTail(store.historyPath(), kHistoryRecordSize, kHistory, faults);
-    checkUsers(store, faults, numbers);
+    checkUsers(store, faults, numbers, eds);
     checkHistory(store, faults, numbers);
+    checkLedger(store, eds, faults);
     checkLeftovers(store, faults);
 
     for (const QString& fault : faults)
@@ -206,8 +244,9 @@ int runCheck(const Args& args) {
 
 const Registration registration(
     "check", "check [--dir DIR]",
-    "Checks the data files of a base directory under the read lock and prints each fault found;\n"
-    "exit code 1 when there is one. Nothing is changed.",
+    "Checks the data files of a base directory under the read lock and prints each fault found,\n"
+    "the ED of each person against the dose ledger among them; exit code 1 when there is one.\n"
+    "Nothing is changed.",
     {dirOption()}, &runCheck);
 
 } // namespace

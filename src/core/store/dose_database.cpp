@@ -17,10 +17,6 @@ namespace sarvo {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::DoseDatabase", text);
-}
-
 // The schema of version 1. Plain types only, so that it runs on PostgreSQL as well: dates are
 // ISO texts, doses binary64 in mSv, ids given by the program under the write lock.
 const char* const kSchemaV1[] = {
@@ -63,8 +59,9 @@ QString numberText(double value) {
 }
 
 StoreError databaseError(const QString& path, const QSqlError& error) {
-    return StoreError(
-        tr("The dose database %1 cannot be used: %2").arg(path, error.text().trimmed()));
+    return StoreError(QCoreApplication::translate("sarvo::DoseDatabase",
+                                                  "The dose database %1 cannot be used: %2")
+                          .arg(path, error.text().trimmed()));
 }
 
 // A statement that throws StoreError when it fails.
@@ -181,9 +178,11 @@ void insertRow(Statement& insert, const LedgerRow& row) {
 } // namespace
 
 NewerDatabaseError::NewerDatabaseError(const QString& path, int version, int known)
-    : StoreError(tr("The dose database %1 was written by a newer version of this program "
-                    "(schema %2; this version knows up to %3). Nothing was read or written: "
-                    "use the newer version.")
+    : StoreError(QCoreApplication::translate(
+                     "sarvo::DoseDatabase",
+                     "The dose database %1 was written by a newer version of this program "
+                     "(schema %2; this version knows up to %3). Nothing was read or written: "
+                     "use the newer version.")
                      .arg(path)
                      .arg(version)
                      .arg(known)) {}
@@ -437,7 +436,10 @@ void DoseDatabase::setLimits(const DoseLimits& limits) {
 Alert DoseDatabase::acknowledge(long long alertId, const QString& note) {
     const DataLock lock = store_.writeLock();
     const auto unknown = [&] {
-        return RefusedChange(tr("There is no open alert with the number %1.").arg(alertId));
+        return RefusedChange(
+            QCoreApplication::translate("sarvo::DoseDatabase",
+                                        "There is no open alert with the number %1.")
+                .arg(alertId));
     };
     if (!exists())
         throw unknown();
@@ -451,9 +453,11 @@ Alert DoseDatabase::acknowledge(long long alertId, const QString& note) {
         throw unknown();
     Alert alert = alertOf(q);
     if (!alert.open())
-        throw RefusedChange(tr("Alert %1 was acknowledged already by %2 at %3.")
-                                .arg(alertId)
-                                .arg(alert.acknowledgedBy, alert.acknowledgedAt));
+        throw RefusedChange(
+            QCoreApplication::translate("sarvo::DoseDatabase",
+                                        "Alert %1 was acknowledged already by %2 at %3.")
+                .arg(alertId)
+                .arg(alert.acknowledgedBy, alert.acknowledgedAt));
     alert.acknowledgedBy = osUser();
     alert.acknowledgedAt = timeStamp(QDateTime());
     alert.note = notNull(note);
@@ -558,11 +562,14 @@ std::vector<Alert> DoseDatabase::raiseAlerts(const LedgerRow& row) {
 EdChange DoseDatabase::changeEd(long long index, std::int32_t userNo, const EdEntry& entry) {
     EdChange change;
     if (entry.kind == LedgerKind::Manual && entry.reason.trimmed().isEmpty())
-        throw RefusedChange(tr("A dose entered by hand needs its reason: nothing was stored."));
+        throw RefusedChange(QCoreApplication::translate(
+            "sarvo::DoseDatabase", "A dose entered by hand needs its reason: nothing was stored."));
     if (entry.kind == LedgerKind::Opening)
-        throw RefusedChange(tr("An opening entry is made only when the ledger is created."));
+        throw RefusedChange(QCoreApplication::translate(
+            "sarvo::DoseDatabase", "An opening entry is made only when the ledger is created."));
     if (entry.kind != LedgerKind::Clear && !std::isfinite(entry.dose))
-        throw RefusedChange(tr("The dose is not a number: nothing was stored."));
+        throw RefusedChange(QCoreApplication::translate(
+            "sarvo::DoseDatabase", "The dose is not a number: nothing was stored."));
     const DataLock lock = store_.writeLock();
 
     // The person, read again under the lock.
@@ -595,8 +602,10 @@ EdChange DoseDatabase::changeEd(long long index, std::int32_t userNo, const EdEn
     }
     if (row.edAfter < 0.0)
         throw RefusedChange(
-            tr("The accumulated dose (ED) would fall below 0: it is %1 mSv, the "
-               "dose entered is %2 mSv. Nothing was stored.")
+            QCoreApplication::translate(
+                "sarvo::DoseDatabase",
+                "The accumulated dose (ED) would fall below 0: it is %1 mSv, the "
+                "dose entered is %2 mSv. Nothing was stored.")
                 .arg(QString::number(row.edBefore, 'g', 15), QString::number(row.dose, 'g', 15)));
     const QDateTime at = entry.at.isValid() ? entry.at : QDateTime::currentDateTime();
     row.time = timeStamp(at);

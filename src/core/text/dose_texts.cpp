@@ -6,24 +6,18 @@
 
 namespace sarvo {
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::DoseTexts", text);
-}
-
-} // namespace
+namespace {} // namespace
 
 QString ledgerKindText(LedgerKind kind) {
     switch (kind) {
     case LedgerKind::Reading:
-        return tr("reading");
+        return QCoreApplication::translate("sarvo::DoseTexts", "reading");
     case LedgerKind::Clear:
-        return tr("cleared");
+        return QCoreApplication::translate("sarvo::DoseTexts", "cleared");
     case LedgerKind::Manual:
-        return tr("entered by hand");
+        return QCoreApplication::translate("sarvo::DoseTexts", "entered by hand");
     case LedgerKind::Opening:
-        return tr("opening");
+        return QCoreApplication::translate("sarvo::DoseTexts", "opening");
     }
     return {};
 }
@@ -31,13 +25,13 @@ QString ledgerKindText(LedgerKind kind) {
 QString alertKindText(AlertKind kind) {
     switch (kind) {
     case AlertKind::Investigation:
-        return tr("annual investigation level");
+        return QCoreApplication::translate("sarvo::DoseTexts", "annual investigation level");
     case AlertKind::Monthly:
-        return tr("monthly investigation level");
+        return QCoreApplication::translate("sarvo::DoseTexts", "monthly investigation level");
     case AlertKind::Limit:
-        return tr("annual dose limit");
+        return QCoreApplication::translate("sarvo::DoseTexts", "annual dose limit");
     case AlertKind::FiveYearLimit:
-        return tr("five-year dose limit");
+        return QCoreApplication::translate("sarvo::DoseTexts", "five-year dose limit");
     }
     return {};
 }
@@ -45,13 +39,13 @@ QString alertKindText(AlertKind kind) {
 QString doseStatusText(DoseStatus status) {
     switch (status) {
     case DoseStatus::Limit:
-        return tr("limit reached");
+        return QCoreApplication::translate("sarvo::DoseTexts", "limit reached");
     case DoseStatus::Investigation:
-        return tr("investigation");
+        return QCoreApplication::translate("sarvo::DoseTexts", "investigation");
     case DoseStatus::Ok:
         break;
     }
-    return tr("ok");
+    return QCoreApplication::translate("sarvo::DoseTexts", "ok");
 }
 
 QString personName(const UserSummary& person) {
@@ -63,8 +57,10 @@ QString personName(const UserSummary& person) {
 }
 
 QString alertWarningText(const Alert& alert, const UserSummary& person, double added) {
-    return tr("%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 "
-              "to %5 mSv. This reaches the %6 of %7 mSv.")
+    return QCoreApplication::translate(
+               "sarvo::DoseTexts",
+               "%1 (number %2): the dose of %3 mSv just entered brings the dose of the period %4 "
+               "to %5 mSv. This reaches the %6 of %7 mSv.")
         .arg(personName(person))
         .arg(person.UserNo)
         .arg(formatNumber(added), alert.period, formatNumber(alert.dose), alertKindText(alert.kind),

@@ -6,6 +6,7 @@
 #include "core/text/dose_tables.h"
 #include "core/text/dose_texts.h"
 #include "core/text/text_forms.h"
+#include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/save_dialog.h"
 #include "gui/dialogs/dose_overview_model.h"
@@ -26,6 +27,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStyledItemDelegate>
@@ -210,7 +212,12 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
 
     applyTexts();
     updateButtons();
-    resize(1320, 680);
+    // Wide enough for every column where the screen allows, never beyond the screen.
+    QSize size(1320, 680);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.92);
+    resize(size);
+    centreOnScreen(this);
 }
 
 int TFormDoseOverview::year() const {

@@ -1,0 +1,36 @@
+#include "core/store/dose_database.h"
+#include "core/store/dose_overview.h"
+#include "core/store/store.h"
+#include "tool/commands.h"
+#include "tool/dose_listing.h"
+#include "tool/listing.h"
+
+#include <QDate>
+
+namespace sarvo::tool {
+namespace {
+
+int runDoses(const Args& args) {
+    args.refusePositional();
+    const QDate today = QDate::currentDate();
+    const int year = yearOption(args, today.year(), false);
+    const bool csv = args.has(QStringLiteral("csv"));
+    // Only read: neither the record files nor the database are created.
+    Store store(args.dir().toStdString(), true);
+    DoseDatabase database(store);
+    const DoseOverview overview = buildDoseOverview(store, database, year, today);
+    printDoseTable(dosesTable(overview, tableForm(csv)), csv);
+    return 0;
+}
+
+const Registration registration(
+    "doses", "doses [--year YYYY] [--dir DIR] [--csv]",
+    "Lists each person's dose of record for a year, in the order of the user file: ED, the\n"
+    "year's dose, the rolling 12 months and five years (up to 31 December of the year, or today\n"
+    "in the current year), the pending dose, the last reading, overdue (as of today) and the\n"
+    "status for the year.",
+    {valued("year", "YYYY", "The year (default: the current year)."), dirOption(), csvOption()},
+    &runDoses);
+
+} // namespace
+} // namespace sarvo::tool
