@@ -17,7 +17,10 @@
 #include "gui/common/save_dialog.h"
 #include "gui/common/store_call.h"
 #include "gui/dialogs/form_abou.h"
+#include "gui/dialogs/form_annual_report.h"
+#include "gui/dialogs/form_assessed_dose.h"
 #include "gui/dialogs/form_dose_overview.h"
+#include "gui/dialogs/form_limits.h"
 #include "gui/dialogs/form_new_user.h"
 #include "gui/dialogs/form_reg.h"
 #include "gui/history/form_filter.h"
@@ -203,6 +206,11 @@ void TFormSarvo::createMenu() {
     mnu_Doses = menu("mnu_Doses");
     mnu_DoseOverview = action(mnu_Doses, "mnu_DoseOverview", &TFormSarvo::mnu_DoseOverviewClick);
     mnu_DoseOverview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnu_AnnualReport = action(mnu_Doses, "mnu_AnnualReport", &TFormSarvo::mnu_AnnualReportClick);
+    mnu_Doses->addSeparator();
+    mnu_AssessedDose = action(mnu_Doses, "mnu_AssessedDose", &TFormSarvo::mnu_AssessedDoseClick);
+    mnu_Doses->addSeparator();
+    mnu_Limits = action(mnu_Doses, "mnu_Limits", &TFormSarvo::mnu_LimitsClick);
 
     mnu_Help = menu("mnu_Help");
     mnu_HelpHelp = action(mnu_Help, "mnu_HelpHelp", &TFormSarvo::mnu_HelpHelpClick);
@@ -470,6 +478,9 @@ void TFormSarvo::ApplyCaptions() {
     mnu_SavMED->setText(L(Text::ClearDoseRateLog));
     mnu_Doses->setTitle(tr("Doses"));
     mnu_DoseOverview->setText(tr("Dose overview..."));
+    mnu_AnnualReport->setText(tr("Annual report..."));
+    mnu_AssessedDose->setText(tr("Enter an assessed dose..."));
+    mnu_Limits->setText(tr("Limits and levels..."));
     tb_doseOverview->setText(tr("Dose overview"));
     tb_doseOverview->setToolTip(tr("Dose overview"));
     mnu_Help->setTitle(L(Text::HelpMenu));
@@ -1141,6 +1152,24 @@ void TFormSarvo::mnu_DoseOverviewClick() {
         FormDoseOverview->show();
     FormDoseOverview->raise();
     FormDoseOverview->activateWindow();
+}
+
+void TFormSarvo::mnu_AnnualReportClick() {
+    TFormAnnualReport::show(this, store_);
+}
+
+void TFormSarvo::mnu_AssessedDoseClick() {
+    // For the person of the selected row, checked by UserNo when the dose is stored.
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
+        return;
+    if (TFormAssessedDose::enter(this, store_, person->index, person->record.UserNo))
+        refreshDoseOverview();
+}
+
+void TFormSarvo::mnu_LimitsClick() {
+    if (TFormLimits::edit(this, store_))
+        refreshDoseOverview();
 }
 
 void TFormSarvo::refreshDoseOverview() {

@@ -114,6 +114,9 @@ private slots:
     void mnu_ClearEDClick();
     void mnu_SavMEDClick();
     void mnu_DoseOverviewClick();
+    void mnu_AnnualReportClick();
+    void mnu_AssessedDoseClick();
+    void mnu_LimitsClick();
     void mnu_HelpHelpClick();
     void mnu_HelpAboutClick();
     void mnu_ExitClick();
@@ -236,6 +239,9 @@ private:
     QAction* mnu_SavMED;
     QMenu* mnu_Doses;
     QAction* mnu_DoseOverview;
+    QAction* mnu_AnnualReport;
+    QAction* mnu_AssessedDose;
+    QAction* mnu_Limits;
     QMenu* mnu_Help;
     QAction* mnu_HelpHelp;
     QAction* mnu_HelpAbout;

@@ -90,6 +90,21 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
     activate();
     EXPECT_EQ(part<QAction>("mnu_DoseOverview")->shortcut(), QKeySequence("Ctrl+D"));
     EXPECT_EQ(part<QMenu>("mnu_Doses")->actions().value(0), part<QAction>("mnu_DoseOverview"));
+    // The menu's other commands open their dialogs (the assessed dose for the selected person).
+    {
+        QStringList opened;
+        ModalScript dialogs;
+        for (int k = 0; k < 3; ++k)
+            dialogs.add([&](QWidget* modal) {
+                opened << modal->metaObject()->className();
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+        for (const char* command : {"mnu_AnnualReport", "mnu_AssessedDose", "mnu_Limits"})
+            act(command);
+        ASSERT_TRUE(waitUntil([&] { return dialogs.done(); }));
+        EXPECT_EQ(opened, QStringList({"sarvo::TFormAnnualReport", "sarvo::TFormAssessedDose",
+                                       "sarvo::TFormLimits"}));
+    }
     act("tb_doseOverview");
     auto* window = part<TFormDoseOverview>("TFormDoseOverview");
     ASSERT_TRUE(window->isVisible());
