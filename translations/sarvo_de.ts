@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Jahresdosisbericht %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Monatsdosis der Gruppe (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -190,6 +221,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Jahresbericht</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Der Bericht konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>Der Bericht konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Abgeschätzte Dosis</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Person:</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Akkumulierte Dosis (ED):</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Dosis (mSv, negativ für eine Korrektur):</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Begründung:</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>Die gewählte Person steht nicht mehr an dieser Stelle der Liste. Wählen Sie die Person erneut.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Geben Sie die Dosis in mSv als Zahl ungleich 0 ein, z. B. %1 (negativ für eine Korrektur).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>Das Datum einer abgeschätzten Dosis darf nicht nach dem heutigen Tag liegen.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Geben Sie die Begründung für die abgeschätzte Dosis ein.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -334,6 +455,57 @@ Notiz (Pflichtfeld):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Dosisgrenzwerte und Untersuchungsschwellen</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Monatliche Untersuchungsschwelle (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Jahresgrenzwert (mSv):</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Fünfjahresgrenzwert (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Jährliche Untersuchungsschwelle (mSv):</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>Überfällig nach (Tagen ohne Ablesung):</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>Jahresgrenzwert</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>Fünfjahresgrenzwert</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>jährliche Untersuchungsschwelle</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>monatliche Untersuchungsschwelle</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>Der Wert „%1“ muss eine Dosis in mSv über 0 sein, z. B. %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>Die Anzahl der Tage, nach denen ein Dosimeter überfällig ist, muss eine ganze Zahl ab 1 sein.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -361,6 +533,22 @@ Notiz (Pflichtfeld):</translation>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Diese Person ist nicht mehr in der Personendatei.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Jahresbericht...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Abgeschätzte Dosis eintragen...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Grenzwerte und Untersuchungsschwellen...</translation>
     </message>
 </context>
 </TS>

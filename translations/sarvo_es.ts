@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Informe anual de dosis %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Dosis mensual del grupo (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Departamento</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -190,6 +221,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Informe anual</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>No se pudo imprimir el informe.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>No se pudo escribir el informe en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Dosis estimada</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Dosis acumulada (ED):</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Dosis (mSv, negativa para una corrección):</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivo:</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>La persona elegida ya no está en esta posición de la lista. Vuelva a elegir la persona.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Introduzca la dosis en mSv como un número distinto de 0, por ejemplo %1 (negativo para una corrección).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>La fecha de una dosis estimada no puede ser posterior a hoy.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Introduzca el motivo de la dosis estimada.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -334,6 +455,57 @@ Nota (obligatoria):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Límites de dosis y niveles de investigación</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Nivel de investigación mensual (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Límite anual (mSv):</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Límite quinquenal (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Nivel de investigación anual (mSv):</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>Atrasado tras (días sin lectura):</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>límite anual</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>límite quinquenal</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>nivel de investigación anual</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>nivel de investigación mensual</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>El valor «%1» debe ser una dosis en mSv mayor que 0, por ejemplo %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>El número de días tras el cual un dosímetro se considera atrasado debe ser un número entero a partir de 1.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -361,6 +533,22 @@ Nota (obligatoria):</translation>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Esta persona ya no está en el fichero de personas.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Informe anual...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Introducir una dosis estimada...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Límites y niveles de investigación...</translation>
     </message>
 </context>
 </TS>

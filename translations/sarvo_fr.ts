@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Rapport annuel des doses %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Dose mensuelle du groupe (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -190,6 +221,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Rapport annuel</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossible d&apos;imprimer le rapport.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>Impossible d&apos;écrire le rapport dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Dose estimée</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Personne :</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Dose cumulée (ED) :</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Dose (mSv, négative pour une correction) :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motif :</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>La personne choisie ne se trouve plus à cet endroit de la liste. Choisissez à nouveau la personne.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Saisissez la dose en mSv sous forme de nombre différent de 0, par exemple %1 (négatif pour une correction).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>La date d&apos;une dose estimée ne peut pas être postérieure à aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Saisissez le motif de la dose estimée.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -334,6 +455,57 @@ Note (obligatoire) :</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Limites de dose et niveaux d&apos;investigation</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Niveau d&apos;investigation mensuel (mSv) :</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Limite annuelle (mSv) :</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Limite sur cinq ans (mSv) :</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Niveau d&apos;investigation annuel (mSv) :</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>En retard après (jours sans lecture) :</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>limite annuelle</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>limite sur cinq ans</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>niveau d&apos;investigation annuel</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>niveau d&apos;investigation mensuel</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>La valeur « %1 » doit être une dose en mSv supérieure à 0, par exemple %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>Le nombre de jours après lequel un dosimètre est en retard doit être un nombre entier supérieur ou égal à 1.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -361,6 +533,22 @@ Note (obligatoire) :</translation>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Cette personne ne figure plus dans le fichier du personnel.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Fichier CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Rapport annuel...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Saisir une dose estimée...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Limites et niveaux d&apos;investigation...</translation>
     </message>
 </context>
 </TS>

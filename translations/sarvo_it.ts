@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Rapporto annuale delle dosi %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Dose mensile del gruppo (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Reparto</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totale</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>pagina %1 di %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -190,6 +221,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Rapporto annuale</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Anno:</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Salva come PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Salva come CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Impossibile stampare il rapporto.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>Impossibile scrivere il rapporto in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Dose stimata</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Dose accumulata (ED):</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Dose (mSv, negativa per una correzione):</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivazione:</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>La persona scelta non si trova più in questa posizione dell&apos;elenco. Scegliere di nuovo la persona.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Inserire la dose in mSv come numero diverso da 0, ad esempio %1 (negativo per una correzione).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>La data di una dose stimata non può essere successiva a oggi.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Inserire la motivazione della dose stimata.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -334,6 +455,57 @@ Nota (obbligatoria):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Limiti di dose e livelli di indagine</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Livello di indagine mensile (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Limite annuo (mSv):</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Limite quinquennale (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Livello di indagine annuale (mSv):</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>In ritardo dopo (giorni senza lettura):</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>limite annuo</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>limite quinquennale</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>livello di indagine annuale</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>livello di indagine mensile</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>Il valore «%1» deve essere una dose in mSv maggiore di 0, ad esempio %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>Il numero di giorni dopo il quale un dosimetro è in ritardo deve essere un numero intero pari o superiore a 1.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -361,6 +533,22 @@ Nota (obbligatoria):</translation>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Questa persona non è più presente nell&apos;archivio del personale.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Rapporto annuale...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Inserisci una dose stimata...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Limiti e livelli di indagine...</translation>
     </message>
 </context>
 </TS>

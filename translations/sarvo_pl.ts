@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Roczny raport dawek %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Miesięczna dawka grupy (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwisko</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Dział</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>strona %1 z %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -191,6 +222,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Raport roczny</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Rok:</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drukuj...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Zapisz jako PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Zapisz jako CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Plik PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Nie udało się wydrukować raportu.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>Nie udało się zapisać raportu do %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Dawka oszacowana</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Osoba:</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Dawka skumulowana (ED):</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Dawka (mSv, ujemna dla korekty):</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Przyczyna:</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>Wybrana osoba nie znajduje się już w tym miejscu listy. Wybierz osobę ponownie.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Wprowadź dawkę w mSv jako liczbę różną od 0, np. %1 (ujemną dla korekty).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>Data dawki oszacowanej nie może być późniejsza niż dzisiejsza.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Podaj przyczynę dawki oszacowanej.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -336,6 +457,57 @@ Uwaga (wymagana):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Dawki graniczne i poziomy badania</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Miesięczny poziom badania (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Roczna dawka graniczna (mSv):</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Pięcioletnia dawka graniczna (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Roczny poziom badania (mSv):</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>Zaległy po (dniach bez odczytu):</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>roczna dawka graniczna</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>pięcioletnia dawka graniczna</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>roczny poziom badania</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>miesięczny poziom badania</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>Wartość „%1” musi być dawką w mSv większą od 0, np. %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>Liczba dni, po których dozymetr uznaje się za zaległy, musi być liczbą całkowitą od 1 wzwyż.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -363,6 +535,22 @@ Uwaga (wymagana):</translation>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Tej osoby nie ma już w kartotece osób.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Plik CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Raport roczny...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Wprowadź dawkę oszacowaną...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Dawki graniczne i poziomy badania...</translation>
     </message>
 </context>
 </TS>

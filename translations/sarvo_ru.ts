@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
+    <name>sarvo::AnnualReportPrinter</name>
+    <message>
+        <source>Annual dose report %1</source>
+        <translation>Годовой отчёт о дозах %1</translation>
+    </message>
+    <message>
+        <source>Monthly dose of the group (mSv), %1</source>
+        <translation>Месячная доза группы (mSv), %1</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>ФИО</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Подразделение</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Итого</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>страница %1 из %2</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -191,6 +222,96 @@
     </message>
 </context>
 <context>
+    <name>sarvo::TFormAnnualReport</name>
+    <message>
+        <source>Annual report</source>
+        <translation>Годовой отчёт</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Год:</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Печать...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Сохранить как PDF...</translation>
+    </message>
+    <message>
+        <source>Save as CSV...</source>
+        <translation>Сохранить как CSV...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Файл PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Файл CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be printed.</source>
+        <translation>Не удалось напечатать отчёт.</translation>
+    </message>
+    <message>
+        <source>The report could not be written into %1.</source>
+        <translation>Не удалось записать отчёт в %1.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAssessedDose</name>
+    <message>
+        <source>Assessed dose</source>
+        <translation>Оценочная доза</translation>
+    </message>
+    <message>
+        <source>%1 mSv</source>
+        <translation>%1 mSv</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Сотрудник:</translation>
+    </message>
+    <message>
+        <source>Accumulated dose (ED):</source>
+        <translation>Накопленная доза (ED):</translation>
+    </message>
+    <message>
+        <source>Dose (mSv, negative for a correction):</source>
+        <translation>Доза (mSv; для исправления — отрицательная):</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Дата:</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Причина:</translation>
+    </message>
+    <message>
+        <source>The person chosen is no longer in this place of the list. Choose the person again.</source>
+        <translation>Выбранный сотрудник больше не находится на этом месте списка. Выберите сотрудника снова.</translation>
+    </message>
+    <message>
+        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
+        <translation>Введите дозу в mSv числом, отличным от 0, например %1 (отрицательным для исправления).</translation>
+    </message>
+    <message>
+        <source>The date of an assessed dose cannot be later than today.</source>
+        <translation>Дата оценочной дозы не может быть позже сегодняшнего дня.</translation>
+    </message>
+    <message>
+        <source>Enter the reason for the assessed dose.</source>
+        <translation>Укажите причину оценочной дозы.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message>
         <source>Any files</source>
@@ -336,6 +457,57 @@ Note (required):</source>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormLimits</name>
+    <message>
+        <source>Dose limits and levels</source>
+        <translation>Пределы доз и контрольные уровни</translation>
+    </message>
+    <message>
+        <source>Monthly investigation level (mSv):</source>
+        <translation>Месячный контрольный уровень (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual limit (mSv):</source>
+        <translation>Годовой предел дозы (mSv):</translation>
+    </message>
+    <message>
+        <source>Five-year limit (mSv):</source>
+        <translation>Пятилетний предел дозы (mSv):</translation>
+    </message>
+    <message>
+        <source>Annual investigation level (mSv):</source>
+        <translation>Годовой контрольный уровень (mSv):</translation>
+    </message>
+    <message>
+        <source>Overdue after (days without a reading):</source>
+        <translation>Просрочен через (дней без считывания):</translation>
+    </message>
+    <message>
+        <source>annual limit</source>
+        <translation>годовой предел дозы</translation>
+    </message>
+    <message>
+        <source>five-year limit</source>
+        <translation>пятилетний предел дозы</translation>
+    </message>
+    <message>
+        <source>annual investigation level</source>
+        <translation>годовой контрольный уровень</translation>
+    </message>
+    <message>
+        <source>monthly investigation level</source>
+        <translation>месячный контрольный уровень</translation>
+    </message>
+    <message>
+        <source>The %1 must be a dose in mSv above 0, such as %2.</source>
+        <translation>Значение «%1» должно быть дозой в mSv больше 0, например %2.</translation>
+    </message>
+    <message>
+        <source>The days after which a dosimeter is overdue must be a whole number from 1.</source>
+        <translation>Число дней, после которого дозиметр считается просроченным, должно быть целым числом не меньше 1.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormNewUser</name>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
@@ -363,6 +535,22 @@ Note (required):</source>
     <message>
         <source>This person is no longer in the person file.</source>
         <translation>Этого сотрудника больше нет в картотеке сотрудников.</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Файл CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Annual report...</source>
+        <translation>Годовой отчёт...</translation>
+    </message>
+    <message>
+        <source>Enter an assessed dose...</source>
+        <translation>Ввести оценочную дозу...</translation>
+    </message>
+    <message>
+        <source>Limits and levels...</source>
+        <translation>Пределы и контрольные уровни...</translation>
     </message>
 </context>
 </TS>
