@@ -4,7 +4,6 @@
 #include "tool/dose_listing.h"
 #include "tool/listing.h"
 
-#include <QCoreApplication>
 
 namespace sarvo::tool {
 namespace {
@@ -35,17 +34,6 @@ int runAck(const Args& args) {
         throw UsageError(QStringLiteral("--note must not be empty"));
     Store store(args.dir().toStdString());
     DoseDatabase database(store);
-    // Without a database there is no alert: told as the database tells it, and nothing (not even
-    // the data directory's lock) is created.
-    if (!database.exists()) {
-        out().flush();
-        err() << QCoreApplication::translate("sarvo::DoseDatabase",
-                                             "There is no open alert with the number %1.")
-                     .arg(id)
-              << "\n";
-        err().flush();
-        return 1;
-    }
     database.acknowledge(id, note);
     return 0;
 }

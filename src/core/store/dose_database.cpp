@@ -434,15 +434,16 @@ void DoseDatabase::setLimits(const DoseLimits& limits) {
 }
 
 Alert DoseDatabase::acknowledge(long long alertId, const QString& note) {
-    const DataLock lock = store_.writeLock();
     const auto unknown = [&] {
         return RefusedChange(
             QCoreApplication::translate("sarvo::DoseDatabase",
                                         "There is no open alert with the number %1.")
                 .arg(alertId));
     };
+    // Without a database there is no alert, and nothing is made (not even the lock file).
     if (!exists())
         throw unknown();
+    const DataLock lock = store_.writeLock();
     const Connection* c = open(true);
     Transaction transaction(c->db(), c->path);
     Statement q(
