@@ -70,7 +70,7 @@ TFormAnnualReport::TFormAnnualReport(Store& store, QWidget* parent)
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TFormAnnualReport::show(QWidget* parent, Store& store) {
+void TFormAnnualReport::runReport(QWidget* parent, Store& store) {
     TFormAnnualReport dialog(store, parent);
     dialog.exec();
 }

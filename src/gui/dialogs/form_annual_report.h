@@ -21,7 +21,7 @@ public:
     TFormAnnualReport(Store& store, QWidget* parent = nullptr);
 
     // Opens the dialog on `store` (a menu command of the main window calls it).
-    static void show(QWidget* parent, Store& store);
+    static void runReport(QWidget* parent, Store& store);
 
 private:
     void BtnPrintClick();

@@ -1155,7 +1155,7 @@ void TFormSarvo::mnu_DoseOverviewClick() {
 }
 
 void TFormSarvo::mnu_AnnualReportClick() {
-    TFormAnnualReport::show(this, store_);
+    TFormAnnualReport::runReport(this, store_);
 }
 
 void TFormSarvo::mnu_AssessedDoseClick() {

@@ -144,7 +144,7 @@ TEST_F(DoseDialogsTest, AnnualReport) {
     script.add([](QWidget* d) { click(d, "BtnCsv"); });
     script.add(saveAs(path("report"), {"CSV file (*.csv)"}));
     script.add([](QWidget* d) { click(d, "BtnClose"); });
-    run(script, [&] { TFormAnnualReport::show(nullptr, s); });
+    run(script, [&] { TFormAnnualReport::runReport(nullptr, s); });
 
     QProcess text;
     text.start("pdftotext", {"-layout", "-enc", "UTF-8", path("report.pdf"), "-"});
