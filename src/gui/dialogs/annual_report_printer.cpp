@@ -15,8 +15,8 @@ namespace sarvo {
 namespace {
 
 // The share of the line width of each column: name, department, 12 months, total, status.
-constexpr std::array<double, 16> kColumnShares{3.2, 2.2, 1, 1, 1, 1, 1,   1,
-                                               1,   1,   1, 1, 1, 1, 1.2, 1.8};
+constexpr std::array<double, 16> kColumnShares{3.0, 2.0, 1, 1, 1, 1, 1,   1,
+                                               1,   1,   1, 1, 1, 1, 1.2, 3.2};
 
 QString monthHeading(int month) {
     return QStringLiteral("%1").arg(month, 2, 10, QLatin1Char('0'));
