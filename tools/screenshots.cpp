@@ -1,8 +1,8 @@
 // Takes the README's screenshots: the program runs in a prepared working directory on a display
 // (Xvfb), a reading arrives over the virtual serial cable, the message boxes are answered, and
 // the screen is saved at six moments: the About box, the dose-rate log window, the main window
-// with the person marked, that person's history table and chart, and the dose overview. The splash window is saved
-// as drawn.
+// with the person marked, that person's history table and chart, and the dose overview. The splash
+// window is saved as drawn.
 //
 //   sarvo_screenshots WORKDIR DOSIMETER-END ID OUT-PREFIX
 //

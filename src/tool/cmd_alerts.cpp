@@ -4,7 +4,6 @@
 #include "tool/dose_listing.h"
 #include "tool/listing.h"
 
-
 namespace sarvo::tool {
 namespace {
 
