@@ -298,8 +298,8 @@
         <translation>Die gewählte Person steht nicht mehr an dieser Stelle der Liste. Wählen Sie die Person erneut.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Geben Sie die Dosis in mSv als Zahl ungleich 0 ein, z. B. %1 (negativ für eine Korrektur).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Geben Sie die Dosis in mSv als Zahl ein, z. B. %1 (negativ für eine Korrektur).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

@@ -298,8 +298,8 @@
         <translation>La persona elegida ya no está en esta posición de la lista. Vuelva a elegir la persona.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Introduzca la dosis en mSv como un número distinto de 0, por ejemplo %1 (negativo para una corrección).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Introduzca la dosis en mSv como un número, por ejemplo %1 (negativo para una corrección).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

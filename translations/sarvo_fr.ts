@@ -298,8 +298,8 @@
         <translation>La personne choisie ne se trouve plus à cet endroit de la liste. Choisissez à nouveau la personne.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Saisissez la dose en mSv sous forme de nombre différent de 0, par exemple %1 (négatif pour une correction).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Saisissez la dose en mSv sous forme de nombre, par exemple %1 (négatif pour une correction).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

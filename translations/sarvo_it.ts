@@ -298,8 +298,8 @@
         <translation>La persona scelta non si trova più in questa posizione dell&apos;elenco. Scegliere di nuovo la persona.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Inserire la dose in mSv come numero diverso da 0, ad esempio %1 (negativo per una correzione).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Inserire la dose in mSv come numero, ad esempio %1 (negativo per una correzione).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

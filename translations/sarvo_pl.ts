@@ -299,8 +299,8 @@
         <translation>Wybrana osoba nie znajduje się już w tym miejscu listy. Wybierz osobę ponownie.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Wprowadź dawkę w mSv jako liczbę różną od 0, np. %1 (ujemną dla korekty).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Wprowadź dawkę w mSv jako liczbę, np. %1 (ujemną dla korekty).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

@@ -299,8 +299,8 @@
         <translation>Выбранный сотрудник больше не находится на этом месте списка. Выберите сотрудника снова.</translation>
     </message>
     <message>
-        <source>Enter the dose in mSv as a number other than 0, such as %1 (negative for a correction).</source>
-        <translation>Введите дозу в mSv числом, отличным от 0, например %1 (отрицательным для исправления).</translation>
+        <source>Enter the dose in mSv as a number, such as %1 (negative for a correction).</source>
+        <translation>Введите дозу в mSv числом, например %1 (отрицательным для исправления).</translation>
     </message>
     <message>
         <source>The date of an assessed dose cannot be later than today.</source>

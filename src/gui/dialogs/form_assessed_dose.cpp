@@ -99,9 +99,9 @@ void TFormAssessedDose::BtnOkClick() {
     bool ok = false;
     const double dose =
         EditDose->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(dose) || dose == 0.0) {
-        errorBox(tr("Enter the dose in mSv as a number other than 0, such as %1 (negative for a "
-                    "correction).")
+    // 0 is a dose too: a lost dosimeter's period assessed as without dose.
+    if (!ok || !std::isfinite(dose)) {
+        errorBox(tr("Enter the dose in mSv as a number, such as %1 (negative for a correction).")
                      .arg(formatNumber(0.25)),
                  this);
         EditDose->setFocus(Qt::OtherFocusReason);
