@@ -449,10 +449,6 @@ Notiz (Pflichtfeld):</translation>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -449,10 +449,6 @@ Nota (obligatoria):</translation>
         <source>%1 could not be written.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>No se pudo escribir %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -449,10 +449,6 @@ Note (obligatoire) :</translation>
         <source>%1 could not be written.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -449,10 +449,6 @@ Nota (obbligatoria):</translation>
         <source>%1 could not be written.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>Impossibile scrivere %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -451,10 +451,6 @@ Uwaga (wymagana):</translation>
         <source>%1 could not be written.</source>
         <translation>Nie udało się zapisać %1.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>Nie udało się zapisać %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -451,10 +451,6 @@ Note (required):</source>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
-    <message>
-        <source>%1 could not be written: %2</source>
-        <translation>Не удалось записать %1: %2</translation>
-    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>

@@ -7,25 +7,18 @@
 
 #include <QDate>
 #include <QRegularExpression>
-#include <cmath>
 
 namespace sarvo::tool {
 namespace {
 
 // A finite decimal number with "." or "," as decimal point, with or without a sign.
 double parseDose(const QString& text) {
-    static const QRegularExpression decimal(
-        QStringLiteral("^[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)$"));
-    bool ok = false;
-    const double dose =
-        decimal.match(text).hasMatch()
-            ? QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
-            : 0.0;
-    if (!ok || !std::isfinite(dose))
+    const std::optional<double> dose = doseFromText(text);
+    if (!dose)
         throw UsageError(QStringLiteral("--dose takes a dose in mSv, a decimal number with \".\" "
                                         "or \",\", not %1")
                              .arg(text));
-    return dose;
+    return *dose;
 }
 
 // The date of --date, YYYY-MM-DD, not after today; today when not given.

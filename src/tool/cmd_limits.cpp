@@ -4,8 +4,6 @@
 #include "tool/commands.h"
 #include "tool/listing.h"
 
-#include <QRegularExpression>
-#include <cmath>
 #include <limits>
 
 namespace sarvo::tool {
@@ -14,17 +12,11 @@ namespace {
 // A dose in mSv above 0: a decimal number with "." or "," as decimal point.
 double positiveDose(const Args& args, const QString& name) {
     const QString text = args.value(name);
-    static const QRegularExpression decimal(
-        QStringLiteral("^\\+?([0-9]+([.,][0-9]*)?|[.,][0-9]+)$"));
-    bool ok = false;
-    const double value =
-        decimal.match(text).hasMatch()
-            ? QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
-            : 0.0;
-    if (!ok || !std::isfinite(value) || value <= 0)
+    const std::optional<double> value = doseFromText(text);
+    if (!value || *value <= 0)
         throw UsageError(
             QStringLiteral("--%1 takes a dose in mSv above 0, not %2").arg(name, text));
-    return value;
+    return *value;
 }
 
 int runLimits(const Args& args) {

@@ -173,15 +173,6 @@ QString Args::optionsHelp() const {
     return parser_.helpText().section(QLatin1Char('\n'), 1);
 }
 
-QString csvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 int run(const QStringList& arguments) {
     // Only --help and --version stand before a command; the command parses the rest.
     QCommandLineParser top;

@@ -71,7 +71,4 @@ QList<QCommandLineOption> filterOptions();
 QTextStream& out();
 QTextStream& err();
 
-// RFC 4180 field: quoted when it holds a comma, a quote or a line break.
-QString csvField(const QString& text);
-
 } // namespace sarvo::tool

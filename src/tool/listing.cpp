@@ -1,5 +1,6 @@
 #include "tool/listing.h"
 
+#include "core/text/csv_export.h"
 #include "core/text/text_forms.h"
 #include "tool/commands.h"
 
@@ -85,26 +86,11 @@ Listing::Listing(const QStringList& csvHeader, bool csv) : csv_(csv) {
     }
 }
 
-void Listing::appendCsvField(std::string_view text) {
-    // RFC 4180: quoted when it holds a comma, a quote or a line break.
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out_.append(text.data(), text.size());
-        return;
-    }
-    out_.append('"');
-    for (char c : text) {
-        if (c == '"')
-            out_.append('"');
-        out_.append(c);
-    }
-    out_.append('"');
-}
-
 void Listing::add(std::string_view utf8, qsizetype width) {
     if (csv_) {
         if (rowStarted_)
             out_.append(',');
-        appendCsvField(utf8);
+        appendCsvField(out_, utf8);
     } else if (utf8.size() < kLongCell) {
         char* at = rows_.extend(2 + utf8.size());
         at[0] = static_cast<char>(utf8.size());

@@ -68,7 +68,6 @@ private:
         size_t size_ = 0;
         size_t capacity_ = 0;
     };
-    void appendCsvField(std::string_view text);
     void writeIfFull();
     void write();
 

@@ -59,17 +59,7 @@ void CsvText::add(std::string_view utf8) {
     if (rowStarted_)
         bytes_ += ',';
     rowStarted_ = true;
-    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
-        bytes_.append(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        return;
-    }
-    bytes_ += '"';
-    for (const char c : utf8) {
-        if (c == '"')
-            bytes_ += '"';
-        bytes_ += c;
-    }
-    bytes_ += '"';
+    appendCsvField(bytes_, utf8);
 }
 
 void CsvText::add(const QString& text) {

@@ -79,6 +79,22 @@ void addReadingCsvCells(Sink& sink, const HistoryRecord& reading, CsvReadingTime
     addReadingValueCells(sink, reading, '.');
 }
 
+// Appends `utf8` to `out` as one CSV field (RFC 4180): quoted, its quotes doubled, when it holds
+// a comma, a quote or a line break. `out` takes append(const char*, size) and append(char).
+template <class Out> void appendCsvField(Out& out, std::string_view utf8) {
+    if (utf8.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(utf8.data(), utf8.size());
+        return;
+    }
+    out.append('"');
+    for (const char c : utf8) {
+        if (c == '"')
+            out.append('"');
+        out.append(c);
+    }
+    out.append('"');
+}
+
 // A CSV text built row by row: the header line first; a field is quoted when it holds a comma,
 // a quote or a line break.
 class CsvText {

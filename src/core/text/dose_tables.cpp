@@ -1,5 +1,6 @@
 #include "core/text/dose_tables.h"
 
+#include "core/text/csv_export.h"
 #include "core/text/text_forms.h"
 
 namespace sarvo {
@@ -46,13 +47,6 @@ QStringList names(std::initializer_list<const char*> columns) {
 QStringList personColumns(const PersonDoses& row) {
     return {QString::number(row.person.UserNo), row.person.lastName(), row.person.firstName(),
             row.person.middleName(), row.person.department()};
-}
-
-QByteArray csvField(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
 }
 
 } // namespace
@@ -122,19 +116,13 @@ DoseTable alertsTable(const std::vector<Alert>& alerts, TableForm form) {
 }
 
 QByteArray csvText(const DoseTable& table) {
-    QByteArray text;
-    const auto line = [&](const QStringList& cells) {
-        for (qsizetype k = 0; k < cells.size(); ++k) {
-            if (k > 0)
-                text += ',';
-            text += csvField(cells[k]);
-        }
-        text += "\r\n";
-    };
-    line(table.header);
-    for (const QStringList& row : table.rows)
-        line(row);
-    return text;
+    CsvText csv(table.header);
+    for (const QStringList& row : table.rows) {
+        for (const QString& cell : row)
+            csv.add(cell);
+        csv.endRow();
+    }
+    return csv.bytes();
 }
 
 } // namespace sarvo

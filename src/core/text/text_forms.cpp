@@ -158,4 +158,17 @@ QString nameCell(const UserSummary& user) {
            QLatin1Char(' ') + user.middleName();
 }
 
+std::optional<double> doseFromText(const QString& text) {
+    static const QRegularExpression decimal(
+        QStringLiteral("^[+-]?([0-9]+([.,][0-9]*)?|[.,][0-9]+)$"));
+    QString trimmed = text.trimmed();
+    if (!decimal.match(trimmed).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double dose = trimmed.replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    if (!ok || !std::isfinite(dose))
+        return std::nullopt;
+    return dose;
+}
+
 } // namespace sarvo

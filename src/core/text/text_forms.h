@@ -8,6 +8,7 @@
 #include <QTime>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace sarvo {
@@ -49,6 +50,11 @@ private:
     QString datePattern_;
     QString timePattern_;
 };
+
+// A dose typed by the officer, in mSv: a decimal number with "." or "," as decimal point and an
+// optional sign, blanks around it ignored ("0,25", "-.5", "+1"); nothing for anything else (an
+// exponent, "inf", "nan", an empty text).
+std::optional<double> doseFromText(const QString& text);
 
 // The name cell of the list of persons: blank, last name, blank, first name, blank, middle name.
 QString nameCell(const UserSummary& user);

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace sarvo {
 
@@ -96,17 +95,16 @@ bool TFormAssessedDose::enter(QWidget* parent, Store& store, long long index, st
 }
 
 void TFormAssessedDose::BtnOkClick() {
-    bool ok = false;
-    const double dose =
-        EditDose->text().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     // 0 is a dose too: a lost dosimeter's period assessed as without dose.
-    if (!ok || !std::isfinite(dose)) {
+    const std::optional<double> entered = doseFromText(EditDose->text());
+    if (!entered) {
         errorBox(tr("Enter the dose in mSv as a number, such as %1 (negative for a correction).")
                      .arg(formatNumber(0.25)),
                  this);
         EditDose->setFocus(Qt::OtherFocusReason);
         return;
     }
+    const double dose = *entered;
     const QDate date = EditDate->date();
     if (!date.isValid() || date > QDate::currentDate()) {
         errorBox(tr("The date of an assessed dose cannot be later than today."), this);

@@ -5,10 +5,12 @@
 #include "core/store/store_error.h"
 #include "core/text/dose_tables.h"
 #include "core/text/dose_texts.h"
+#include "core/text/text_file.h"
 #include "core/text/text_forms.h"
 #include "gui/common/dialog_layout.h"
 #include "gui/common/message_boxes.h"
 #include "gui/common/save_dialog.h"
+#include "gui/common/store_call.h"
 #include "gui/dialogs/dose_overview_model.h"
 
 #include <QApplication>
@@ -26,7 +28,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
@@ -529,12 +530,12 @@ void TFormDoseOverview::saveCsvClick() {
     const QString file = SaveDialogCsv->execute();
     if (file.isEmpty())
         return;
-    const QByteArray bytes = csvOfShownRows();
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        errorBox(tr("%1 could not be written: %2")
-                     .arg(QDir::toNativeSeparators(file), out.errorString()),
-                 this);
+    // As every export: the officer sees the store's text of a failure.
+    runStore(this, [&] {
+        TextFile out(file.toStdString());
+        out.write(csvOfShownRows());
+        out.close();
+    });
 }
 
 } // namespace sarvo

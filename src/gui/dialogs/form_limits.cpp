@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cmath>
 
 namespace sarvo {
 
@@ -21,14 +20,6 @@ namespace {
 
 // A dose in mSv as the officer types it, with "," or "." as decimal point; nothing for a text
 // that is not a finite number.
-std::optional<double> doseOf(const QString& text) {
-    bool ok = false;
-    const double value = text.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 QLineEdit* numberEdit(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
@@ -114,7 +105,7 @@ std::optional<DoseLimits> TFormLimits::enteredLimits() {
     if (CheckMonthly->isChecked())
         fields.push_back({EditMonthly, &monthly, tr("monthly investigation level")});
     for (const Field& field : fields) {
-        const std::optional<double> value = doseOf(field.edit->text());
+        const std::optional<double> value = doseFromText(field.edit->text());
         if (!value || *value <= 0.0) {
             errorBox(tr("The %1 must be a dose in mSv above 0, such as %2.")
                          .arg(field.name, formatNumber(0.5)),
