@@ -1,13 +1,9 @@
 #!/usr/bin/env python3
-"""Checks the seven help pages in Help/ against each other.
-
-Every page must be UTF-8 with <meta charset="utf-8"> and the lang attribute of its language on
-<html>; every h2 and h3 needs an id, ids are unique, links "#id" point to an id of the page, and
-the h2/h3 ids stand in the same order as in Sarvo_Eng.html.
-
-SARVO_HELP_PENDING names pages (by tag, e.g. "Nem Fr") still being translated: their section
-faults are reported as "incomplete" and do not fail the check. Exit 1 on any other fault.
-"""
+"""Checks that the seven help pages in Help/ agree: each is UTF-8 with <meta charset="utf-8"> and
+its language's <html lang>, every h2/h3 has an id, ids are unique, "#id" links resolve, and the
+h2/h3 ids stand in the order of Sarvo_Eng.html. SARVO_HELP_PENDING names pages (tags, e.g.
+"Nem Fr") still being translated: their section faults show as "incomplete" without failing.
+Exit 1 on any other fault."""
 import os
 import sys
 from html.parser import HTMLParser
