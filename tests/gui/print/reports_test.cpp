@@ -212,8 +212,9 @@ TEST_F(ReportsTest, ChartAndHistory) {
 }
 
 // A list or history longer than a page: every page of the PDF begins with the title line and
-// the column headings and ends with "Page n of m". The window offers the system's default
-// printer first, or the PDF file when there is none (as in a test run without a printing service).
+// the column headings and ends with "Page n of m", the rows in between each once. The window offers
+// the system's default printer first, or the PDF file when there is none (as in a test run without
+// a printing service).
 TEST_F(ReportsTest, EveryPageTitledAndNumbered) {
     std::vector<std::tuple<QDate, QTime, double>> readings;
     for (int i = 0; i < 150; ++i)
@@ -225,9 +226,11 @@ TEST_F(ReportsTest, EveryPageTitledAndNumbered) {
     const struct {
         QString file;
         QString title; // in the title line
+        qsizetype rows;
         std::function<void()> open;
-    } cases[] = {{"list.pdf", "1/45", [] {}},
-                 {"history.pdf", "Ivanov Ivan", [this] { QTest::keyClick(grid, Qt::Key_Return); }}};
+    } cases[] = {{"list.pdf", "1/45", 131, [] {}}, {"history.pdf", "Ivanov Ivan", 150, [this] {
+                                                        QTest::keyClick(grid, Qt::Key_Return);
+                                                    }}};
     // The system's default printer first, then the one chosen on the last OK.
     const QString standard = QPrinterInfo::defaultPrinterName();
     QString offered = standard.isEmpty() ? TFormPrint::pdfFileEntry() : standard;
@@ -246,16 +249,19 @@ TEST_F(ReportsTest, EveryPageTitledAndNumbered) {
         const std::vector<QStringList> pages = pdfPages(path(c.file));
         ASSERT_GE(pages.size(), 3u) << c.file;
         QStringList top; // the title line and the headings of page 1
+        qsizetype rows = 0;
         for (std::size_t n = 0; n < pages.size(); ++n) {
             const QStringList& lines = pages[n];
             ASSERT_GE(lines.size(), 3) << c.file << n;
             if (n == 0)
                 top = lines.mid(0, 2);
+            rows += lines.size() - 3;
             EXPECT_TRUE(lines[0].contains(c.title)) << c.file << n << lines[0];
             EXPECT_EQ(lines.mid(0, 2), top) << c.file << n;
             EXPECT_EQ(lines.last().trimmed(), QString("Page %1 of %2").arg(n + 1).arg(pages.size()))
                 << c.file;
         }
+        EXPECT_EQ(rows, c.rows) << c.file;
     }
 }
 
