@@ -7,8 +7,8 @@
 #include "gui/common/save_dialog.h"
 #include "gui/common/store_call.h"
 #include "gui/history/hist_chart.h"
+#include "gui/print/listing_pages.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QChartView>
 #include <QComboBox>
 #include <QGraphicsLayout>
@@ -21,11 +21,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 #include <QThread>
 #include <QVBoxLayout>
-#include <memory>
 
 namespace sarvo {
 
@@ -109,20 +107,25 @@ void TFormPrint::FormActivate() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
 
-    // The system's printers in its own order, then the PDF file; the current printer chosen.
+    // The system's printers in its own order, then the PDF file; the current printer chosen,
+    // or the PDF file when the system no longer offers it.
     cbPrinterSelect->clear();
     cbPrinterSelect->addItems(QPrinterInfo::availablePrinterNames());
     cbPrinterSelect->addItem(pdfFileEntry());
-    const QString current = currentPrinter();
-    cbPrinterSelect->setCurrentIndex(current.isEmpty() ? -1 : cbPrinterSelect->findText(current));
+    const int current = cbPrinterSelect->findText(currentPrinter());
+    cbPrinterSelect->setCurrentIndex(current >= 0 ? current : cbPrinterSelect->count() - 1);
 }
 
 QString TFormPrint::currentPrinter() const {
-    return chosenPrinter_.isEmpty() ? QPrinterInfo::defaultPrinterName() : chosenPrinter_;
+    if (!chosenPrinter_.isEmpty())
+        return chosenPrinter_;
+    const QString standard = QPrinterInfo::defaultPrinterName();
+    return standard.isEmpty() ? pdfFileEntry() : standard;
 }
 
 void TFormPrint::setListing(const QStringList& lines) {
     chartPrepared_ = false;
+    listing_ = lines;
     RichEditPrint->clear();
     ChartPrn->hide();
     RichEditPrint->show();
@@ -150,6 +153,7 @@ void TFormPrint::setListing(const QStringList& lines) {
 void TFormPrint::setChart(const QString& title, const std::vector<ChartPoint>& points,
                           const AxisRange& timeRange, const AxisRange& doseRange) {
     chartPrepared_ = true;
+    listing_.clear();
     RichEditPrint->clear();
     RichEditPrint->hide();
     ChartPrn->show();
@@ -214,14 +218,19 @@ bool TFormPrint::choosePrinter(QPrinter& printer) {
 }
 
 bool TFormPrint::printText(QPrinter& printer) {
-    // The text laid out for the printer over the whole printable area of its page; the
-    // document breaks it into as many pages as that needs.
-    std::unique_ptr<QTextDocument> document(RichEditPrint->document()->clone());
-    document->documentLayout()->setPaintDevice(&printer);
-    document->setDocumentMargin(0);
-    document->setPageSize(QSizeF(printer.width(), printer.height()));
-    document->print(&printer);
-    return printer.printerState() != QPrinter::Error;
+    // The listing laid out for the printer over the whole printable area of its page first, so
+    // that each page can name the number of pages; every page repeats the heading block.
+    const ListingPages pages(listing_, kListingHeadingLines, listingFont(), &printer,
+                             QSizeF(printer.width(), printer.height()), tr("Page %1 of %2"));
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (int page = 0; page < pages.pageCount(); ++page) {
+        if (page > 0 && !printer.newPage())
+            return false;
+        pages.draw(painter, page);
+    }
+    return painter.end() && printer.printerState() != QPrinter::Error;
 }
 
 bool TFormPrint::printChart(QPrinter& printer) {

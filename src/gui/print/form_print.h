@@ -39,7 +39,8 @@ public:
     static constexpr int kWaitAfterPrintMs = 2000;
 
     // The text page: RichEditPrint emptied and shown, ChartPrn hidden, the lines in "Courier" 12
-    // points with the first kListingHeadingLines of them (the heading block) in bold.
+    // points with the first kListingHeadingLines of them (the heading block) in bold. Printed,
+    // every page begins with the heading block and ends with "Page n of m".
     void setListing(const QStringList& lines);
     // The chart page: ChartPrn shown with this title and points (in ascending X, each with its
     // label written along the time axis), its axes set to these fixed ranges (those of the screen
@@ -48,8 +49,8 @@ public:
                   const AxisRange& timeRange, const AxisRange& doseRange);
     bool chartPrepared() const { return chartPrepared_; }
 
-    // The current printer: the one chosen on an OK of this run, otherwise the system's default
-    // (empty when there is none).
+    // The current printer, the one the window offers first: the one chosen on an OK of this
+    // run, otherwise the system's default printer, or pdfFileEntry() when the system has none.
     QString currentPrinter() const;
 
 protected:
@@ -77,6 +78,7 @@ private:
     QComboBox* cbPrinterSelect;
     SaveDialog* SaveDialogPdf;
 
+    QStringList listing_;   // the lines of the text page
     QString chosenPrinter_; // chosen on OK in this run; empty while the default holds
     bool chartPrepared_ = false;
 };

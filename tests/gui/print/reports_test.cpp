@@ -43,9 +43,22 @@ QString output(const QString& tool, const QStringList& arguments) {
 
 // The lines of a PDF file as laid out by pdftotext. The listings are printed in a Courier of 12
 // points, 7.2 points a character, so that each character of a line keeps its column.
+QString pdfText(const QString& file) {
+    return output("pdftotext", {"-layout", "-fixed", "7.2", "-enc", "UTF-8", file, "-"});
+}
 QStringList pdfLines(const QString& file) {
-    return output("pdftotext", {"-layout", "-fixed", "7.2", "-enc", "UTF-8", file, "-"})
-        .split('\n');
+    return pdfText(file).split('\n');
+}
+// The pages of a PDF file as laid out by pdftotext, each without its empty lines.
+std::vector<QStringList> pdfPages(const QString& file) {
+    std::vector<QStringList> pages;
+    for (const QString& page : pdfText(file).split('\f')) {
+        QStringList lines = page.split('\n');
+        lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+        pages.push_back(lines);
+    }
+    pages.pop_back(); // after the last page's end
+    return pages;
 }
 
 // The page of a PDF file is wider than high.
@@ -198,6 +211,60 @@ TEST_F(ReportsTest, ChartAndHistory) {
     EXPECT_EQ(grid->nameCell(main->selectedRow()), " Petrov Pyotr ");
 }
 
+// A list or history longer than a page: every page of the PDF begins with the title line and
+// the column headings and ends with "Page n of m", the rows in between each once. The window offers
+// the system's default printer first, or the PDF file when there is none (as in a test run without
+// a printing service).
+TEST_F(ReportsTest, EveryPageTitledAndNumbered) {
+    std::vector<std::tuple<QDate, QTime, double>> readings;
+    for (int i = 0; i < 150; ++i)
+        readings.emplace_back(kDec5.addDays(i / 24), QTime(i % 24, 0), i);
+    personWith("Ivanov", readings);
+    for (int i = 0; i < 130; ++i)
+        addPerson(QStringLiteral("Person%1").arg(i, 3, 10, QLatin1Char('0')), "P", QString());
+    activate();
+    const struct {
+        QString file;
+        QString title; // in the title line
+        qsizetype rows;
+        std::function<void()> open;
+    } cases[] = {{"list.pdf", "1/45", 131, [] {}}, {"history.pdf", "Ivanov Ivan", 150, [this] {
+                                                        QTest::keyClick(grid, Qt::Key_Return);
+                                                    }}};
+    // The system's default printer first, then the one chosen on the last OK.
+    const QString standard = QPrinterInfo::defaultPrinterName();
+    QString offered = standard.isEmpty() ? TFormPrint::pdfFileEntry() : standard;
+    for (const auto& c : cases) {
+        c.open();
+        ModalScript script;
+        script.add(on<TFormPrint>([offered](TFormPrint* window) {
+            auto* printers = child<QComboBox>(window, "cbPrinterSelect");
+            EXPECT_EQ(printers->currentText(), offered);
+            printers->setCurrentIndex(printers->count() - 1);
+            child<QPushButton>(window, "btnPrn_Ok")->click();
+        }));
+        script.add(saveAs(path(c.file)));
+        run(script, [this] { act("mnu_Print"); });
+        offered = TFormPrint::pdfFileEntry();
+        const std::vector<QStringList> pages = pdfPages(path(c.file));
+        ASSERT_GE(pages.size(), 3u) << c.file;
+        QStringList top; // the title line and the headings of page 1
+        qsizetype rows = 0;
+        for (std::size_t n = 0; n < pages.size(); ++n) {
+            const QStringList& lines = pages[n];
+            ASSERT_GE(lines.size(), 3) << c.file << n;
+            if (n == 0)
+                top = lines.mid(0, 2);
+            rows += lines.size() - 3;
+            EXPECT_TRUE(lines[0].contains(c.title)) << c.file << n << lines[0];
+            EXPECT_EQ(lines.mid(0, 2), top) << c.file << n;
+            EXPECT_EQ(lines.last().trimmed(), QString("Page %1 of %2").arg(n + 1).arg(pages.size()))
+                << c.file;
+        }
+        EXPECT_EQ(rows, c.rows) << c.file;
+    }
+}
+
 // Printing on a real printer queue. The test runs when SARVO_CUPS_QUEUE names a queue of the
 // system's printing service; cups_print_test.sh sets one up (a PDF printer), runs this test and
 // looks for the printed document.
@@ -219,7 +286,8 @@ TEST_F(CupsPrintTest, ChosenQueue) {
             offered << printers.itemText(i);
         EXPECT_EQ(offered, QPrinterInfo::availablePrinterNames() << TFormPrint::pdfFileEntry());
         const QString standard = QPrinterInfo::defaultPrinterName();
-        EXPECT_EQ(printers.currentIndex(), standard.isEmpty() ? -1 : printers.findText(standard));
+        EXPECT_EQ(printers.currentIndex(),
+                  standard.isEmpty() ? printers.count() - 1 : printers.findText(standard));
     });
     run(script, [this] { act("tb_Print"); });
     EXPECT_EQ(part<TFormPrint>("TFormPrint")->result(), QDialog::Accepted);
