@@ -75,7 +75,6 @@ public:
     // program's number form (decimal comma) and its end value the decimal logarithm of the dose.
     // Shown only while the dose axis is drawn logarithmic.
     QCategoryAxis* logLabelAxis() const { return logLabels_; }
-    std::vector<double> logTicks() const { return logTicks_; }
 
     // The names of the axes with their units, in the present language, and the note on a chart
     // without points (empty while it has points).
