@@ -62,4 +62,82 @@ std::optional<AxisRange> logDoseAxisRange(const std::vector<ChartPoint>& points,
     return AxisRange{*smallest, std::max(*smallest, range.max)};
 }
 
+AxisRange drawnLinearRange(const AxisRange& range) {
+    if (range.max > range.min)
+        return range;
+    return {range.min, range.min + 1.0};
+}
+
+namespace {
+
+// `factor` times 10 to the power `exponent`, rounded once (10^-n times 2 as 2 / 10^n).
+double scaled(double factor, int exponent) {
+    return exponent >= 0 ? factor * std::pow(10.0, exponent) : factor / std::pow(10.0, -exponent);
+}
+
+struct Step {
+    double factor; // 1, 2 or 5
+    int exponent;
+};
+
+Step roundStepOf(double rough) {
+    int exponent = static_cast<int>(std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (scaled(factor, exponent) >= rough * (1.0 - 1e-9))
+            return {factor, exponent};
+    return {1.0, exponent + 1};
+}
+
+} // namespace
+
+double roundStep(double rough) {
+    const Step step = roundStepOf(rough);
+    return scaled(step.factor, step.exponent);
+}
+
+std::vector<double> logDoseTicks(const AxisRange& range, double plotHeight, double textHeight) {
+    std::vector<double> ticks;
+    if (!(range.min > 0.0) || !(range.max > range.min) || !std::isfinite(range.max) ||
+        !(plotHeight > 0.0))
+        return ticks;
+    const double gap = 2.0 * std::max(textHeight, 1.0);
+    const double lowest = std::log10(range.min);
+    const double highest = std::log10(range.max);
+    const double perDecade = plotHeight / (highest - lowest);
+    const auto inRange = [&range](double v) {
+        return v >= range.min * (1.0 - 1e-9) && v <= range.max * (1.0 + 1e-9);
+    };
+
+    // 1, 2 and 5 are at least log10(2) of a decade apart.
+    const bool between = perDecade * std::log10(2.0) >= gap;
+    const int every = std::max(1, static_cast<int>(std::ceil(gap / perDecade - 1e-9)));
+    const std::vector<double> factors = between ? std::vector{1.0, 2.0, 5.0} : std::vector{1.0};
+    for (int e = static_cast<int>(std::floor(lowest)); e <= static_cast<int>(std::ceil(highest));
+         ++e) {
+        if (e % every != 0)
+            continue;
+        for (double factor : factors)
+            if (const double v = scaled(factor, e); inRange(v))
+                ticks.push_back(v);
+    }
+    if (ticks.size() >= 2)
+        return ticks;
+
+    // A narrow range: round steps, as far apart at the top of the range (where they are
+    // closest on the axis) as two labels need.
+    const double roomStep = gap * range.max * std::log(10.0) / perDecade;
+    const Step step = roundStepOf(std::max(roomStep, (range.max - range.min) / 10.0));
+    std::vector<double> steps;
+    const double unit = scaled(step.factor, step.exponent);
+    double k = std::floor(range.min / unit);
+    for (int i = 0; i < 100; ++i, ++k) {
+        const double v = scaled(k * step.factor, step.exponent);
+        if (inRange(v))
+            steps.push_back(v);
+        else if (v > range.max)
+            break;
+    }
+    return steps.size() > ticks.size() ? steps : ticks;
+}
+
 } // namespace sarvo

@@ -46,4 +46,22 @@ AxisRange doseAxisRange(const std::vector<ChartPoint>& points);
 std::optional<AxisRange> logDoseAxisRange(const std::vector<ChartPoint>& points,
                                           const AxisRange& range);
 
+// The range a linear dose axis is drawn over: the range itself, or one of no width (no points,
+// or doses of 0 only) from its minimum to one more, so that an empty chart has an axis of its
+// own.
+AxisRange drawnLinearRange(const AxisRange& range);
+
+// 1, 2 or 5 times a power of ten, the smallest of them not below `rough` (> 0).
+double roundStep(double rough);
+
+// The doses at which a logarithmic dose axis over `range` (0 < min < max) is labelled and has
+// grid lines, ascending, for a plot `plotHeight` pixels high and labels `textHeight` pixels
+// high; two labels are at least two text heights apart. They are the decades in the range (1,
+// 10, 100 ..., 0.1, 0.01 ...), with 2 and 5 times each decade where there is room for them, and
+// every second (third ...) decade where there is not room for each. A range that holds fewer
+// than two of these is labelled at round steps (1, 2 or 5 times a power of ten, about ten of them
+// or fewer as the room allows) instead. Nothing for a range that is not positive and wide, or a
+// plot of no height.
+std::vector<double> logDoseTicks(const AxisRange& range, double plotHeight, double textHeight);
+
 } // namespace sarvo

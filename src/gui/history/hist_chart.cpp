@@ -1,5 +1,10 @@
 #include "gui/history/hist_chart.h"
 
+#include "core/text/language.h"
+#include "core/text/text_forms.h"
+
+#include <QCategoryAxis>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QGraphicsLayout>
@@ -22,15 +27,6 @@ constexpr int kMargin = 10;
 // The characters of date and time labels.
 constexpr QStringView kLabelCharacters = u"0123456789.:/ ,-";
 
-// 1, 2 or 5 times a power of ten, the smallest of them not below `rough`.
-double niceStep(double rough) {
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 5.0})
-        if (factor * power >= rough * (1.0 - 1e-9))
-            return factor * power;
-    return 10.0 * power;
-}
-
 // The decimals a label needs to show a step (or value) of this size.
 int decimalsFor(double value) {
     if (!(value > 0.0))
@@ -46,7 +42,13 @@ QFont arial(int pixels, bool bold) {
     return font;
 }
 
-// The point labels along the time axis, with a tick at each, drawn over the chart.
+// The room for an axis name beside its axis.
+double titleRoom(const QFont& font) {
+    return std::ceil(QFontMetricsF(font).height()) + kLabelGap;
+}
+
+// The texts drawn over the chart: the point labels along the time axis, with a tick at each; the
+// names of both axes; the note on a chart without points.
 class PointLabelItem final : public QGraphicsItem {
     Q_DISABLE_COPY_MOVE(PointLabelItem)
 
@@ -61,16 +63,38 @@ public:
     void geometryChanging() { prepareGeometryChange(); }
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
-        const std::vector<HistChart::PlacedLabel> placed = chart_->placedLabels();
-        if (placed.empty())
-            return;
         const QFontMetricsF metrics(chart_->labelFont());
         const double height = metrics.height();
-        const double axis = chart_->plotArea().bottom();
-        const double top = chart_->labelTop();
+        const QRectF plot = chart_->plotArea();
+        const QRectF all = chart_->rect();
         painter->save();
         painter->setFont(chart_->labelFont());
         painter->setPen(chart_->textColour());
+        constexpr int kTitleFlags = Qt::AlignCenter | Qt::TextDontClip;
+        // The time axis's name at the foot of the chart, below the longest label; the dose axis's
+        // at the left edge, written upwards; both centred on the plot area.
+        painter->drawText(
+            QRectF(plot.left(), all.bottom() - kMargin - height, plot.width(), height), kTitleFlags,
+            HistChart::timeAxisTitle());
+        painter->save();
+        painter->translate(all.left() + kMargin, plot.center().y());
+        painter->rotate(-90.0);
+        painter->drawText(QRectF(-plot.height() / 2.0, 0.0, plot.height(), height), kTitleFlags,
+                          HistChart::doseAxisTitle());
+        painter->restore();
+        if (const QString note = chart_->note(); !note.isEmpty()) {
+            painter->save();
+            // On the chart's background, over the grid lines.
+            painter->setFont(chart_->titleFont());
+            const QRectF box = painter->boundingRect(plot, kTitleFlags, note);
+            painter->fillRect(box.adjusted(-kMargin, 0.0, kMargin, 0.0), chart_->backgroundBrush());
+            painter->drawText(box, kTitleFlags, note);
+            painter->restore();
+        }
+
+        const std::vector<HistChart::PlacedLabel> placed = chart_->placedLabels();
+        const double axis = plot.bottom();
+        const double top = chart_->labelTop();
         for (const HistChart::PlacedLabel& label : placed) {
             painter->drawLine(QPointF(label.x, axis), QPointF(label.x, axis + kTickLength));
             const QString& text = chart_->points()[static_cast<size_t>(label.point)].label;
@@ -96,7 +120,7 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
       labelFont_(arial(11, false)), series_(new QLineSeries(this)),
       logSeries_(new QLineSeries(this)), timeAxis_(new QValueAxis(this)),
       linearAxis_(new QValueAxis(this)), logAxis_(new QLogValueAxis(this)),
-      labels_(new PointLabelItem(this)) {
+      logLabels_(new QCategoryAxis(this)), labels_(new PointLabelItem(this)) {
     const bool screen = look == Look::Screen;
     const QColor background = screen ? Qt::black : Qt::white;
     const QColor grid = screen ? QColor(64, 64, 64) : QColor(192, 192, 192);
@@ -137,7 +161,8 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
     logSeries_->attachAxis(timeAxis_);
 
     for (QAbstractAxis* axis :
-         {static_cast<QAbstractAxis*>(linearAxis_), static_cast<QAbstractAxis*>(logAxis_)}) {
+         {static_cast<QAbstractAxis*>(linearAxis_), static_cast<QAbstractAxis*>(logAxis_),
+          static_cast<QAbstractAxis*>(logLabels_)}) {
         axis->setLabelsFont(labelFont_);
         axis->setLabelsColor(text_);
         axis->setLinePenColor(text_);
@@ -149,21 +174,48 @@ HistChart::HistChart(Look look, QGraphicsItem* parent)
     logAxis_->setRange(1.0, 10.0);
     addAxis(linearAxis_, Qt::AlignLeft);
     series_->attachAxis(linearAxis_);
+    // The line over the logarithmic axis, which is never shown: its labels and grid lines are
+    // those of the category axis, attached to no line, whose range is the decimal logarithm of
+    // the logarithmic axis's range.
     addAxis(logAxis_, Qt::AlignLeft);
     logSeries_->attachAxis(logAxis_);
     logAxis_->setVisible(false);
     logSeries_->setVisible(false);
+    logLabels_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    addAxis(logLabels_, Qt::AlignLeft);
+    logLabels_->setVisible(false);
     setDoseRange({});
 
     connect(this, &QChart::plotAreaChanged, this, [this] {
         static_cast<PointLabelItem*>(labels_)->geometryChanging();
         labels_->update();
+        updateLogTicks();
     });
     connect(timeAxis_, &QValueAxis::rangeChanged, this, [this] { labels_->update(); });
     updateLabelSpace();
 }
 
 HistChart::~HistChart() = default;
+
+QString HistChart::doseAxisTitle() {
+    return tr("%1, mSv").arg(L(Text::TotalDoseColumn));
+}
+
+QString HistChart::timeAxisTitle() {
+    return L(Text::DateColumn) + QLatin1Char('/') + L(Text::TimeColumn);
+}
+
+QString HistChart::note() const {
+    return points_.empty() ? tr("No readings") : QString();
+}
+
+bool HistChart::event(QEvent* event) {
+    // The names of the axes and the note are drawn in the present language: a new chart title
+    // (the captions applied again) lays the chart out again, and they are drawn again with it.
+    if (event->type() == QEvent::LayoutRequest)
+        labels_->update();
+    return QChart::event(event);
+}
 
 void HistChart::setPoints(const std::vector<ChartPoint>& points) {
     points_ = points;
@@ -250,7 +302,7 @@ QLineSeries* HistChart::drawnSeries() const {
 }
 
 bool HistChart::drawnLogarithmic() const {
-    return logAxis_->isVisible();
+    return drawnLog_;
 }
 
 AxisRange HistChart::drawnDoseRange() const {
@@ -268,27 +320,47 @@ void HistChart::applyDoseAxis() {
         if (range && range->max <= range->min)
             range->max = range->min * 1.1;
     }
-    const bool logarithmic = range.has_value();
-    if (logarithmic) {
+    drawnLog_ = range.has_value();
+    if (drawnLog_) {
         if (logSeriesDue_)
             fillLogSeries();
         // Both ends at once: the axis never holds a minimum above its maximum.
         logAxis_->setRange(range->min, range->max);
-        logAxis_->setLabelFormat(QStringLiteral("%.%1f").arg(
-            decimalsFor(std::pow(10.0, std::ceil(std::log10(range->min) - 1e-9)))));
+        logLabels_->setRange(std::log10(range->min), std::log10(range->max));
     }
-    linearAxis_->setVisible(!logarithmic);
-    series_->setVisible(!logarithmic);
-    logAxis_->setVisible(logarithmic);
-    logSeries_->setVisible(logarithmic);
+    linearAxis_->setVisible(!drawnLog_);
+    series_->setVisible(!drawnLog_);
+    logLabels_->setVisible(drawnLog_);
+    logSeries_->setVisible(drawnLog_);
+    updateLogTicks();
 }
 
-void HistChart::setLinearRange(const AxisRange& range) {
+void HistChart::updateLogTicks() {
+    if (!drawnLog_)
+        return;
+    const AxisRange range{logAxis_->min(), logAxis_->max()};
+    std::vector<double> ticks =
+        logDoseTicks(range, plotArea().height(), QFontMetricsF(labelFont_).height());
+    if (ticks == logTicks_ && range == logTickRange_)
+        return;
+    logTicks_ = std::move(ticks);
+    logTickRange_ = range;
+    for (const QString& label : logLabels_->categoriesLabels())
+        logLabels_->remove(label);
+    // A category ends at each tick; the first one starts at the foot of the axis.
+    logLabels_->setStartValue(std::log10(range.min));
+    for (double tick : logTicks_)
+        logLabels_->append(formatNumber(tick), std::log10(tick));
+}
+
+void HistChart::setLinearRange(const AxisRange& kept) {
+    // A range of no width (no points) is drawn as a range of its own.
+    const AxisRange range = drawnLinearRange(kept);
     linearAxis_->setRange(range.min, range.max);
     // Ticks at round values inside the fixed range, about ten of them.
     const double span = range.max - range.min;
-    if (span > 0.0) {
-        const double step = niceStep(span / 10.0);
+    if (span > 0.0 && std::isfinite(span)) {
+        const double step = roundStep(span / 10.0);
         linearAxis_->setTickType(QValueAxis::TicksDynamic);
         linearAxis_->setTickAnchor(std::floor(range.min / step) * step);
         linearAxis_->setTickInterval(step);
@@ -347,14 +419,16 @@ double HistChart::labelTop() const {
 }
 
 void HistChart::updateLabelSpace() {
-    // Room below the time axis for the longest label. The widths of other points' labels are
-    // forgotten.
+    // Room below the time axis for the longest label and the axis's name, and left of the dose
+    // axis for its name. The widths of other points' labels are forgotten.
     labelWidths_.clear();
     double longest = 0.0;
     for (const ChartPoint& p : points_)
         longest = std::max(longest, labelWidth(p.label));
-    setMargins(QMargins(kMargin, kMargin, kMargin,
-                        kMargin + static_cast<int>(std::ceil(longest + kTickLength + kLabelGap))));
+    const int title = static_cast<int>(titleRoom(labelFont_));
+    setMargins(
+        QMargins(kMargin + title, kMargin, kMargin,
+                 kMargin + title + static_cast<int>(std::ceil(longest + kTickLength + kLabelGap))));
 }
 
 std::vector<HistChart::PlacedLabel> HistChart::placedLabels() const {

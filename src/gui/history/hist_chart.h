@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class QCategoryAxis;
 class QGraphicsItem;
 class QLineSeries;
 class QLogValueAxis;
@@ -19,7 +20,14 @@ namespace sarvo {
 // axis at the left (linear or logarithmic, with a fixed range) and a time axis at the bottom
 // whose texts are the point labels, written vertically (reading upwards, ending at the axis).
 // Labels that would overlap a label already written to their left are left out. No legend, no
-// point markers, the plot area not filled.
+// point markers, the plot area not filled. Each axis is named with its unit (the dose axis left
+// of its labels, written upwards; the time axis below the point labels). A chart without points
+// says so in the middle of its plot area, over a dose axis of its own (drawnLinearRange).
+//
+// The logarithmic dose axis is labelled and has grid lines at the doses logDoseTicks gives for
+// the plot's height, decided again whenever the plot area changes: the labels are the
+// categories of a category axis over the decimal logarithm of the dose, next to the hidden
+// logarithmic axis that the line is drawn over.
 //
 // The screen look is white text and a lime line on black; the print look is black on white
 // with a black line, and its dose axis stays linear.
@@ -60,8 +68,19 @@ public:
     // The dose axis as drawn now: linear or logarithmic, and its range.
     bool drawnLogarithmic() const;
     AxisRange drawnDoseRange() const;
+    // The axis the line is drawn over: the linear one, or the (hidden) logarithmic one.
     QAbstractAxis* doseAxis() const;
     QValueAxis* timeAxis() const { return timeAxis_; }
+    // The labels of the logarithmic dose axis: a category per tick, its label the dose in the
+    // program's number form (decimal comma) and its end value the decimal logarithm of the dose.
+    // Shown only while the dose axis is drawn logarithmic.
+    QCategoryAxis* logLabelAxis() const { return logLabels_; }
+
+    // The names of the axes with their units, in the present language, and the note on a chart
+    // without points (empty while it has points).
+    static QString doseAxisTitle();
+    static QString timeAxisTitle();
+    QString note() const;
 
     // The points whose labels are written at the chart's present size (index into points()),
     // and the horizontal pixel position of each in the chart's coordinates.
@@ -80,10 +99,14 @@ public:
     // The vertical place (chart coordinates) where the labels begin below the time axis line.
     double labelTop() const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void applyDoseAxis();
     void setLinearRange(const AxisRange& range);
     void fillLogSeries();
+    void updateLogTicks();
     void updateLabelSpace();
     void setTimeAxisToPoints();
     void fillSeries();
@@ -96,10 +119,15 @@ private:
     QValueAxis* timeAxis_;
     QValueAxis* linearAxis_;
     QLogValueAxis* logAxis_;
+    QCategoryAxis* logLabels_;
     QGraphicsItem* labels_;
     std::vector<ChartPoint> points_;
     AxisRange doseRange_;
     bool log_ = false;
+    bool drawnLog_ = false;
+    // The ticks of the logarithmic labels and the range they were made for.
+    std::vector<double> logTicks_;
+    AxisRange logTickRange_;
     bool logSeriesDue_ = false;
     bool lineDue_ = false;
     // The label widths measured so far (by text, or by text with every digit made "0"), and the

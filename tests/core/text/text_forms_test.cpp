@@ -203,3 +203,24 @@ TEST(ChartPoints, FirstPointOfADayCarriesTheDate) {
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0].label + back[1].label, QStringLiteral("09:00:0005.12.2026/10:00:00"));
 }
+
+// Labels of 10 pixels, so two labels at least 20 pixels apart.
+TEST(ChartPoints, LogDoseTicksAsTheRoomAllows) {
+    const std::tuple<AxisRange, double, std::vector<double>> cases[] = {
+        {{1.0, 10.0}, 1000.0, {1, 2, 5, 10}}, // exactly one decade, room for 2 and 5
+        {{1.0, 10.0}, 50.0, {1, 10}},
+        {{0.01, 100.0}, 400.0, {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 50, 100}},
+        {{0.01, 100.0}, 100.0, {0.01, 0.1, 1, 10, 100}},
+        {{0.001, 1000.0}, 60.0, {0.01, 1, 100}}, // every second decade
+        {{0.05, 0.3}, 400.0, {0.05, 0.1, 0.2}},
+        {{1.9, 2.1}, 100.0, {1.9, 1.95, 2, 2.05, 2.1}}, // narrow: round steps
+        {{3.0, 4.0}, 100.0, {3, 3.5, 4}},
+        {{0.0, 10.0}, 100.0, {}},
+        {{2.0, 2.0}, 100.0, {}},
+        {{1.0, 10.0}, 0.0, {}}};
+    for (const auto& [range, height, ticks] : cases)
+        EXPECT_EQ(logDoseTicks(range, height, 10.0), ticks) << range.min << ' ' << height;
+    // A linear axis of no width gets a range of its own.
+    EXPECT_EQ(drawnLinearRange(AxisRange{}), (AxisRange{0.0, 1.0}));
+    EXPECT_EQ(drawnLinearRange(AxisRange{1.9, 2.1}), (AxisRange{1.9, 2.1}));
+}

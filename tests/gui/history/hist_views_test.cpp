@@ -10,8 +10,10 @@
 #include "gui/history/hist_table_model.h"
 #include "gui/history/hist_table_view.h"
 
+#include <QCategoryAxis>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QPdfWriter>
 #include <cmath>
 #include <limits>
 
@@ -21,6 +23,21 @@ namespace {
 const QDate kDec5(2026, 12, 5);
 const QDate kDec6(2026, 12, 6);
 using Readings = std::vector<std::tuple<QDate, QTime, double>>;
+
+// The texts drawn on a chart once it is laid out, as a printer gets them (its scene drawn into a
+// PDF file), read back with pdftotext.
+QString drawnTexts(const QChart& chart, const QString& file) {
+    QCoreApplication::processEvents();
+    {
+        QPdfWriter pdf(file);
+        QPainter painter(&pdf);
+        chart.scene()->render(&painter, QRectF(), chart.sceneBoundingRect());
+    }
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", file, "-"});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
 
 class HistViewsTest : public MainWindowTest {
 protected:
@@ -275,6 +292,41 @@ TEST_F(HistViewsTest, ChartPointerScaleAndLabels) {
         EXPECT_GT(placed[i].x - placed[i - 1].x, height) << i;
 }
 
+// The logarithmic axis is labelled at decades and at 2 and 5 between them; a person without
+// readings shown after it gets a dose axis of its own and the note, on the screen and in the
+// print window. Both axes are named with their units.
+TEST_F(HistViewsTest, LogLabelsEmptyChartAndUnits) {
+    const int empty = personWith("Empty", {});
+    openView(personWith("Ivanov", {{kDec5, QTime(8, 0), 0.05},
+                                   {kDec5, QTime(9, 0), 0.3},
+                                   {kDec6, QTime(8, 0), 2.0},
+                                   {kDec6, QTime(9, 0), 12.0}}),
+             true);
+    trigger(main.get(), "pmnu_Log");
+    const QStringList ticks{"0,05", "0,1", "0,2", "0,5", "1", "2", "5", "10"};
+    EXPECT_EQ(chart().logLabelAxis()->categoriesLabels(), ticks);
+    const QString dose = L(Text::TotalDoseColumn) + ", mSv";
+    const QString time = L(Text::DateColumn) + '/' + L(Text::TimeColumn);
+    QString texts = drawnTexts(chart(), path("log.pdf"));
+    for (const QString& text : ticks + QStringList{dose, time})
+        EXPECT_TRUE(texts.contains(text)) << text << " in " << texts;
+    EXPECT_FALSE(texts.contains("No readings"));
+
+    reopen("mnu_HistChart", empty);
+    EXPECT_EQ(std::tuple(chart().drawnLogarithmic(), chart().drawnDoseRange(), chart().note()),
+              std::tuple(false, AxisRange{0.0, 1.0}, QString("No readings")));
+    texts = drawnTexts(chart(), path("empty.pdf"));
+    ModalScript script;
+    script.add([&](QWidget* window) {
+        texts += drawnTexts(*child<QChartView>(window, "ChartPrn")->chart(), path("print.pdf"));
+        child<QPushButton>(window, "btnPrn_Cancel")->click();
+    });
+    trigger(main.get(), "mnu_Print");
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    for (const QString& text : {dose, time, QString("No readings"), QString("0,5")})
+        EXPECT_EQ(texts.count(text), 2) << text << " in " << texts;
+}
+
 // A cell's text is made when it is asked for: the texts of the whole row as formatted before,
 // for readings at the edges of the day and of the number formats.
 TEST(HistTableCells, EachCellAsItsRowFormatsIt) {
@@ -319,10 +371,33 @@ TEST(HistChartLabels, RoomForTheLongestLabel) {
             longest = std::max(longest, metrics.horizontalAdvance(label));
         }
         chart.setPoints(points);
-        EXPECT_EQ(chart.margins().bottom(), 10 + static_cast<int>(std::ceil(longest + 6.0)));
+        // Below the labels a line for the axis name.
+        EXPECT_EQ(chart.margins().bottom(), 10 + static_cast<int>(std::ceil(metrics.height())) + 2 +
+                                                static_cast<int>(std::ceil(longest + 6.0)));
         EXPECT_EQ(chart.series()->count(), labels.size());
         for (const QString& label : labels)
             EXPECT_EQ(chart.labelWidth(label), metrics.horizontalAdvance(label)) << label;
+    }
+}
+
+// The labels of the logarithmic axis are decided again when the chart's height changes.
+TEST(HistChartAxes, LogLabelsFollowTheHeight) {
+    QWidget window;
+    auto* chart = new HistChart;
+    auto* view = new HistChartView(chart, &window);
+    window.show();
+    chart->setPoints({{1.0, 0.05, "a"}, {2.0, 12.0, "b"}});
+    chart->setDoseRange({0.05, 12.0});
+    chart->setLogScale(true);
+    const std::pair<int, QStringList> cases[] = {
+        {600, {"0,05", "0,1", "0,2", "0,5", "1", "2", "5", "10"}},
+        {150, {"0,1", "1", "10"}},
+        {600, {"0,05", "0,1", "0,2", "0,5", "1", "2", "5", "10"}}};
+    for (const auto& [height, labels] : cases) {
+        view->resize(400, height);
+        EXPECT_TRUE(
+            waitUntil([&] { return chart->logLabelAxis()->categoriesLabels() == labels; }, 5000))
+            << height << ": " << chart->logLabelAxis()->categoriesLabels().join(' ');
     }
 }
 
