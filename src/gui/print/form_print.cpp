@@ -75,8 +75,8 @@ TFormPrint::TFormPrint(QWidget* parent) : QDialog(parent) {
     connect(btnPrn_Ok, &QPushButton::clicked, this, &TFormPrint::btnPrn_OkClick);
     connect(btnPrn_Cancel, &QPushButton::clicked, this, &TFormPrint::btnPrn_CancelClick);
 
-    SaveDialogPdf =
-        new SaveDialog(QStringLiteral("PDF file (*.pdf)|*.pdf"), QStringLiteral("*.pdf"), this);
+    SaveDialogPdf = new SaveDialog(tr("PDF file (*.pdf)") + QStringLiteral("|*.pdf"),
+                                   QStringLiteral("*.pdf"), this);
 
     auto* choice = new QVBoxLayout;
     choice->addWidget(lblPrn_PtinterSelect);

@@ -33,8 +33,8 @@ public:
     Q_DISABLE_COPY_MOVE(TFormPrint)
 
     // The entry of cbPrinterSelect after the system's printers: printing into a PDF file whose
-    // name is asked for, for a workstation without a printer.
-    static QString pdfFileEntry() { return QStringLiteral("PDF file"); }
+    // name is asked for, for a workstation without a printer; in the program's language.
+    static QString pdfFileEntry() { return tr("PDF file"); }
     // The time OK waits after handing the job over, in milliseconds.
     static constexpr int kWaitAfterPrintMs = 2000;
 
