@@ -3,24 +3,15 @@
 #include "sarvo_version.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <cstdio>
 
 namespace sarvo {
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::CommandLine", text);
-}
-
-QString usage() {
+QString CommandLine::usage() {
     return tr("usage: sarvo [--data-dir DIR | --user-data]\n");
 }
-
-} // namespace
 
 CommandLine::CommandLine(const QStringList& arguments) {
     QCommandLineParser parser;

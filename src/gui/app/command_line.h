@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,8 @@ namespace sarvo {
 //   sarvo --help | --version
 // The two folder options exclude each other; anything else is a mistake (exit code 2).
 class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(sarvo::CommandLine)
+
 public:
     enum class Outcome { Run, Help, Version, Mistake };
 
@@ -35,6 +38,8 @@ public:
     static QString userDataFolder();
 
 private:
+    static QString usage();
+
     Outcome outcome_ = Outcome::Run;
     QString dataFolder_;
     bool userData_ = false;

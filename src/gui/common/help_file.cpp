@@ -33,9 +33,7 @@ HelpOpener systemHelpOpener() {
 bool openHelpPage(const QString& path, const HelpOpener& opener, QWidget* parent) {
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo(path).isFile()) {
-        warningBox(QCoreApplication::translate("sarvo::HelpFile",
-                                               "The help page %1 is missing. Its folder is "
-                                               "installed with the program.")
+        warningBox(QCoreApplication::translate("sarvo::HelpFile", "The help page %1 is missing.")
                        .arg(shown),
                    parent);
         return false;
