@@ -1,5 +1,6 @@
 #include "gui/support/ui_support.h"
 
+#include "core/text/program_files.h"
 #include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
 #include "gui/dialogs/form_new_user.h"
@@ -32,6 +33,9 @@ ModalScript::Step cancelPort() {
 }
 
 TEST_F(StartupTest, FirstStartWritesDefaults) {
+    // No language file here, nor in an installed copy.
+    setShareDirectories({path("share")});
+    const auto restore = qScopeGuard([] { setShareDirectories({}); });
     ModalScript script;
     script.add(cancelPort());
     SarvoApp app({.singleInstance = false});
