@@ -4,6 +4,7 @@
 #include "core/store/store.h"
 #include "core/store/store_error.h"
 #include "core/text/language.h"
+#include "core/text/program_files.h"
 #include "core/text/text_forms.h"
 #include "gui/app/single_instance.h"
 #include "gui/common/message_boxes.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 namespace sarvo {
@@ -22,6 +24,24 @@ bool SarvoApp::dataDirectoriesWritable(const QString& baseDir) {
     std::error_code error;
     return platform::folderWritable(base) &&
            (!std::filesystem::exists(base / "DB", error) || platform::folderWritable(base / "DB"));
+}
+
+QString SarvoApp::enterDataFolder(const QString& folder, bool makeParents) {
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (info.exists() && !info.isDir())
+        return tr("The data folder %1 cannot be used: it is a file, not a folder.").arg(shown);
+    if (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (!makeParents && !QFileInfo(parent).isDir())
+            return tr("The data folder %1 is not made: the folder %2 does not exist.")
+                .arg(shown, QDir::toNativeSeparators(parent));
+        if (!QDir().mkpath(folder))
+            return tr("The data folder %1 cannot be made.").arg(shown);
+    }
+    if (!QDir::setCurrent(folder))
+        return tr("The data folder %1 cannot be opened.").arg(shown);
+    return QString();
 }
 
 SarvoApp::SarvoApp() : SarvoApp(Options{}) {}
@@ -39,8 +59,18 @@ bool SarvoApp::start() {
     // order of day, month and year stays the workstation's.
     ValueFormats::system();
 
-    // The base directory. When it or its data directory may not be written, the program shows
-    // the data without writing anything (a missing settings file gives the defaults).
+    // The base directory: the working directory, or the data folder the command line names,
+    // which becomes the working directory (the language file and the save dialog look there).
+    // When it or its data directory may not be written, the program shows the data without
+    // writing anything (a missing settings file gives the defaults).
+    if (!options_.dataFolder.isEmpty()) {
+        const QString problem = enterDataFolder(options_.dataFolder, options_.userData);
+        if (!problem.isEmpty()) {
+            errorBox(problem);
+            exitCode_ = 1;
+            return false;
+        }
+    }
     baseDir_ = QDir::currentPath();
     readOnly_ = !dataDirectoriesWritable(baseDir_);
     Store store(baseDir_.toStdString(), readOnly_);
@@ -52,7 +82,10 @@ bool SarvoApp::start() {
         // program's other texts and of Qt's own (message-box buttons, file dialog). They come
         // before anything is shown, the single-instance title included.
         installTranslations(settings_.LangIndex);
-        languageStrings().load(QDir::currentPath(), settings_.LangIndex);
+        languageStrings().load(programFilesDir(QDir::currentPath(), kLanguageFileName),
+                               settings_.LangIndex);
+        // The application's name on the desktop is the title, language line 1.
+        QGuiApplication::setApplicationDisplayName(L(Text::AppTitle));
     } catch (const StoreError& error) {
         errorBox(error.text());
         exitCode_ = 1;
