@@ -11,9 +11,11 @@ if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 # Debian's hardening flags (fortify, stack protector, relro, bind now), as a Debian build has.
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
     -DSARVO_BUILD_TESTS=OFF -DSARVO_BUILD_BENCH=OFF -DSARVO_FUZZ=OFF "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)" --target sarvo sarvo-tool sarvo_packaging_files
 rm -f "$build"/sarvo_*.deb
