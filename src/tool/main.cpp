@@ -1,3 +1,4 @@
+#include "sarvo_version.h"
 #include "tool/commands.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 // several writers at once.
 #include "core/store/store.h"
 #include "core/text/text_forms.h"
+#include "sarvo_version.h"
 #include "tool/run_tool.h"
 
 #include <QDir>

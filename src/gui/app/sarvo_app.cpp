@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 
 namespace sarvo {
@@ -22,6 +23,24 @@ bool SarvoApp::dataDirectoriesWritable(const QString& baseDir) {
     std::error_code error;
     return platform::folderWritable(base) &&
            (!std::filesystem::exists(base / "DB", error) || platform::folderWritable(base / "DB"));
+}
+
+QString SarvoApp::enterDataFolder(const QString& folder, bool makeParents) {
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (info.exists() && !info.isDir())
+        return tr("The data folder %1 cannot be used: it is a file, not a folder.").arg(shown);
+    if (!info.exists()) {
+        const QString parent = info.absolutePath();
+        if (!makeParents && !QFileInfo(parent).isDir())
+            return tr("The data folder %1 is not made: the folder %2 does not exist.")
+                .arg(shown, QDir::toNativeSeparators(parent));
+        if (!QDir().mkpath(folder))
+            return tr("The data folder %1 cannot be made.").arg(shown);
+    }
+    if (!QDir::setCurrent(folder))
+        return tr("The data folder %1 cannot be opened.").arg(shown);
+    return QString();
 }
 
 SarvoApp::SarvoApp() : SarvoApp(Options{}) {}
@@ -39,8 +58,18 @@ bool SarvoApp::start() {
     // order of day, month and year stays the workstation's.
     ValueFormats::system();
 
-    // The base directory. When it or its data directory may not be written, the program shows
-    // the data without writing anything (a missing settings file gives the defaults).
+    // The base directory: the working directory, or the data folder the command line names,
+    // which becomes the working directory (the language file and the save dialog look there).
+    // When it or its data directory may not be written, the program shows the data without
+    // writing anything (a missing settings file gives the defaults).
+    if (!options_.dataFolder.isEmpty()) {
+        const QString problem = enterDataFolder(options_.dataFolder, options_.userData);
+        if (!problem.isEmpty()) {
+            errorBox(problem);
+            exitCode_ = 1;
+            return false;
+        }
+    }
     baseDir_ = QDir::currentPath();
     readOnly_ = !dataDirectoriesWritable(baseDir_);
     Store store(baseDir_.toStdString(), readOnly_);

@@ -15,7 +15,8 @@ class TFormSarvo;
 class TFormZast;
 
 // The program's start-up, in this order: the process-wide format settings, the base directory
-// (the working directory), the settings file, the language, the single-instance rule, the lock
+// (the working directory, or the data folder the command line names, which becomes the working
+// directory), the settings file, the language, the single-instance rule, the lock
 // on the base directory, the splash window, the windows; then the event loop, whose first
 // showing of the main window activates it.
 class SarvoApp final : public QObject {
@@ -25,6 +26,13 @@ public:
         // Look for a running program with the same title and user (tests run side by side and
         // switch it off).
         bool singleInstance = true;
+        // The data folder (absolute) to take as the base directory; empty for the working
+        // directory. It is made when missing: with its missing parent folders for the officer's
+        // own data folder (`userData`), otherwise only when the folder it is in exists, so that a
+        // mistyped path or a medium that is not mounted gives a message rather than a new, empty
+        // set of data.
+        QString dataFolder = QString();
+        bool userData = false;
     };
 
     SarvoApp();
@@ -44,6 +52,9 @@ public:
     // data are shown, and every write is refused.
     bool readOnly() const { return readOnly_; }
     static bool dataDirectoriesWritable(const QString& baseDir);
+    // Makes `folder` (made when missing, see Options) the working directory. Empty when done,
+    // otherwise what stands in the way, for the officer.
+    static QString enterDataFolder(const QString& folder, bool makeParents);
     const SettingsRecord& settings() const { return settings_; }
     TFormSarvo* mainWindow() const { return main_.get(); }
     TFormZast* splash() const { return splash_.get(); }

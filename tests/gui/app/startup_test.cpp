@@ -1,5 +1,6 @@
 #include "gui/support/ui_support.h"
 
+#include "gui/app/command_line.h"
 #include "gui/app/single_instance.h"
 #include "gui/dialogs/form_new_user.h"
 
@@ -147,6 +148,90 @@ TEST_F(StartupTest, ReadOnlyDirectoryShowsTheDataAndRefusesEveryWrite) {
         EXPECT_FALSE(QFile::exists(path("Sarvo.ini")) ||
                      QFile::exists(path(SarvoApp::lockFileName())));
     }
+}
+
+// The command line: the folder it names, its questions and its mistakes (exit code 2).
+TEST_F(StartupTest, CommandLine) {
+    using O = CommandLine::Outcome;
+    const struct {
+        QStringList arguments;
+        O outcome;
+        QString folderOrText;
+    } cases[] = {
+        {{}, O::Run, QString()},
+        {{"--data-dir", "a/../b"}, O::Run, dir() + "/b"},
+        {{"--data-dir=/x/y"}, O::Run, "/x/y"},
+        {{"--user-data"}, O::Run, CommandLine::userDataFolder()},
+        {{"--help"}, O::Help, "--user-data"},
+        {{"--version"}, O::Version, "sarvo 1."},
+        {{"--data-dir", "a", "--user-data"}, O::Mistake, "give one"},
+        {{"--data-dir", "a", "--data-dir", "b"}, O::Mistake, "more than once"},
+        {{"--data-dir", ""}, O::Mistake, "needs the name"},
+        {{"--data-dir"}, O::Mistake, "data-dir"},
+        {{"--colour"}, O::Mistake, "colour"},
+        {{"here"}, O::Mistake, "unexpected argument here"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line(QStringList{"sarvo"} + c.arguments);
+        const QString what = c.arguments.join(' ');
+        EXPECT_EQ(line.outcome(), c.outcome) << what;
+        if (c.outcome == O::Run) {
+            EXPECT_EQ(line.dataFolder(), c.folderOrText) << what;
+            EXPECT_EQ(line.userData(), c.arguments == QStringList{"--user-data"}) << what;
+        } else {
+            EXPECT_TRUE(line.answerText().contains(c.folderOrText)) << line.answerText();
+            EXPECT_EQ(line.answer(), c.outcome == O::Mistake ? 2 : 0) << what;
+        }
+    }
+}
+
+// The data folder of the command line becomes the base directory, made when missing; a file or
+// a folder that cannot be made ends start-up with a box.
+TEST_F(StartupTest, DataFolder) {
+    // The officer's documents folder inside the test's folder.
+    const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        qputenv("XDG_CONFIG_HOME", config);
+    });
+    qputenv("HOME", path("home").toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", path("home/.config").toLocal8Bit());
+    ASSERT_EQ(CommandLine::userDataFolder(), path("home/Documents/Sarvo"));
+    ASSERT_TRUE(QFile(path("file")).open(QIODevice::WriteOnly));
+    const struct {
+        QStringList arguments;
+        QString baseOrBox;
+    } cases[] = {
+        {{"--user-data"}, path("home/Documents/Sarvo")},
+        {{"--data-dir", "new"}, path("new")},
+        {{"--data-dir", "file"}, "is a file"},
+        {{"--data-dir", "missing/new"}, "does not exist"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QDir::setCurrent(dir()));
+        const CommandLine line(QStringList{"sarvo"} + c.arguments);
+        const bool opens = c.baseOrBox.startsWith('/');
+        ModalScript script;
+        if (opens)
+            script.add(cancelPort());
+        else
+            script.answer(QMessageBox::Ok);
+        SarvoApp app({.singleInstance = false,
+                      .dataFolder = line.dataFolder(),
+                      .userData = line.userData()});
+        EXPECT_EQ(app.start(), opens) << c.baseOrBox;
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        if (opens) {
+            EXPECT_EQ(std::pair(app.baseDir(), QDir::currentPath()),
+                      std::pair(c.baseOrBox, c.baseOrBox));
+            EXPECT_TRUE(QFile::exists(c.baseOrBox + "/Sarvo.ini"));
+        } else {
+            EXPECT_EQ(app.exitCode(), 1);
+            EXPECT_TRUE(script.boxTexts().value(0).contains(c.baseOrBox))
+                << script.boxTexts().join(" | ");
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("missing")));
 }
 
 TEST_F(StartupTest, SingleInstance) {
