@@ -121,8 +121,10 @@ if [ -n "$lintian_out" ]; then
 fi
 
 # --- Install and run -----------------------------------------------------------------------
+# Without the recommended PostgreSQL driver: removing the package then leaves the machine as it
+# was (the dependencies are among what scripts/install-deps.sh installs).
 installed=yes
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$(realpath "$deb")" \
+DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "$(realpath "$deb")" \
     >"$work/apt.log" 2>&1 || {
     cat "$work/apt.log"
     fail "apt-get install refused the package"
@@ -181,6 +183,10 @@ if [ -z "$window" ]; then
     cat "$work/program.log"
     DISPLAY=$display xwininfo -root -tree 2>/dev/null | grep -E '^ +0x' | head -n 20 || true
     [ -d "$data_dir" ] || fail "no data folder $data_dir after $wait_seconds s"
+    if [ ! -f "$data_dir/Lang.txt" ]; then
+        echo "check_package: (the data folder has no Lang.txt: did the program not take" \
+            "/usr/share/sarvo/Lang.txt?)" >&2
+    fi
     fail "no window titled Sarvo shown after $wait_seconds s"
 fi
 title=$(DISPLAY=$display xwininfo -id "$window" | grep -oE '"[^"]*"' | head -n 1)
