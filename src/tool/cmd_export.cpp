@@ -2,6 +2,7 @@
 #include "core/store/store.h"
 #include "core/text/filter_texts.h"
 #include "core/text/language.h"
+#include "core/text/program_files.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "tool/commands.h"
@@ -42,10 +43,12 @@ int runExport(const Args& args) {
         throw UsageError(QStringLiteral("-o FILE is required"));
 
     Store store(args.dir().toStdString(), true);
-    // The texts of the language stored in the directory's settings, from Lang.txt here.
+    // The texts of the language stored in the directory's settings, from Lang.txt here or, when
+    // there is none, the installed one.
     const std::optional<SettingsRecord> settings = store.readSettings();
     LanguageStrings lang;
-    lang.load(QDir::currentPath(), settings ? settings->LangIndex : defaultLanguageIndex());
+    lang.load(programFilesDir(QDir::currentPath(), kLanguageFileName),
+              settings ? settings->LangIndex : defaultLanguageIndex());
     const std::filesystem::path file = output.toStdString();
 
     if (!history) {

@@ -1,35 +1,42 @@
 #include "gui/dialogs/form_abou.h"
 
 #include "core/text/language.h"
+#include "core/text/program_files.h"
 #include "gui/common/pictogram.h"
+#include "sarvo_version.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace sarvo {
 
 namespace {
 
+// The width of the longest line of a text.
+int textWidth(const QFont& font, const QString& text) {
+    int width = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        width = std::max(width, QFontMetrics(font).horizontalAdvance(line));
+    return width;
+}
+
 // A text longer than its label is set in a smaller font, down to 8 pixels.
 void fitToWidth(QLabel* label) {
     QFont font = label->font();
     font.setPixelSize(label->property("designPixelSize").toInt());
-    while (font.pixelSize() > 8 &&
-           QFontMetrics(font).horizontalAdvance(label->text()) > label->width() - 4)
+    while (font.pixelSize() > 8 && textWidth(font, label->text()) > label->width() - 4)
         font.setPixelSize(font.pixelSize() - 1);
     label->setFont(font);
 }
 
 } // namespace
 
-QString TFormAbou::webAddress() {
-    return QStringLiteral("https://sarvo.example.org");
-}
-
-QString TFormAbou::mailAddress() {
-    return QStringLiteral("sarvo@example.org");
+QString TFormAbou::buildText() {
+    return tr("Build %1").arg(QStringLiteral(SARVO_VERSION));
 }
 
 TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
@@ -37,7 +44,7 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     setModal(true);
-    setFixedSize(273, 245);
+    setFixedSize(273, 301);
     setAutoFillBackground(true);
     QPalette ground = palette();
     ground.setColor(QPalette::Window, QColor(128, 0, 255));
@@ -79,17 +86,17 @@ TFormAbou::TFormAbou(QWidget* parent) : QDialog(parent) {
     bevel(76);
     bevel(146);
 
-    LabelWeb = makeLabel(QStringLiteral("LabelWeb"), QRect(8, 152, 257, 18), 12, false);
-    LabelWeb->setText(webAddress());
-    LabelMail = makeLabel(QStringLiteral("LabelMail"), QRect(8, 172, 257, 18), 12, false);
-    LabelMail->setText(mailAddress());
-    bevel(194);
+    LabelBuild = makeLabel(QStringLiteral("LabelBuild"), QRect(8, 152, 257, 18), 12, false);
+    LabelLicence = makeLabel(QStringLiteral("LabelLicence"), QRect(8, 172, 257, 34), 12, false);
+    LabelReadme = makeLabel(QStringLiteral("LabelReadme"), QRect(8, 208, 257, 34), 12, false);
+    LabelReadme->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bevel(250);
 
     BtnOk = new QPushButton(this);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setFlat(true);
     BtnOk->setDefault(true);
-    BtnOk->setGeometry(96, 206, 81, 28);
+    BtnOk->setGeometry(96, 262, 81, 28);
     QPalette button = BtnOk->palette();
     button.setColor(QPalette::ButtonText, QColor(255, 255, 0));
     BtnOk->setPalette(button);
@@ -115,6 +122,19 @@ void TFormAbou::FormShow() {
         LabelAbou[i]->setText(L(kAboutLines[i]));
         fitToWidth(LabelAbou[i]);
     }
+    // The build, the licence and the README, in the language of the program's other texts.
+    LabelBuild->setText(buildText());
+    LabelLicence->setText(tr("Licence: GNU General Public License,\nversion 3 or later"));
+    const QString readme = QDir::toNativeSeparators(readmeLocation());
+    LabelReadme->setText(tr("Read me:") + QLatin1Char('\n') + readme);
+    LabelReadme->setToolTip(readme);
+    for (QLabel* label : {LabelBuild, LabelLicence, LabelReadme})
+        fitToWidth(label);
+    // A path still too long loses its middle.
+    const QFontMetrics metrics(LabelReadme->font());
+    if (metrics.horizontalAdvance(readme) > LabelReadme->width() - 4)
+        LabelReadme->setText(tr("Read me:") + QLatin1Char('\n') +
+                             metrics.elidedText(readme, Qt::ElideMiddle, LabelReadme->width() - 4));
 }
 
 void TFormAbou::BtnOkClick() {

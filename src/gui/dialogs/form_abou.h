@@ -10,16 +10,16 @@ namespace sarvo {
 
 class Pictogram;
 
-// The About box: a 273 x 245 dialog on a violet ground with the program's animated picture,
-// the five language lines of the program's name and version, and the project's web page and
-// contact address.
+// The About box: a 273 x 301 dialog on a violet ground with the program's animated picture,
+// the five language lines of the program's name and version, the version of the build, the
+// licence and where the project's README is.
 class TFormAbou final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormAbou(QWidget* parent = nullptr);
 
-    static QString webAddress();
-    static QString mailAddress();
+    // "Build 1.0 (a7dacf5)": the project version and the commit the program was built from.
+    static QString buildText();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,8 +31,9 @@ private:
 
     // LabelAbou1 to LabelAbou5.
     std::array<QLabel*, 5> LabelAbou{};
-    QLabel* LabelWeb;
-    QLabel* LabelMail;
+    QLabel* LabelBuild;
+    QLabel* LabelLicence;
+    QLabel* LabelReadme;
     Pictogram* GIFImageAbou;
     QPushButton* BtnOk;
 };

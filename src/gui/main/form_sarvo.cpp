@@ -9,6 +9,7 @@
 #include "core/text/hist_filter.h"
 #include "core/text/history_cells.h"
 #include "core/text/language.h"
+#include "core/text/program_files.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "gui/common/help_file.h"
@@ -40,7 +41,6 @@
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
@@ -56,7 +56,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 // The toolbar's images are compiled into the program.
@@ -115,7 +114,7 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
     connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &TFormSarvo::userFileChanged);
     connect(userFileTimer_, &QTimer::timeout, this, &TFormSarvo::refillUserRows);
 
-    helpOpener_ = [](const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    helpOpener_ = systemHelpOpener();
 
     // The dialogs, in the order the program creates its windows.
     FormSelPort = new TFormSelPort(*ComPortSarvo, this);
@@ -138,7 +137,7 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
 
 TFormSarvo::~TFormSarvo() = default;
 
-void TFormSarvo::setHelpOpener(std::function<void(const QString&)> opener) {
+void TFormSarvo::setHelpOpener(HelpOpener opener) {
     helpOpener_ = std::move(opener);
 }
 
@@ -1013,7 +1012,9 @@ void TFormSarvo::languageMenuClick(int index, QAction* item) {
         this,
         [&] {
             store_.saveLanguageChoice(static_cast<std::uint8_t>(index), settings_);
-            languageStrings().load(QDir::currentPath(), settings_.LangIndex);
+            languageStrings().load(programFilesDir(QDir::currentPath(), kLanguageFileName),
+                                   settings_.LangIndex);
+            QGuiApplication::setApplicationDisplayName(L(Text::AppTitle));
             installTranslations(settings_.LangIndex);
         },
         [&] {
@@ -1201,9 +1202,10 @@ void TFormSarvo::doseOverviewPersonChosen(std::int32_t userNo) {
 // Help, About, tray, leaving
 
 void TFormSarvo::mnu_HelpHelpClick() {
+    // A missing page, or one no program can show, gives a box that says where the page is.
     const QString path = helpFilePath(baseDir_, settings_.LangIndex);
-    if (!path.isEmpty() && helpOpener_)
-        helpOpener_(path);
+    if (!path.isEmpty())
+        openHelpPage(path, helpOpener_, this);
 }
 
 void TFormSarvo::mnu_HelpAboutClick() {

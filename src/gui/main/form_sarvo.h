@@ -5,6 +5,7 @@
 #include "core/store/records.h"
 #include "core/store/store.h"
 #include "gui/common/box_officer.h"
+#include "gui/common/help_file.h"
 #include "gui/history/hist_chart.h"
 
 #include <QMainWindow>
@@ -65,8 +66,9 @@ public:
     int viewState() const { return viewState_; }
     // The splash window, closed by the activation that opens the port.
     void setSplash(QWidget* splash) { splash_ = splash; }
-    // Opens a help page; the desktop's viewer unless a test puts something else here.
-    void setHelpOpener(std::function<void(const QString& path)> opener);
+    // Opens a help page (false when no program could); the system's viewer unless a test puts
+    // something else here.
+    void setHelpOpener(HelpOpener opener);
     // The first selected row of the list (table row = record index).
     int selectedRow() const;
     // The text of a status bar panel (0 to 2).
@@ -313,7 +315,7 @@ private:
     QFileSystemWatcher* watcher_;
     QTimer* userFileTimer_;
     UserFileStamp filledStamp_;
-    std::function<void(const QString&)> helpOpener_;
+    HelpOpener helpOpener_;
 
     BoxOfficer officer_;
     SystemClock clock_;

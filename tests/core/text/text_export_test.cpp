@@ -1,13 +1,16 @@
 #include "core/store/store.h"
 #include "core/text/dose_rate_log.h"
 #include "core/text/print_listings.h"
+#include "core/text/program_files.h"
 #include "core/text/report_test_data.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "tool/run_tool.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -294,6 +297,33 @@ TEST(LanguageTest, LineEndsEndOfFileAndNoFile) {
     s.load(dir.path(), 1);
     EXPECT_EQ(s.line(1), "kept");
     EXPECT_EQ(s.line(0) + s.line(95), "");
+}
+
+// Lang.txt and Help come from the base directory when it has them, otherwise from the first share
+// directory that does; a report is saved over neither place.
+TEST(LanguageTest, ProgramFilesFromBaseOrShareDirectory) {
+    QTemporaryDir dir;
+    const QString base = dir.path() + "/base", first = dir.path() + "/first",
+                  second = dir.path() + "/second";
+    for (const QString& folder : {base, first + "/Help", second})
+        ASSERT_TRUE(QDir().mkpath(folder));
+    setShareDirectories({first, second});
+    const auto restore = qScopeGuard([] { setShareDirectories({}); });
+    // Each file made in turn, and where Lang.txt is then taken from.
+    const std::pair<QString, QString> cases[] = {{QString(), base},
+                                                 {second + "/Lang.txt", second},
+                                                 {first + "/Lang.txt", first},
+                                                 {base + "/Lang.txt", base}};
+    for (const auto& [made, folder] : cases) {
+        if (!made.isEmpty())
+            writeFile(made, numberedLines(665));
+        EXPECT_EQ(programFilesDir(base, kLanguageFileName), folder) << made.toStdString();
+    }
+    EXPECT_EQ(programFilesDir(base, kHelpFolderName), first);
+    for (const QString& file : {second + "/Lang.txt", first + "/Help/Sarvo_Eng.html",
+                                first + "/../first/Lang.txt", base + "/Lang.txt"})
+        EXPECT_TRUE(isProgramFile(base, file)) << file.toStdString();
+    EXPECT_FALSE(isProgramFile(base, first + "/report.txt"));
 }
 
 TEST(LanguageTest, UnreadableFileIsAnError) {

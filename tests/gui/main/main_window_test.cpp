@@ -2,10 +2,14 @@
 #include "gui/support/ui_support.h"
 
 #include "core/store/store_error.h"
+#include "core/text/program_files.h"
 #include "gui/common/help_file.h"
+#include "gui/dialogs/form_abou.h"
+#include "tool/run_tool.h"
 
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QToolBar>
@@ -196,7 +200,10 @@ TEST_F(MainTest, EveryTextAndHelp) {
         EXPECT_EQ(helpFilePath(dir(), index), page) << index;
     activate(3);
     QStringList opened;
-    main->setHelpOpener([&](const QString& page) { opened << page; });
+    main->setHelpOpener([&](const QString& page) {
+        opened << page;
+        return true;
+    });
     for (const char* item : {"mnu_HelpHelp", "tb_helpHelp", "pm_Help"})
         act(item);
     EXPECT_EQ(opened, QStringList(3, help + "Eng.html"));
@@ -313,6 +320,70 @@ TEST_F(MainTest, RefillKeepsRowsAndSelection) {
     EXPECT_EQ(resets.count(), 1);
     EXPECT_EQ(shown(), before);
     EXPECT_EQ(before.mid(1, 4), (QStringList{"2", "3", " Sidorov A ", " Ivanov A |12"}));
+}
+
+// Help from the base directory or the installed folder; a missing page, or one no program opens,
+// gives a box that names the file. The application's name follows the language; About names the
+// build sarvo-tool names, the licence and the installed README.
+TEST_F(MainTest, HelpAboutAndDisplayName) {
+    const QString share = path("share/sarvo");
+    setShareDirectories({share});
+    const auto restore = qScopeGuard([] { setShareDirectories({}); });
+    activate(1);
+    bool opens = true;
+    QStringList opened;
+    main->setHelpOpener([&](const QString& page) {
+        opened << page;
+        return opens;
+    });
+    const struct {
+        QString page; // made before Help is chosen
+        bool opens;
+        QString openedOrBox;
+    } cases[] = {
+        {QString(), true, "The help page " + path("Help/Sarvo_Eng.html") + " is missing"},
+        {share + "/Help/Sarvo_Eng.html", true, share + "/Help/Sarvo_Eng.html"},
+        {path("Help/Sarvo_Eng.html"), false,
+         "It is the file " + path("Help/Sarvo_Eng.html") + ": a web browser"},
+    };
+    for (const auto& c : cases) {
+        if (!c.page.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(c.page).path()));
+            ASSERT_TRUE(QFile(c.page).open(QFile::WriteOnly));
+        }
+        opens = c.opens;
+        opened.clear();
+        const bool box = !c.openedOrBox.startsWith('/');
+        ModalScript script;
+        if (box)
+            script.answer(QMessageBox::Ok);
+        act("mnu_HelpHelp");
+        ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+        const QString seen = box ? script.boxTexts().value(0) : opened.value(0);
+        EXPECT_TRUE(seen.contains(c.openedOrBox)) << seen;
+        EXPECT_EQ(opened.size(), c.page.isEmpty() ? 0 : 1);
+    }
+
+    act("mnu_LangNem");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "2/1");
+
+    const QString readme = path("share/doc/sarvo/README.md");
+    ASSERT_TRUE(QDir().mkpath(path("share/doc/sarvo")) && QFile(readme).open(QFile::WriteOnly));
+    QStringList labels;
+    ModalScript script;
+    script.add(on<TFormAbou>([&](TFormAbou* about) {
+        for (const QLabel* label : about->findChildren<QLabel*>())
+            labels << label->text();
+        child<QPushButton>(about, "BtnOk")->click();
+    }));
+    act("mnu_HelpAbout");
+    ASSERT_TRUE(waitUntil([&] { return script.done(); }));
+    const ToolResult tool = runTool({"--version"}, "C.UTF-8");
+    ASSERT_TRUE(tool.out.startsWith("sarvo-tool 1.")) << tool.out;
+    EXPECT_TRUE(labels.contains("Build " + tool.out.mid(11).trimmed())) << labels.join('|');
+    EXPECT_TRUE(labels.contains("Read me:\n" + readme)) << labels.join('|');
+    EXPECT_TRUE(labels.join('|').contains("GNU General Public License"));
+    EXPECT_FALSE(labels.join('|').contains("example.org"));
 }
 
 } // namespace
