@@ -89,6 +89,8 @@ done
 step "contents: $(wc -l <"$work/files") files, only the programs and their data; binaries stripped"
 zcat "$tree/usr/share/doc/sarvo/changelog.gz" | head -n 1 | grep -qF "sarvo ($version)" ||
     fail "the changelog's first entry is not version $version"
+grep -qF "<release version=\"$version\"" "$tree/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo names no release $version"
 
 # --- Launcher and AppStream metadata --------------------------------------------------------
 desktop=$tree/usr/share/applications/$app_id.desktop
@@ -109,6 +111,11 @@ for command in $commands; do
     done
 done
 step "manual page: all $(wc -w <<<"$commands") commands of sarvo-tool --help and their options"
+program_man=$(zcat "$tree/usr/share/man/man1/sarvo.1.gz" | sed 's/\\-/-/g')
+for option in $(build-pkg/src/gui/app/sarvo --help | grep -oE '^  --[a-z-]+'); do
+    grep -qF -- "$option" <<<"$program_man" || fail "the manual page of sarvo lacks $option"
+done
+step "manual page: every option of sarvo --help"
 
 # --- lintian -------------------------------------------------------------------------------
 lintian_out=$(lintian --fail-on error --tag-display-limit 0 "$deb") || {
