@@ -20,6 +20,9 @@ packages=(
     clang
     # the formatting gate (scripts/check_format.sh)
     clang-format
+    # the Debian package and its check (scripts/package.sh, scripts/check_package.sh);
+    # xdg-utils opens the help pages
+    dpkg-dev file lintian desktop-file-utils appstream x11-utils xdg-utils
 )
 
 sudo_cmd=()
