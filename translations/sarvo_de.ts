@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>sarvo::CommandLine</name>
+    <message>
+        <source>usage: sarvo [--data-dir DIR | --user-data]
+</source>
+        <translation>Aufruf: sarvo [--data-dir ORDNER | --user-data]
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--data-dir and --user-data name two different data folders: give one</source>
+        <translation>--data-dir und --user-data nennen zwei verschiedene Datenordner: geben Sie nur einen an</translation>
+    </message>
+    <message>
+        <source>--data-dir is given more than once</source>
+        <translation>--data-dir ist mehr als einmal angegeben</translation>
+    </message>
+    <message>
+        <source>--data-dir needs the name of a folder</source>
+        <translation>--data-dir braucht den Namen eines Ordners</translation>
+    </message>
+    <message>
+        <source>Keeps the dosimeter readings of a group of persons. Without an option the data are in the working directory.
+  --data-dir DIR  the data in the folder DIR, made when missing (the folder it is in must exist)
+  --user-data     the data in %1, made at the first start
+  --help          this list
+  --version       the version of the program
+</source>
+        <translation>Verwaltet die Dosimeter-Ablesungen einer Personengruppe. Ohne Option liegen die Daten im Arbeitsverzeichnis.
+  --data-dir ORDNER  die Daten im Ordner ORDNER; fehlt er, wird er angelegt (der Ordner, in dem er liegt, muss existieren)
+  --user-data        die Daten in %1, beim ersten Start angelegt
+  --help             diese Liste
+  --version          die Version des Programms
+</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -196,10 +235,48 @@
     </message>
 </context>
 <context>
+    <name>sarvo::HelpFile</name>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Die Hilfeseite %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is the file %1: a web browser can open it.</source>
+        <translation>Kein Programm konnte die Hilfeseite öffnen. Sie ist die Datei %1: ein Webbrowser kann sie öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::HistChart</name>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Keine Ablesungen</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
         <translation>Die Daten in %1 werden von einer anderen laufenden Kopie des Programms verwendet.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: it is a file, not a folder.</source>
+        <translation>Der Datenordner %1 kann nicht verwendet werden: Er ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not made: the folder %2 does not exist.</source>
+        <translation>Der Datenordner %1 wird nicht angelegt: Der Ordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be made.</source>
+        <translation>Der Datenordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be opened.</source>
+        <translation>Der Datenordner %1 kann nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +295,23 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 ist keine gewöhnliche Datei; sie wird weder gelesen noch geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAbou</name>
+    <message>
+        <source>Build %1</source>
+        <translation>Build %1</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License,
+version 3 or later</source>
+        <translation>Lizenz: GNU General Public License,
+Version 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>Read me:</source>
+        <translation>Liesmich:</translation>
     </message>
 </context>
 <context>
@@ -506,6 +600,21 @@ Notiz (Pflichtfeld):</translation>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
         <translation>%1: Die Personendatei kann die Buchstaben %2 nicht speichern. Als „?“ speichern (Ja) oder zum Feld zurückkehren (Nein)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormPrint</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>PDF-Datei (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>PDF-Datei</translation>
     </message>
 </context>
 <context>

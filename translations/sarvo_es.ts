@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>sarvo::CommandLine</name>
+    <message>
+        <source>usage: sarvo [--data-dir DIR | --user-data]
+</source>
+        <translation>uso: sarvo [--data-dir CARPETA | --user-data]
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argumento inesperado %1</translation>
+    </message>
+    <message>
+        <source>--data-dir and --user-data name two different data folders: give one</source>
+        <translation>--data-dir y --user-data indican dos carpetas de datos distintas: indique solo una</translation>
+    </message>
+    <message>
+        <source>--data-dir is given more than once</source>
+        <translation>--data-dir se ha indicado más de una vez</translation>
+    </message>
+    <message>
+        <source>--data-dir needs the name of a folder</source>
+        <translation>--data-dir necesita el nombre de una carpeta</translation>
+    </message>
+    <message>
+        <source>Keeps the dosimeter readings of a group of persons. Without an option the data are in the working directory.
+  --data-dir DIR  the data in the folder DIR, made when missing (the folder it is in must exist)
+  --user-data     the data in %1, made at the first start
+  --help          this list
+  --version       the version of the program
+</source>
+        <translation>Guarda las lecturas de los dosímetros de un grupo de personas. Sin opciones, los datos están en la carpeta de trabajo.
+  --data-dir CARPETA  los datos en la carpeta CARPETA, creada si falta (la carpeta que la contiene debe existir)
+  --user-data         los datos en %1, creada en el primer arranque
+  --help              esta lista
+  --version           la versión del programa
+</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -196,10 +235,48 @@
     </message>
 </context>
 <context>
+    <name>sarvo::HelpFile</name>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Falta la página de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is the file %1: a web browser can open it.</source>
+        <translation>Ningún programa pudo abrir la página de ayuda. Es el archivo %1: puede abrirlo un navegador web.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::HistChart</name>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Sin lecturas</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
         <translation>Los datos de %1 están en uso por otra copia del programa en ejecución.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: it is a file, not a folder.</source>
+        <translation>No se puede usar la carpeta de datos %1: es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not made: the folder %2 does not exist.</source>
+        <translation>No se crea la carpeta de datos %1: la carpeta %2 no existe.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta de datos %1.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be opened.</source>
+        <translation>No se puede abrir la carpeta de datos %1.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +295,23 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 no es un archivo normal; no se lee ni se escribe.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAbou</name>
+    <message>
+        <source>Build %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License,
+version 3 or later</source>
+        <translation>Licencia: GNU General Public License,
+versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Read me:</source>
+        <translation>Léame:</translation>
     </message>
 </context>
 <context>
@@ -506,6 +600,21 @@ Nota (obligatoria):</translation>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
         <translation>%1: el archivo de personas no puede guardar las letras %2. ¿Guardarlas como &quot;?&quot; (Sí) o volver al campo (No)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormPrint</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Archivo PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Archivo PDF</translation>
     </message>
 </context>
 <context>

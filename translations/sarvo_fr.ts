@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>sarvo::CommandLine</name>
+    <message>
+        <source>usage: sarvo [--data-dir DIR | --user-data]
+</source>
+        <translation>usage : sarvo [--data-dir DOSSIER | --user-data]
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--data-dir and --user-data name two different data folders: give one</source>
+        <translation>--data-dir et --user-data désignent deux dossiers de données différents : n&apos;en donnez qu&apos;un</translation>
+    </message>
+    <message>
+        <source>--data-dir is given more than once</source>
+        <translation>--data-dir est donné plus d&apos;une fois</translation>
+    </message>
+    <message>
+        <source>--data-dir needs the name of a folder</source>
+        <translation>--data-dir demande le nom d&apos;un dossier</translation>
+    </message>
+    <message>
+        <source>Keeps the dosimeter readings of a group of persons. Without an option the data are in the working directory.
+  --data-dir DIR  the data in the folder DIR, made when missing (the folder it is in must exist)
+  --user-data     the data in %1, made at the first start
+  --help          this list
+  --version       the version of the program
+</source>
+        <translation>Conserve les lectures des dosimètres d&apos;un groupe de personnes. Sans option, les données sont dans le répertoire de travail.
+  --data-dir DOSSIER  les données dans le dossier DOSSIER, créé s&apos;il manque (le dossier qui le contient doit exister)
+  --user-data         les données dans %1, créé au premier démarrage
+  --help              cette liste
+  --version           la version du programme
+</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -196,10 +235,48 @@
     </message>
 </context>
 <context>
+    <name>sarvo::HelpFile</name>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>La page d&apos;aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is the file %1: a web browser can open it.</source>
+        <translation>Aucun programme n&apos;a pu ouvrir la page d&apos;aide. C&apos;est le fichier %1 : un navigateur web peut l&apos;ouvrir.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::HistChart</name>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Aucune lecture</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
         <translation>Les données de %1 sont utilisées par une autre copie du programme en cours d&apos;exécution.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: it is a file, not a folder.</source>
+        <translation>Le dossier de données %1 ne peut pas être utilisé : c&apos;est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not made: the folder %2 does not exist.</source>
+        <translation>Le dossier de données %1 n&apos;est pas créé : le dossier %2 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be made.</source>
+        <translation>Le dossier de données %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be opened.</source>
+        <translation>Le dossier de données %1 ne peut pas être ouvert.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +295,23 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 n’est pas un fichier ordinaire ; il n’est ni lu ni écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAbou</name>
+    <message>
+        <source>Build %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License,
+version 3 or later</source>
+        <translation>Licence : GNU General Public License,
+version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>Read me:</source>
+        <translation>Lisez-moi :</translation>
     </message>
 </context>
 <context>
@@ -506,6 +600,21 @@ Note (obligatoire) :</translation>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
         <translation>%1 : le fichier des personnes ne peut pas contenir les lettres %2. Les enregistrer comme « ? » (Oui) ou revenir au champ (Non) ?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormPrint</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Fichier PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Fichier PDF</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>sarvo::CommandLine</name>
+    <message>
+        <source>usage: sarvo [--data-dir DIR | --user-data]
+</source>
+        <translation>uso: sarvo [--data-dir CARTELLA | --user-data]
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argomento inatteso %1</translation>
+    </message>
+    <message>
+        <source>--data-dir and --user-data name two different data folders: give one</source>
+        <translation>--data-dir e --user-data indicano due cartelle di dati diverse: indicatene una sola</translation>
+    </message>
+    <message>
+        <source>--data-dir is given more than once</source>
+        <translation>--data-dir è indicato più di una volta</translation>
+    </message>
+    <message>
+        <source>--data-dir needs the name of a folder</source>
+        <translation>--data-dir richiede il nome di una cartella</translation>
+    </message>
+    <message>
+        <source>Keeps the dosimeter readings of a group of persons. Without an option the data are in the working directory.
+  --data-dir DIR  the data in the folder DIR, made when missing (the folder it is in must exist)
+  --user-data     the data in %1, made at the first start
+  --help          this list
+  --version       the version of the program
+</source>
+        <translation>Conserva le letture dei dosimetri di un gruppo di persone. Senza opzioni i dati sono nella cartella di lavoro.
+  --data-dir CARTELLA  i dati nella cartella CARTELLA, creata se manca (la cartella che la contiene deve esistere)
+  --user-data          i dati in %1, creata al primo avvio
+  --help               questo elenco
+  --version            la versione del programma
+</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -196,10 +235,48 @@
     </message>
 </context>
 <context>
+    <name>sarvo::HelpFile</name>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>La pagina della guida %1 non c&apos;è.</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is the file %1: a web browser can open it.</source>
+        <translation>Nessun programma è riuscito ad aprire la pagina della guida. È il file %1: un browser web può aprirlo.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::HistChart</name>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Nessuna lettura</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
         <translation>I dati in %1 sono in uso da un&apos;altra copia del programma in esecuzione.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: it is a file, not a folder.</source>
+        <translation>La cartella dei dati %1 non può essere usata: è un file, non una cartella.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not made: the folder %2 does not exist.</source>
+        <translation>La cartella dei dati %1 non viene creata: la cartella %2 non esiste.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be made.</source>
+        <translation>Non è possibile creare la cartella dei dati %1.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be opened.</source>
+        <translation>Non è possibile aprire la cartella dei dati %1.</translation>
     </message>
 </context>
 <context>
@@ -218,6 +295,23 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 non è un file normale; non viene né letto né scritto.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAbou</name>
+    <message>
+        <source>Build %1</source>
+        <translation>Build %1</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License,
+version 3 or later</source>
+        <translation>Licenza: GNU General Public License,
+versione 3 o successiva</translation>
+    </message>
+    <message>
+        <source>Read me:</source>
+        <translation>Leggimi:</translation>
     </message>
 </context>
 <context>
@@ -506,6 +600,21 @@ Nota (obbligatoria):</translation>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
         <translation>%1: il file delle persone non può contenere le lettere %2. Salvarle come &quot;?&quot; (Sì) o tornare al campo (No)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormPrint</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>File PDF</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,45 @@
     </message>
 </context>
 <context>
+    <name>sarvo::CommandLine</name>
+    <message>
+        <source>usage: sarvo [--data-dir DIR | --user-data]
+</source>
+        <translation>użycie: sarvo [--data-dir FOLDER | --user-data]
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>nieoczekiwany argument %1</translation>
+    </message>
+    <message>
+        <source>--data-dir and --user-data name two different data folders: give one</source>
+        <translation>--data-dir i --user-data wskazują dwa różne foldery danych: podaj jeden</translation>
+    </message>
+    <message>
+        <source>--data-dir is given more than once</source>
+        <translation>--data-dir podano więcej niż raz</translation>
+    </message>
+    <message>
+        <source>--data-dir needs the name of a folder</source>
+        <translation>--data-dir wymaga nazwy folderu</translation>
+    </message>
+    <message>
+        <source>Keeps the dosimeter readings of a group of persons. Without an option the data are in the working directory.
+  --data-dir DIR  the data in the folder DIR, made when missing (the folder it is in must exist)
+  --user-data     the data in %1, made at the first start
+  --help          this list
+  --version       the version of the program
+</source>
+        <translation>Przechowuje odczyty dozymetrów grupy osób. Bez opcji dane są w katalogu roboczym.
+  --data-dir FOLDER  dane w folderze FOLDER, tworzonym, gdy go brak (folder nadrzędny musi istnieć)
+  --user-data        dane w %1, tworzone przy pierwszym uruchomieniu
+  --help             ta lista
+  --version          wersja programu
+</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::DoseDatabase</name>
     <message>
         <source>The dose database %1 cannot be used: %2</source>
@@ -197,10 +236,48 @@
     </message>
 </context>
 <context>
+    <name>sarvo::HelpFile</name>
+    <message>
+        <source>The help page %1 is missing.</source>
+        <translation>Brak strony pomocy %1.</translation>
+    </message>
+    <message>
+        <source>No program could open the help page. It is the file %1: a web browser can open it.</source>
+        <translation>Żaden program nie mógł otworzyć strony pomocy. To plik %1: można go otworzyć w przeglądarce internetowej.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::HistChart</name>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>Brak odczytów</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
         <translation>Dane w %1 są używane przez inną uruchomioną kopię programu.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be used: it is a file, not a folder.</source>
+        <translation>Nie można użyć folderu danych %1: to plik, a nie folder.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 is not made: the folder %2 does not exist.</source>
+        <translation>Folder danych %1 nie został utworzony: folder %2 nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be made.</source>
+        <translation>Nie można utworzyć folderu danych %1.</translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be opened.</source>
+        <translation>Nie można otworzyć folderu danych %1.</translation>
     </message>
 </context>
 <context>
@@ -219,6 +296,23 @@
     <message>
         <source>%1 is not a regular file; it is neither read nor written.</source>
         <translation>%1 nie jest zwykłym plikiem; nie jest ani odczytywany, ani zapisywany.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormAbou</name>
+    <message>
+        <source>Build %1</source>
+        <translation>Wersja %1</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License,
+version 3 or later</source>
+        <translation>Licencja: GNU General Public License,
+wersja 3 lub późniejsza</translation>
+    </message>
+    <message>
+        <source>Read me:</source>
+        <translation>Przeczytaj:</translation>
     </message>
 </context>
 <context>
@@ -508,6 +602,21 @@ Uwaga (wymagana):</translation>
     <message>
         <source>%1: the person file cannot hold the letters %2. Store them as &quot;?&quot; (Yes) or go back to the field (No)?</source>
         <translation>%1: plik osób nie może przechować liter %2. Zapisać je jako „?” (Tak) czy wrócić do pola (Nie)?</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::TFormPrint</name>
+    <message>
+        <source>PDF file (*.pdf)</source>
+        <translation>Plik PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>PDF file</source>
+        <translation>Plik PDF</translation>
     </message>
 </context>
 <context>

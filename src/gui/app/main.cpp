@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationVersion(QStringLiteral(SARVO_VERSION));
+    // The launcher's name, so that the desktop gives the window the launcher's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sarvo.Sarvo"));
     const CommandLine line(QApplication::arguments());
     if (line.outcome() != CommandLine::Outcome::Run)
         return line.answer();

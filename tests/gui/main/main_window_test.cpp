@@ -380,8 +380,9 @@ TEST_F(MainTest, HelpAboutAndDisplayName) {
     ASSERT_TRUE(waitUntil([&] { return script.done(); }));
     const ToolResult tool = runTool({"--version"}, "C.UTF-8");
     ASSERT_TRUE(tool.out.startsWith("sarvo-tool 1.")) << tool.out;
+    // The window speaks German now ("Build %1", "Liesmich:").
     EXPECT_TRUE(labels.contains("Build " + tool.out.mid(11).trimmed())) << labels.join('|');
-    EXPECT_TRUE(labels.contains("Read me:\n" + readme)) << labels.join('|');
+    EXPECT_TRUE(labels.contains("Liesmich:\n" + readme)) << labels.join('|');
     EXPECT_TRUE(labels.join('|').contains("GNU General Public License"));
     EXPECT_FALSE(labels.join('|').contains("example.org"));
 }
