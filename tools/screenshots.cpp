@@ -185,6 +185,8 @@ int main(int argc, char** argv) {
                 stage = Stage::Chart;
                 main->findChild<QAction*>(QStringLiteral("mnu_HistGrid"))->trigger();
                 main->findChild<QAction*>(QStringLiteral("mnu_HistChart"))->trigger();
+                // The logarithmic dose axis, with its decade labels.
+                main->findChild<QAction*>(QStringLiteral("pmnu_Log"))->trigger();
             }
             break;
         case Stage::Chart:
