@@ -656,4 +656,19 @@ Notiz (Pflichtfeld):</translation>
         <translation>Grenzwerte und Untersuchungsschwellen...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>Sie haben keine Rechte für diesen Anschluss. Der Benutzer muss Mitglied der Gruppe dialout sein:
+    sudo adduser $USER dialout
+danach ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (nicht vorhanden)</translation>
+    </message>
+</context>
 </TS>

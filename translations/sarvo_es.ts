@@ -656,4 +656,19 @@ Nota (obligatoria):</translation>
         <translation>Límites y niveles de investigación...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>No tiene permisos para usar este puerto. El usuario debe pertenecer al grupo dialout:
+    sudo adduser $USER dialout
+y después cerrar la sesión y volver a iniciarla.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (no presente)</translation>
+    </message>
+</context>
 </TS>

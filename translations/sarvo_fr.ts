@@ -656,4 +656,19 @@ Note (obligatoire) :</translation>
         <translation>Limites et niveaux d&apos;investigation...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>Vous n&apos;avez pas les droits sur ce port. L&apos;utilisateur doit être membre du groupe dialout :
+    sudo adduser $USER dialout
+puis fermez la session et ouvrez-la de nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (absent)</translation>
+    </message>
+</context>
 </TS>

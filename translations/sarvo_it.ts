@@ -656,4 +656,19 @@ Nota (obbligatoria):</translation>
         <translation>Limiti e livelli di indagine...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>Non avete i permessi per usare questa porta. L&apos;utente deve far parte del gruppo dialout:
+    sudo adduser $USER dialout
+poi uscite dalla sessione ed entrate di nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (non presente)</translation>
+    </message>
+</context>
 </TS>

@@ -658,4 +658,19 @@ Uwaga (wymagana):</translation>
         <translation>Dawki graniczne i poziomy badania...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>Nie masz uprawnień do tego portu. Użytkownik musi należeć do grupy dialout:
+    sudo adduser $USER dialout
+następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (brak)</translation>
+    </message>
+</context>
 </TS>

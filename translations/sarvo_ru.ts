@@ -658,4 +658,19 @@ Note (required):</source>
         <translation>Пределы и контрольные уровни...</translation>
     </message>
 </context>
+<context>
+    <name>sarvo::TFormSelPort</name>
+    <message>
+        <source>You have no rights to use this port. The user must be a member of the group dialout:
+    sudo adduser $USER dialout
+then log out and log in again.</source>
+        <translation>У вас нет прав на этот порт. Пользователь должен входить в группу dialout:
+    sudo adduser $USER dialout
+затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>%1 (not present)</source>
+        <translation>%1 (отсутствует)</translation>
+    </message>
+</context>
 </TS>

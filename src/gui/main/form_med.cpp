@@ -61,7 +61,12 @@ TFormMED::TFormMED(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(menuBar);
     layout->addWidget(StringGridMED);
-    setFixedSize(352, 354 + menuBar->sizeHint().height());
+    fitToGrid();
+}
+
+void TFormMED::fitToGrid() {
+    // The menu bar's height is known only once its title is set.
+    setFixedSize(kGridSize.width(), kGridSize.height() + menuBar->sizeHint().height());
 }
 
 void TFormMED::clearLines() {
@@ -107,6 +112,7 @@ void TFormMED::FormActivate() {
     mnu_MEDSaveAs->setText(L(Text::SaveAsText));
     mnu_MEDPrint->setText(L(Text::Print));
     mnu_MEDExit->setText(L(Text::Exit));
+    fitToGrid();
     centreOnScreen(this);
 }
 

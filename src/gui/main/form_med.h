@@ -4,6 +4,7 @@
 #include "core/text/dose_rate_log.h"
 
 #include <QDialog>
+#include <QSize>
 #include <vector>
 
 class QAction;
@@ -24,6 +25,8 @@ class TFormMED final : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kRows = 100;
+    // The grid fills the window under the menu bar.
+    static constexpr QSize kGridSize{352, 354};
 
     explicit TFormMED(QWidget* parent = nullptr);
     Q_DISABLE_COPY_MOVE(TFormMED)
@@ -59,6 +62,8 @@ private:
     enum class SaveResult { Saved, Cancelled, Failed };
 
     void FormActivate();
+    // The window's size: the grid's under the menu bar as its texts make it.
+    void fitToGrid();
     // Asks for a file and writes the log into it; a failure is shown to the officer.
     SaveResult saveLog();
 

@@ -401,9 +401,9 @@ void TFormSarvo::FormActivate() {
         ComPortSarvo->open();
         ComPortSarvo->purge();
         ComPortSarvo->pulseAdapterLines();
-    } catch (const PortError&) {
+    } catch (const PortError& error) {
         ComPortSarvo->close();
-        errorBox(L(Text::PortOpenFailed), this);
+        errorBox(TFormSelPort::openFailedText(error), this);
         return;
     }
     if (splash_)

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QToolTip>
 
 namespace sarvo {
@@ -51,6 +52,8 @@ UserListGrid::UserListGrid(QWidget* parent) : QTableView(parent), model_(new Use
         header_[static_cast<size_t>(column)].column_ = column;
     }
     setItemDelegate(new UserCellDelegate(this));
+    // Whole rows, whatever the style prefers.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     styleTextGrid(this, QStringLiteral("Courier New"), 19,
                   QToolTip::palette().color(QPalette::ToolTipText));
 }
@@ -115,8 +118,16 @@ int UserListGrid::rowOfUserNo(std::int32_t userNo, int preferred) const {
 
 void UserListGrid::setHighlight(int row) {
     highlight_ = row;
-    if (row >= 0)
+    if (row >= 0) {
+        // The marked row goes to the top. Near the end of the list the view stops at its last
+        // row, flush with the bottom, which cuts the top row: one row back, every row shown is
+        // whole (the list ends with empty rows, so the marked one is still among them).
+        executeDelayedItemsLayout();
         scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+        QScrollBar* bar = verticalScrollBar();
+        if (rowViewportPosition(rowAt(0)) < 0 && bar->value() > bar->minimum())
+            bar->setValue(bar->value() - 1);
+    }
     viewport()->update();
 }
 

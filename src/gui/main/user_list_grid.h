@@ -58,6 +58,8 @@ public:
 
     // The highlight mark: the record index of the last-read person, or -1 when off.
     int highlightedRow() const { return highlight_; }
+    // Sets the mark and scrolls its row to the top, or as near as the end of the list allows;
+    // the rows shown, the marked one among them, are whole.
     void setHighlight(int row);
     void clearHighlight();
     // The mark moved to another row (the person's new place after a refill), without scrolling.

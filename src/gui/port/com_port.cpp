@@ -1,15 +1,15 @@
 #include "gui/port/com_port.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QThread>
 
 namespace sarvo {
 
-PortError::PortError(const QString& text, int code)
-    : std::runtime_error(text.toStdString()), text_(text), code_(code) {}
+PortError::PortError(const QString& text, int code, bool noRights)
+    : std::runtime_error(text.toStdString()), text_(text), code_(code), noRights_(noRights) {}
 
-ComPort::ComPort(QObject* parent) : QObject(parent), name_(QStringLiteral("COM1")) {
-    port_.setPortName(name_);
+ComPort::ComPort(QObject* parent) : QObject(parent) {
     port_.setReadBufferSize(kReadBufferSize);
     // Queued: QSerialPort does not raise readyRead again while a slot of it still runs.
     connect(&port_, &QSerialPort::readyRead, this, &ComPort::deliver, Qt::QueuedConnection);
@@ -17,10 +17,14 @@ ComPort::ComPort(QObject* parent) : QObject(parent), name_(QStringLiteral("COM1"
 }
 
 void ComPort::fail(const QString& what) {
-    const int code = static_cast<int>(port_.error());
+    const QSerialPort::SerialPortError error = port_.error();
     const QString text = port_.errorString().isEmpty() ? what : port_.errorString();
     port_.clearError();
-    throw PortError(text, code);
+    // The same error stands for a port locked by another program: the file's rights tell.
+    const QFileInfo file(deviceFile(name_));
+    const bool noRights = error == QSerialPort::PermissionError && file.exists() &&
+                          !(file.isReadable() && file.isWritable());
+    throw PortError(text, static_cast<int>(error), noRights);
 }
 
 void ComPort::setPortName(const QString& name) {
@@ -87,12 +91,26 @@ QByteArray ComPort::read(qint64 n) {
     return port_.read(n);
 }
 
-QStringList ComPort::availablePortNames() {
-    QStringList names;
+QString ComPort::deviceFile(const QString& name) {
+    if (name.isEmpty())
+        return QString();
+    const bool path = name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1String("./")) ||
+                      name.startsWith(QLatin1String("../"));
+    return path ? name : QStringLiteral("/dev/") + name;
+}
+
+std::optional<QSerialPortInfo> ComPort::listedPort(const QString& name) {
+    if (name.isEmpty())
+        return std::nullopt;
     const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : ports)
-        names << info.portName();
-    return names;
+        if (info.portName() == name || info.systemLocation() == name)
+            return info;
+    return std::nullopt;
+}
+
+bool ComPort::isPresent(const QString& name) {
+    return listedPort(name) || (!name.isEmpty() && QFileInfo::exists(deviceFile(name)));
 }
 
 void ComPort::deliver() {

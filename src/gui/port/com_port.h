@@ -2,8 +2,9 @@
 
 #include <QObject>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QString>
-#include <QStringList>
+#include <optional>
 #include <stdexcept>
 
 namespace sarvo {
@@ -11,13 +12,16 @@ namespace sarvo {
 // A failure of the serial layer: the layer's own text and the system's error code.
 class PortError : public std::runtime_error {
 public:
-    PortError(const QString& text, int code);
+    PortError(const QString& text, int code, bool noRights = false);
     QString text() const { return text_; }
     int code() const { return code_; }
+    // The port was refused because the user may not read and write its device file.
+    bool noRights() const { return noRights_; }
 
 private:
     QString text_;
     int code_;
+    bool noRights_;
 };
 
 // The adapter's serial port: 9600 baud, 8 data bits, no parity, 1 stop bit, no flow control,
@@ -34,6 +38,7 @@ public:
 
     explicit ComPort(QObject* parent = nullptr);
 
+    // The port name; empty until one is set.
     QString portName() const { return name_; }
     // Takes effect at the next opening; an open port given another name is closed and opened
     // again on the new name at once (PortError when that fails, the port then closed).
@@ -57,8 +62,15 @@ public:
     // The bytes waiting, at most n.
     QByteArray read(qint64 n);
 
-    // The serial ports present on the workstation.
-    static QStringList availablePortNames();
+    // A port name is what the system lists (ttyUSB0, COM3: on Unix a device in /dev) or the path
+    // of a device file or a link to one (/dev/ttyUSB0, /dev/serial/by-id/..., a pseudo-terminal's
+    // link): on Unix a name that begins with "/", "./" or "../" is a path, as QSerialPort takes it.
+    // The device file a name stands for on Unix (nothing that exists on Windows).
+    static QString deviceFile(const QString& name);
+    // The port the system lists under this name or device file, if any.
+    static std::optional<QSerialPortInfo> listedPort(const QString& name);
+    // A port the system lists, or a device file that exists (pseudo-terminals are not listed).
+    static bool isPresent(const QString& name);
 
 signals:
     // Characters received: `count` bytes are waiting.

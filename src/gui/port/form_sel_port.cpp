@@ -8,9 +8,23 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSerialPortInfo>
 #include <tuple>
 
 namespace sarvo {
+
+namespace {
+
+// "ttyUSB0 — FT232R USB UART (FTDI)": the name, then what the system says of the device.
+QString portLabel(const QString& name, const QSerialPortInfo& info) {
+    QString about = info.description();
+    const QString maker = info.manufacturer();
+    if (!maker.isEmpty() && !about.contains(maker, Qt::CaseInsensitive))
+        about = about.isEmpty() ? maker : about + QStringLiteral(" (") + maker + QLatin1Char(')');
+    return about.isEmpty() ? name : name + QStringLiteral(" \u2014 ") + about;
+}
+
+} // namespace
 
 TFormSelPort::TFormSelPort(ComPort& port, QWidget* parent) : QDialog(parent), port_(port) {
     setObjectName(QStringLiteral("TFormSelPort"));
@@ -22,18 +36,38 @@ TFormSelPort::TFormSelPort(ComPort& port, QWidget* parent) : QDialog(parent), po
     LabelSelPort->setObjectName(QStringLiteral("LabelSelPort"));
     CCBSelPort = new QComboBox(this);
     CCBSelPort->setObjectName(QStringLiteral("CCBSelPort"));
-    CCBSelPort->setEditable(false);
-    CCBSelPort->addItem(QStringLiteral("COM1"));
+    // A device path may be typed in: a port the system does not list (some USB adapters, a
+    // pseudo-terminal, a link made by a udev rule). No completion: a name typed is taken as typed.
+    CCBSelPort->setEditable(true);
+    CCBSelPort->setInsertPolicy(QComboBox::NoInsert);
+    CCBSelPort->setCompleter(nullptr);
     std::tie(BtnOk, BtnCancel) = layOutOneField(this, LabelSelPort, CCBSelPort);
     BtnOk->setDefault(true);
-    setFixedSize(280, 120);
+    setFixedSize(360, 120);
 
     connect(BtnOk, &QPushButton::clicked, this, &TFormSelPort::BtnOkClick);
     connect(BtnCancel, &QPushButton::clicked, this, &TFormSelPort::BtnCancelClick);
 }
 
 QString TFormSelPort::portText() const {
-    return CCBSelPort->currentText();
+    // A line of the list stands for its port's name; anything else is a name or path typed in.
+    const QString text = CCBSelPort->currentText();
+    const int line = CCBSelPort->findText(text, Qt::MatchExactly);
+    const QString name = line >= 0 ? CCBSelPort->itemData(line).toString() : QString();
+    return name.isEmpty() ? text.trimmed() : name;
+}
+
+QString TFormSelPort::openFailedText(const PortError& error) {
+    QString text = L(Text::PortOpenFailed);
+#ifdef Q_OS_LINUX
+    if (error.noRights())
+        text += QStringLiteral("\n\n") +
+                tr("You have no rights to use this port. The user must be a member of the group "
+                   "dialout:\n    sudo adduser $USER dialout\nthen log out and log in again.");
+#else
+    Q_UNUSED(error);
+#endif
+    return text;
 }
 
 void TFormSelPort::showEvent(QShowEvent* event) {
@@ -47,26 +81,41 @@ void TFormSelPort::FormActivate() {
     BtnOk->setText(L(Text::Ok));
     BtnCancel->setText(L(Text::Cancel));
 
-    QStringList names = ComPort::availablePortNames();
-    const QString current = port_.portName();
-    if (!names.contains(current))
-        names << current;
+    // The program's port first: chosen when it is there; when it is not (an adapter unplugged),
+    // it is named as not present and the field stays empty, so that OK never takes a port that
+    // is not there without the officer choosing it.
     CCBSelPort->clear();
-    CCBSelPort->addItems(names);
-    CCBSelPort->setCurrentIndex(CCBSelPort->findText(current));
+    const QString current = port_.portName();
+    const std::optional<QSerialPortInfo> listed = ComPort::listedPort(current);
+    const bool present = ComPort::isPresent(current);
+    if (!current.isEmpty())
+        CCBSelPort->addItem(listed    ? portLabel(current, *listed)
+                            : present ? current
+                                      : tr("%1 (not present)").arg(current),
+                            current);
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : ports)
+        if (!listed || info.systemLocation() != listed->systemLocation())
+            CCBSelPort->addItem(portLabel(info.portName(), info), info.portName());
+    CCBSelPort->setCurrentIndex(present ? 0 : -1);
+    if (!present)
+        CCBSelPort->setEditText(QString());
 
     centreOnScreen(this);
 }
 
 void TFormSelPort::BtnOkClick() {
+    const QString previous = port_.portName();
     try {
         port_.setPortName(portText());
         port_.open();
         port_.purge();
         port_.pulseAdapterLines();
-    } catch (const PortError&) {
+    } catch (const PortError& error) {
+        // The port stays closed and keeps the program's name, which the list shows first.
         port_.close();
-        errorBox(L(Text::PortOpenFailed), this);
+        port_.setPortName(previous);
+        errorBox(openFailedText(error), this);
         return;
     }
     accept();

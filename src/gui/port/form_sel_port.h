@@ -9,18 +9,22 @@ class QPushButton;
 namespace sarvo {
 
 class ComPort;
+class PortError;
 
-// The port dialog: a drop-down list of the serial ports present, plus the port the program is
-// set to when that one is not among them (pseudo-terminals are not listed by the system).
-// OK opens the chosen port before the dialog closes; a port that cannot be opened shows
-// PortOpenFailed and keeps the dialog open.
+// The port dialog: the program's port first, then the serial ports the system lists, each with
+// what the system says of it; a device path may be typed in. A program's port that is not there
+// is named "(not present)" and not chosen. The stored choice is the port's name or the path
+// typed, never the text of the list. OK opens the chosen port before the dialog closes; a port
+// that cannot be opened shows PortOpenFailed and keeps the dialog open.
 class TFormSelPort final : public QDialog {
     Q_OBJECT
 public:
     explicit TFormSelPort(ComPort& port, QWidget* parent = nullptr);
 
-    // The text of the list: the chosen port's name.
+    // The chosen port's name, or the name or path typed in.
     QString portText() const;
+    // PortOpenFailed, and for a device the user has no rights to, how to get them.
+    static QString openFailedText(const PortError& error);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -387,5 +387,22 @@ TEST_F(MainTest, HelpAboutAndDisplayName) {
     EXPECT_FALSE(labels.join('|').contains("example.org"));
 }
 
+// The marked row goes to the top of the list; near its end, where the view stops, every row
+// shown is whole and the marked one among them.
+TEST(UserListGridTest, MarkedRowWhole) {
+    UserListGrid grid;
+    std::vector<UserListModel::Person> persons(60);
+    grid.setPersons(persons);
+    grid.resize(400, grid.rowHeight(0) * 31 + grid.rowHeight(0) / 2 + 40); // a row cut at the foot
+    grid.show();
+    for (const int row : {0, 40, 59}) {
+        grid.setHighlight(row);
+        const QRect marked = grid.visualRect(grid.model()->index(row, 0));
+        EXPECT_TRUE(grid.viewport()->rect().contains(marked)) << row;
+        EXPECT_EQ(grid.rowViewportPosition(grid.rowAt(0)), 0) << row;
+        EXPECT_EQ(grid.rowAt(0) == row, row != 59) << row; // 59: near the end
+    }
+}
+
 } // namespace
 } // namespace sarvo::test

@@ -4,6 +4,7 @@
 #include "gui/support/ui_support.h"
 
 #include <QFileSystemWatcher>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTableWidget>
 
@@ -209,6 +210,9 @@ TEST_F(MedWindowTest, PrintAndSave) {
         EXPECT_EQ(med->windowTitle(), QStringLiteral("4/82"));
         auto* grid = child<QTableWidget>(med, "StringGridMED");
         EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("4/80"));
+        // The grid fills the window under the menu bar.
+        EXPECT_EQ(grid->geometry(), QRect(QPoint(0, med->height() - 354), TFormMED::kGridSize));
+        EXPECT_EQ(med->findChild<QMenuBar*>()->geometry().bottom() + 1, grid->y());
         EXPECT_EQ(child<QMenu>(med, "mnu_MEDFile")->title(), QStringLiteral("4/37"));
         // Esc asks as File -> Exit does (Cancel: it stays); the close request does nothing.
         QTest::keyClick(med, Qt::Key_Escape);

@@ -3,6 +3,8 @@
 #include "tool/run_tool.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <unistd.h>
 
 namespace sarvo::test {
 namespace {
@@ -63,6 +65,57 @@ TEST_F(PortTest, ChoiceSavedOrRefused) {
     ASSERT_TRUE(waitUntil([&] { return refusal.done(); }));
     EXPECT_EQ(refusal.boxTexts(), QStringList{"1/22"});
     EXPECT_FALSE(port->isOpen());
+}
+
+// The program's port comes first, chosen when it is there and only named when it is not; a
+// device path typed in is opened and stored as typed. A device file the user may not open
+// names the group dialout.
+TEST_F(PortTest, StoredFirstTypedPathKept) {
+    const QString locked = path("locked");
+    QFile file(locked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.setPermissions({}));
+    writeSettings(locked, 1);
+    SarvoApp app({.singleInstance = false});
+    {
+        ModalScript start;
+        start.answer(QMessageBox::Ok);
+        ASSERT_TRUE(app.start());
+        ASSERT_TRUE(waitUntil([&] { return start.done(); }));
+        const QString box = start.boxTexts().value(0);
+        EXPECT_TRUE(box.startsWith("1/22")) << box;
+        if (::geteuid() != 0) { // permissions do not stop root
+            EXPECT_TRUE(box.contains("group dialout") && box.contains("adduser")) << box;
+        }
+    }
+    file.remove();
+    const auto lines = [](QComboBox* list) {
+        QStringList texts{QString::number(list->currentIndex()), list->currentText()};
+        for (int line = 0; line < list->count(); ++line)
+            texts << list->itemText(line);
+        return texts.mid(0, 3);
+    };
+    {
+        ModalScript typed;
+        typed.add(on<TFormSelPort>([&](TFormSelPort* dialog) {
+            auto* list = child<QComboBox>(dialog, "CCBSelPort");
+            EXPECT_EQ(lines(list), (QStringList{"-1", "", locked + " (not present)"}));
+            QTest::keyClicks(list->lineEdit(), cable->endB());
+            QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+        }));
+        trigger(app.mainWindow(), "mnu_SelPort");
+        EXPECT_TRUE(typed.done());
+    }
+    EXPECT_EQ(store().readSettings()->portName(), cable->endB());
+    EXPECT_TRUE(child<ComPort>(app.mainWindow(), "ComPortSarvo")->isOpen());
+    ModalScript again;
+    again.add(on<TFormSelPort>([&](TFormSelPort* dialog) {
+        auto* list = child<QComboBox>(dialog, "CCBSelPort");
+        EXPECT_EQ(lines(list), (QStringList{"0", cable->endB(), cable->endB()}));
+        EXPECT_EQ(dialog->portText(), cable->endB());
+        child<QPushButton>(dialog, "BtnCancel")->click();
+    }));
+    trigger(app.mainWindow(), "mnu_SelPort");
+    EXPECT_TRUE(again.done());
 }
 
 TEST_F(PortTest, ToolPortOpensLossGivesOneBox) {
