@@ -27,7 +27,8 @@ work=$(mktemp -d)
 installed=no
 program_pid=
 xvfb_pid=
-cleanup() {
+# Ends the installed program: asked first, killed after 5 seconds.
+stop_program() {
     if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
         kill "$program_pid" 2>/dev/null || true
         for _ in $(seq 50); do
@@ -36,6 +37,9 @@ cleanup() {
         done
         kill -9 "$program_pid" 2>/dev/null || true
     fi
+}
+cleanup() {
+    stop_program
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
@@ -199,11 +203,7 @@ fi
 title=$(DISPLAY=$display xwininfo -id "$window" | grep -oE '"[^"]*"' | head -n 1)
 step "data folder made: ~/Documents/Sarvo ($(ls "$data_dir" | tr '\n' ' '))"
 step "window shown: $window $title"
-kill "$program_pid"
-for _ in $(seq 50); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.1
-done
+stop_program
 step "program ended"
 # The package is removed by cleanup on exit.
 step "all checks passed"

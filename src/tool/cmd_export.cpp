@@ -2,7 +2,6 @@
 #include "core/store/store.h"
 #include "core/text/filter_texts.h"
 #include "core/text/language.h"
-#include "core/text/program_files.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "tool/commands.h"
@@ -47,8 +46,7 @@ int runExport(const Args& args) {
     // there is none, the installed one.
     const std::optional<SettingsRecord> settings = store.readSettings();
     LanguageStrings lang;
-    lang.load(programFilesDir(QDir::currentPath(), kLanguageFileName),
-              settings ? settings->LangIndex : defaultLanguageIndex());
+    lang.loadForBase(QDir::currentPath(), settings ? settings->LangIndex : defaultLanguageIndex());
     const std::filesystem::path file = output.toStdString();
 
     if (!history) {

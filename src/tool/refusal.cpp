@@ -3,7 +3,6 @@
 #include "core/store/store.h"
 #include "core/store/store_error.h"
 #include "core/text/language.h"
-#include "core/text/program_files.h"
 #include "tool/commands.h"
 
 #include <QDir>
@@ -16,8 +15,8 @@ int refuse(const QString& baseDir, Text line, const QString& english) {
         Store store(baseDir.toStdString(), true);
         const std::optional<SettingsRecord> settings = store.readSettings();
         LanguageStrings strings;
-        strings.load(programFilesDir(QDir::currentPath(), kLanguageFileName),
-                     settings ? settings->LangIndex : defaultLanguageIndex());
+        strings.loadForBase(QDir::currentPath(),
+                            settings ? settings->LangIndex : defaultLanguageIndex());
         text = strings.line(line);
     } catch (const StoreError&) {
         // An unreadable settings or language file: the English text says it as well.

@@ -1,6 +1,7 @@
 #include "core/text/language.h"
 
 #include "core/store/store_error.h"
+#include "core/text/program_files.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -107,6 +108,10 @@ void LanguageStrings::load(const QString& directory, int index) {
         throw errorFromSystem(EIO);
     file.close();
     loadFromBytes(std::move(content), index);
+}
+
+void LanguageStrings::loadForBase(const QString& baseDir, int index) {
+    load(programFilesDir(baseDir, kLanguageFileName), index);
 }
 
 void LanguageStrings::loadFromBytes(QByteArray content, int index) {

@@ -34,6 +34,9 @@ public:
     // ends at CR or CR LF (a lone LF does not end it) and Ctrl-Z ends the file; lines the file
     // lacks become empty. A file that exists but cannot be read throws StoreError.
     void load(const QString& directory, int index);
+    // The same from the Lang.txt the program reads for the base directory `baseDir`: its own
+    // when it has one, otherwise the installed one (programFilesDir).
+    void loadForBase(const QString& baseDir, int index);
     // The same from the content of a Lang.txt file.
     void loadFromBytes(QByteArray content, int index);
 

@@ -4,7 +4,6 @@
 #include "core/store/store.h"
 #include "core/store/store_error.h"
 #include "core/text/language.h"
-#include "core/text/program_files.h"
 #include "core/text/text_forms.h"
 #include "gui/app/single_instance.h"
 #include "gui/common/message_boxes.h"
@@ -82,8 +81,7 @@ bool SarvoApp::start() {
         // program's other texts and of Qt's own (message-box buttons, file dialog). They come
         // before anything is shown, the single-instance title included.
         installTranslations(settings_.LangIndex);
-        languageStrings().load(programFilesDir(QDir::currentPath(), kLanguageFileName),
-                               settings_.LangIndex);
+        languageStrings().loadForBase(QDir::currentPath(), settings_.LangIndex);
         // The application's name on the desktop is the title, language line 1.
         QGuiApplication::setApplicationDisplayName(L(Text::AppTitle));
     } catch (const StoreError& error) {

@@ -9,7 +9,6 @@
 #include "core/text/hist_filter.h"
 #include "core/text/history_cells.h"
 #include "core/text/language.h"
-#include "core/text/program_files.h"
 #include "core/text/text_export.h"
 #include "core/text/text_forms.h"
 #include "gui/common/help_file.h"
@@ -1012,8 +1011,7 @@ void TFormSarvo::languageMenuClick(int index, QAction* item) {
         this,
         [&] {
             store_.saveLanguageChoice(static_cast<std::uint8_t>(index), settings_);
-            languageStrings().load(programFilesDir(QDir::currentPath(), kLanguageFileName),
-                                   settings_.LangIndex);
+            languageStrings().loadForBase(QDir::currentPath(), settings_.LangIndex);
             QGuiApplication::setApplicationDisplayName(L(Text::AppTitle));
             installTranslations(settings_.LangIndex);
         },

@@ -99,18 +99,18 @@ QString ComPort::deviceFile(const QString& name) {
     return path ? name : QStringLiteral("/dev/") + name;
 }
 
-std::optional<QSerialPortInfo> ComPort::listedPort(const QString& name) {
+std::optional<QSerialPortInfo> ComPort::listedPort(const QList<QSerialPortInfo>& ports,
+                                                   const QString& name) {
     if (name.isEmpty())
         return std::nullopt;
-    const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : ports)
         if (info.portName() == name || info.systemLocation() == name)
             return info;
     return std::nullopt;
 }
 
-bool ComPort::isPresent(const QString& name) {
-    return listedPort(name) || (!name.isEmpty() && QFileInfo::exists(deviceFile(name)));
+bool ComPort::deviceFileExists(const QString& name) {
+    return !name.isEmpty() && QFileInfo::exists(deviceFile(name));
 }
 
 void ComPort::deliver() {

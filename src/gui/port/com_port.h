@@ -67,10 +67,12 @@ public:
     // link): on Unix a name that begins with "/", "./" or "../" is a path, as QSerialPort takes it.
     // The device file a name stands for on Unix (nothing that exists on Windows).
     static QString deviceFile(const QString& name);
-    // The port the system lists under this name or device file, if any.
-    static std::optional<QSerialPortInfo> listedPort(const QString& name);
-    // A port the system lists, or a device file that exists (pseudo-terminals are not listed).
-    static bool isPresent(const QString& name);
+    // The port among `ports` (as QSerialPortInfo::availablePorts() lists them) with this name or
+    // device file, if any.
+    static std::optional<QSerialPortInfo> listedPort(const QList<QSerialPortInfo>& ports,
+                                                     const QString& name);
+    // Whether the device file of a name exists (pseudo-terminals and links are not listed).
+    static bool deviceFileExists(const QString& name);
 
 signals:
     // Characters received: `count` bytes are waiting.

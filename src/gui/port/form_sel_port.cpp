@@ -86,14 +86,14 @@ void TFormSelPort::FormActivate() {
     // is not there without the officer choosing it.
     CCBSelPort->clear();
     const QString current = port_.portName();
-    const std::optional<QSerialPortInfo> listed = ComPort::listedPort(current);
-    const bool present = ComPort::isPresent(current);
+    const auto ports = QSerialPortInfo::availablePorts();
+    const std::optional<QSerialPortInfo> listed = ComPort::listedPort(ports, current);
+    const bool present = listed || ComPort::deviceFileExists(current);
     if (!current.isEmpty())
         CCBSelPort->addItem(listed    ? portLabel(current, *listed)
                             : present ? current
                                       : tr("%1 (not present)").arg(current),
                             current);
-    const auto ports = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : ports)
         if (!listed || info.systemLocation() != listed->systemLocation())
             CCBSelPort->addItem(portLabel(info.portName(), info), info.portName());
