@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/store/dose_ledger.h"
+#include "core/store/person_details.h"
 #include "core/store/records.h"
 #include "core/store/store_error.h"
 
@@ -8,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -85,8 +87,42 @@ public:
     // Open alerts, or all with `all`, in the order they were raised.
     std::vector<Alert> alerts(bool all = false);
 
+    // The register data of every person that has any, by UserNo; and of one person (an empty
+    // record with that UserNo when there is none).
+    std::map<std::int32_t, PersonDetails> personDetails();
+    PersonDetails personDetails(std::int32_t userNo);
+
+    // The central registry this station pushes to: its station name there and the address of
+    // the database (never with a password). Empty texts when none is set.
+    struct RegistrySettings {
+        QString station;
+        QString address;
+        friend bool operator==(const RegistrySettings&, const RegistrySettings&) = default;
+    };
+    RegistrySettings registrySettings();
+
+    // What the station knows the registry holds since its last completed push: the number of
+    // History records, the highest ledger id, and a digest of each person and alert as sent.
+    // Used to count the changes that wait while the registry cannot be reached; the push itself
+    // always compares with the server.
+    struct PushedState {
+        long long readings = 0;
+        long long ledgerId = 0;
+        std::map<std::int32_t, std::int64_t> persons; // UserNo -> digest
+        std::map<long long, std::int64_t> alerts;     // alert id -> digest
+        friend bool operator==(const PushedState&, const PushedState&) = default;
+    };
+    PushedState pushedState();
+
     // Writes.
     void setLimits(const DoseLimits& limits);
+    // Stores the register data of the person with details.userNo, replacing what was stored (an
+    // empty record removes it). RefusedChange when no person in the user file has that UserNo or
+    // another person holds the registry number already.
+    void setPersonDetails(const PersonDetails& details);
+    void setRegistrySettings(const RegistrySettings& settings);
+    // Replaces the pushed state as a whole.
+    void setPushedState(const PushedState& state);
     // Acknowledges an open alert with the note, the operating-system user and the time; the
     // alert as stored. RefusedChange when there is no such alert or it is acknowledged already.
     Alert acknowledge(long long alertId, const QString& note);
