@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev libxkbcommon-dev
     # the embedded database of the dose of record (Qt SQL's SQLite driver)
     libqt6sql6-sqlite
+    # the central registry: Qt SQL's PostgreSQL driver, and a server the tests start themselves
+    libqt6sql6-psql postgresql-15
     googletest libgtest-dev libbenchmark-dev
     # translations: lupdate and lrelease with their CMake package, and Qt's own translations
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
