@@ -8,7 +8,7 @@
 namespace sarvo {
 
 UserListModel::Person UserListModel::personOf(const UserSummary& user) {
-    return {user.LN, user.FN, user.MN, user.UserNo, user.DosimeterId};
+    return {user.LN, user.FN, user.MN, user.UserNo, user.DosimeterId, QDate()};
 }
 
 UserListModel::UserListModel(QObject* parent) : QAbstractTableModel(parent) {}
