@@ -482,7 +482,7 @@ void TFormSarvo::ApplyCaptions() {
     mnu_DoseOverview->setText(tr("Dose overview..."));
     mnu_AnnualReport->setText(tr("Annual report..."));
     mnu_AssessedDose->setText(tr("Enter an assessed dose..."));
-    mnu_RegisterData->setText(tr("Register data..."));
+    mnu_RegisterData->setText(tr("Register data"));
     mnu_Limits->setText(tr("Limits and levels..."));
     tb_doseOverview->setText(tr("Dose overview"));
     tb_doseOverview->setToolTip(tr("Dose overview"));
