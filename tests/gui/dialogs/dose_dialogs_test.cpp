@@ -154,18 +154,18 @@ TEST_F(DoseDialogsTest, RegisterData) {
             click(d, button);
         });
     };
-    ModalScript cancelled, refused, stored;
+    ModalScript cancelled, refused, accepted;
     cancelled.add(fill("R-8", "BtnCancel"));
     refused.add(fill("R-7", "BtnOk"));
     refused.answer(QMessageBox::Ok);
     refused.add(on<TFormRegisterData>([](TFormRegisterData* d) { click(d, "BtnCancel"); }));
-    stored.add(fill("R-8", "BtnOk"));
+    accepted.add(fill("R-8", "BtnOk"));
     for (ModalScript* script : {&cancelled, &refused})
         run(*script, [this] { act("mnu_RegisterData"); });
     EXPECT_EQ(refused.boxTexts().size(), 1);
     EXPECT_TRUE(refused.boxTexts().value(0).contains("R-7"));
     EXPECT_TRUE(DoseDatabase(s).personDetails(1).empty());
-    run(stored, [this] { act("mnu_RegisterData"); });
+    run(accepted, [this] { act("mnu_RegisterData"); });
     PersonDetails stored{1,    "Ívan Ivanovič",     "R-8", {}, PersonCategory::A,
                          "S7", QDate::currentDate()};
     EXPECT_EQ(DoseDatabase(s).personDetails(1), stored);
