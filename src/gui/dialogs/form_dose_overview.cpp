@@ -14,6 +14,7 @@
 #include "gui/dialogs/dose_overview_model.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
@@ -138,6 +139,9 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     EditSearch->setObjectName(QStringLiteral("EditSearch"));
     EditSearch->setClearButtonEnabled(true);
     LblSearch->setBuddy(EditSearch);
+    CheckShowLeft = new QCheckBox(this);
+    CheckShowLeft->setObjectName(QStringLiteral("CheckShowLeft"));
+    connect(CheckShowLeft, &QCheckBox::toggled, this, &TFormDoseOverview::refresh);
 
     LblLimits = new QLabel(this);
     LblLimits->setObjectName(QStringLiteral("LblLimits"));
@@ -199,6 +203,7 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     top->addSpacing(24);
     top->addWidget(LblSearch);
     top->addWidget(EditSearch, 1);
+    top->addWidget(CheckShowLeft);
     auto* alerts = new QHBoxLayout;
     alerts->addWidget(ListAlerts, 1);
     alerts->addWidget(BtnAcknowledge, 0, Qt::AlignTop);
@@ -244,6 +249,7 @@ void TFormDoseOverview::applyTexts() {
     LblYear->setText(tr("&Year:"));
     LblSearch->setText(tr("&Search:"));
     EditSearch->setPlaceholderText(tr("Name, department or dosimeter"));
+    CheckShowLeft->setText(tr("Show persons who left"));
     BtnAcknowledge->setText(tr("Acknowledge..."));
     ListAlerts->setHeaderLabels(
         {tr("Raised"), tr("Person"), tr("Alert"), tr("Period"), tr("Dose, mSv"), tr("Level, mSv")});
@@ -291,6 +297,8 @@ void TFormDoseOverview::refresh() {
     try {
         DoseDatabase database(store_);
         built = buildDoseOverview(store_, database, SpinYear->value(), QDate::currentDate());
+        if (!CheckShowLeft->isChecked())
+            built = withoutPersonsWhoLeft(std::move(built));
     } catch (const StoreError& error) {
         failure_ = error.text();
     }
@@ -329,7 +337,8 @@ void TFormDoseOverview::fillAlerts() {
     for (const Alert& alert : model_->overview().openAlerts) {
         const int row = model_->rowOfUserNo(alert.userNo);
         const QString person =
-            row >= 0 ? personName(model_->person(row).person) : tr("No. %1").arg(alert.userNo);
+            row >= 0 ? personName(model_->person(row).person, &model_->person(row).details)
+                     : tr("No. %1").arg(alert.userNo);
         auto* item = new QTreeWidgetItem(
             ListAlerts, {timeText(alert.time), person, alertKindText(alert.kind), alert.period,
                          formatNumber(alert.dose), formatNumber(alert.level)});

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -89,6 +90,7 @@ private:
     QSpinBox* SpinYear;
     QLabel* LblSearch;
     QLineEdit* EditSearch;
+    QCheckBox* CheckShowLeft; // the persons who left are shown only when it is checked
     QLabel* LblLimits;
     QLabel* LblFailure;
     QTableView* GridOverview;
