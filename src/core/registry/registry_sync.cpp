@@ -286,6 +286,15 @@ DoseDatabase::PushedState pushedStateOf(const StationData& data) {
     return state;
 }
 
+[[noreturn]] void failed(RegistryConnection& connection, const QSqlQuery& query) {
+    const QSqlError error = query.lastError();
+    throw RegistryError(
+        tr("The registry %1 failed: %2")
+            .arg(connection.address().text(), error.databaseText().trimmed().isEmpty()
+                                                  ? error.text()
+                                                  : error.databaseText().trimmed()));
+}
+
 class Push {
 public:
     Push(RegistryConnection& connection, const QString& station,
@@ -294,14 +303,7 @@ public:
         addText(station_, station);
     }
 
-    [[noreturn]] void fail(const QSqlQuery& query) {
-        const QSqlError error = query.lastError();
-        throw RegistryError(
-            tr("The registry %1 failed: %2")
-                .arg(connection_.address().text(), error.databaseText().trimmed().isEmpty()
-                                                       ? error.text()
-                                                       : error.databaseText().trimmed()));
-    }
+    [[noreturn]] void fail(const QSqlQuery& query) { failed(connection_, query); }
 
     // Runs a query whose rows are read once, in order.
     QSqlQuery select(const QString& sql) {
@@ -400,6 +402,14 @@ std::vector<const LocalRow*> missing(const std::vector<LocalRow>& rows,
 
 } // namespace
 
+QString loginStation(RegistryConnection& connection) {
+    QSqlQuery query(connection.db());
+    if (!query.exec(
+            QStringLiteral("SELECT name FROM sarvo.stations WHERE role_name = current_user")))
+        failed(connection, query);
+    return query.next() ? query.value(0).toString() : QString();
+}
+
 void setSyncBatchRows(int rows) {
     batchRows = std::max(1, rows);
 }
@@ -408,19 +418,15 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
                        const std::function<void(const SyncProgress&)>& progress) {
     const StationData data = readStation(store); // the lock is released here
     Push push(connection, station, progress);
-    {
-        QSqlQuery login = push.select(
-            QStringLiteral("SELECT name FROM sarvo.stations WHERE role_name = current_user"));
-        const QString own = login.next() ? login.value(0).toString() : QString();
-        if (own != station)
-            throw RegistryError(
-                own.isEmpty()
-                    ? tr("The login %1 is not the role of a station in the registry; the "
-                         "station %2 logs in as %3.")
-                          .arg(connection.address().user, station, stationRoleName(station))
-                    : tr("The login %1 is the role of the station %2, not of %3.")
-                          .arg(connection.address().user, own, station));
-    }
+    const QString own = loginStation(connection);
+    if (own != station)
+        throw RegistryError(
+            own.isEmpty()
+                ? tr("The login %1 is not the role of a station in the registry; the station %2 "
+                     "logs in as %3.")
+                      .arg(connection.address().user, station, stationRoleName(station))
+                : tr("The login %1 is the role of the station %2, not of %3.")
+                      .arg(connection.address().user, own, station));
 
     SyncResult result;
     const auto persons =
