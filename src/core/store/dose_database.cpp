@@ -34,6 +34,21 @@ const char* const kSchemaV1[] = {
     "note TEXT NOT NULL, UNIQUE (user_no, kind, period))",
 };
 
+// Version 2: the register data of persons, and what the station knows the central registry
+// holds.
+const char* const kSchemaV2[] = {
+    "CREATE TABLE person_details (user_no INTEGER PRIMARY KEY, full_name TEXT NOT NULL, "
+    "registry_id TEXT NOT NULL, birth_date VARCHAR(10) NOT NULL, category VARCHAR(12) NOT NULL, "
+    "site TEXT NOT NULL, left_on VARCHAR(10) NOT NULL)",
+    "CREATE UNIQUE INDEX person_details_registry_id ON person_details (registry_id) "
+    "WHERE registry_id <> ''",
+    "CREATE TABLE registry_pushed (kind VARCHAR(16) NOT NULL, item BIGINT NOT NULL, "
+    "digest BIGINT NOT NULL, PRIMARY KEY (kind, item))",
+};
+
+constexpr const char* kDetailColumns =
+    "user_no, full_name, registry_id, birth_date, category, site, left_on";
+
 constexpr const char* kLedgerColumns =
     "id, written_at, period_date, user_no, dosimeter_id, kind, dose, ed_before, ed_after, "
     "history_record, os_user, reason";
@@ -48,6 +63,11 @@ constexpr const char* kInvestigation = "investigation_level";
 constexpr const char* kMonthly = "monthly_level";
 constexpr const char* kOverdueDays = "overdue_days";
 constexpr const char* kVersion = "schema_version";
+// The settings names of the central registry and of what was pushed to it.
+constexpr const char* kRegistryStation = "registry_station";
+constexpr const char* kRegistryAddress = "registry_address";
+constexpr const char* kPushedReadings = "pushed_readings";
+constexpr const char* kPushedLedgerId = "pushed_ledger_id";
 
 // A text column takes an empty text, never NULL.
 QString notNull(const QString& text) {
@@ -173,6 +193,34 @@ void insertRow(Statement& insert, const LedgerRow& row) {
         .bind(notNull(row.user))
         .bind(notNull(row.reason))
         .run();
+}
+
+// Stores one setting, replacing its value.
+void putSetting(const QSqlDatabase& db, const QString& path, const char* name,
+                const QString& value) {
+    Statement(db, path, QStringLiteral("DELETE FROM settings WHERE name = ?"))
+        .bind(QString::fromLatin1(name))
+        .run();
+    Statement(db, path, QStringLiteral("INSERT INTO settings (name, value) VALUES (?, ?)"))
+        .bind(QString::fromLatin1(name))
+        .bind(value)
+        .run();
+}
+
+QString isoDate(const QDate& date) {
+    return date.isValid() ? date.toString(Qt::ISODate) : QStringLiteral("");
+}
+
+PersonDetails detailsOf(const Statement& q) {
+    PersonDetails details;
+    details.userNo = q.value(0).toInt();
+    details.fullName = q.value(1).toString();
+    details.registryId = q.value(2).toString();
+    details.birth = QDate::fromString(q.value(3).toString(), Qt::ISODate);
+    details.category = personCategoryFromName(q.value(4).toString()).value_or(PersonCategory::None);
+    details.site = q.value(5).toString();
+    details.left = QDate::fromString(q.value(6).toString(), Qt::ISODate);
+    return details;
 }
 
 } // namespace
@@ -315,10 +363,6 @@ void DoseDatabase::migrate() {
     if (connection_->version < 1) {
         for (const char* sql : kSchemaV1)
             Statement(db, filePath, QString::fromLatin1(sql)).run();
-        Statement(db, filePath, QStringLiteral("INSERT INTO settings (name, value) VALUES (?, ?)"))
-            .bind(QString::fromLatin1(kVersion))
-            .bind(QStringLiteral("1"))
-            .run();
         // The ledger starts from the ED each person has now.
         const QString now = timeStamp(QDateTime());
         const QDate today = QDate::currentDate();
@@ -342,6 +386,10 @@ void DoseDatabase::migrate() {
             return true;
         });
     }
+    if (connection_->version < 2)
+        for (const char* sql : kSchemaV2)
+            Statement(db, filePath, QString::fromLatin1(sql)).run();
+    putSetting(db, filePath, kVersion, QString::number(kSchemaVersion));
     transaction.commit();
     connection_->version = kSchemaVersion;
 }
@@ -420,16 +468,155 @@ void DoseDatabase::setLimits(const DoseLimits& limits) {
         {kMonthly, limits.monthly ? numberText(*limits.monthly) : QStringLiteral("off")},
         {kOverdueDays, QString::number(limits.overdueDays)},
     };
-    for (const auto& [name, value] : values) {
-        Statement(c->db(), c->path, QStringLiteral("DELETE FROM settings WHERE name = ?"))
-            .bind(QString::fromLatin1(name))
-            .run();
-        Statement(c->db(), c->path,
-                  QStringLiteral("INSERT INTO settings (name, value) VALUES (?, ?)"))
-            .bind(QString::fromLatin1(name))
-            .bind(value)
-            .run();
+    for (const auto& [name, value] : values)
+        putSetting(c->db(), c->path, name, value);
+    transaction.commit();
+}
+
+std::map<std::int32_t, PersonDetails> DoseDatabase::personDetails() {
+    const DataLock lock = store_.readLock();
+    std::map<std::int32_t, PersonDetails> all;
+    const Connection* c = open(false);
+    if (!c || c->version < 2)
+        return all;
+    Statement q(c->db(), c->path,
+                QStringLiteral("SELECT %1 FROM person_details").arg(QLatin1String(kDetailColumns)));
+    q.run();
+    while (q.next()) {
+        PersonDetails details = detailsOf(q);
+        all.emplace(details.userNo, std::move(details));
     }
+    return all;
+}
+
+PersonDetails DoseDatabase::personDetails(std::int32_t userNo) {
+    const DataLock lock = store_.readLock();
+    const Connection* c = open(false);
+    if (c && c->version >= 2) {
+        Statement q(c->db(), c->path,
+                    QStringLiteral("SELECT %1 FROM person_details WHERE user_no = ?")
+                        .arg(QLatin1String(kDetailColumns)));
+        q.bind(userNo).run();
+        if (q.next())
+            return detailsOf(q);
+    }
+    PersonDetails none;
+    none.userNo = userNo;
+    return none;
+}
+
+void DoseDatabase::setPersonDetails(const PersonDetails& given) {
+    PersonDetails details = given;
+    details.fullName = details.fullName.trimmed();
+    details.registryId = details.registryId.trimmed();
+    details.site = details.site.trimmed();
+    const DataLock lock = store_.writeLock();
+    if (details.userNo <= 0 || store_.findUserIndex(details.userNo) < 0)
+        throw RefusedChange(QCoreApplication::translate("sarvo::DoseDatabase",
+                                                        "There is no person with the number %1.")
+                                .arg(details.userNo));
+    const Connection* c = open(true);
+    Transaction transaction(c->db(), c->path);
+    if (!details.registryId.isEmpty()) {
+        Statement holder(c->db(), c->path,
+                         QStringLiteral("SELECT user_no FROM person_details WHERE registry_id = ? "
+                                        "AND user_no <> ?"));
+        holder.bind(details.registryId).bind(details.userNo).run();
+        if (holder.next())
+            throw RefusedChange(
+                QCoreApplication::translate(
+                    "sarvo::DoseDatabase",
+                    "The registry number %1 belongs to the person with the number %2 already.")
+                    .arg(details.registryId)
+                    .arg(holder.value(0).toInt()));
+    }
+    Statement(c->db(), c->path, QStringLiteral("DELETE FROM person_details WHERE user_no = ?"))
+        .bind(details.userNo)
+        .run();
+    if (!details.empty())
+        Statement(c->db(), c->path,
+                  QStringLiteral("INSERT INTO person_details (%1) VALUES (?, ?, ?, ?, ?, ?, ?)")
+                      .arg(QLatin1String(kDetailColumns)))
+            .bind(details.userNo)
+            .bind(notNull(details.fullName))
+            .bind(notNull(details.registryId))
+            .bind(isoDate(details.birth))
+            .bind(personCategoryName(details.category))
+            .bind(notNull(details.site))
+            .bind(isoDate(details.left))
+            .run();
+    transaction.commit();
+}
+
+DoseDatabase::RegistrySettings DoseDatabase::registrySettings() {
+    const DataLock lock = store_.readLock();
+    RegistrySettings settings;
+    const Connection* c = open(false);
+    if (!c || c->version < 2)
+        return settings;
+    Statement q(c->db(), c->path,
+                QStringLiteral("SELECT name, value FROM settings WHERE name IN (?, ?)"));
+    q.bind(QString::fromLatin1(kRegistryStation)).bind(QString::fromLatin1(kRegistryAddress)).run();
+    while (q.next())
+        (q.value(0).toString() == QLatin1String(kRegistryStation) ? settings.station
+                                                                  : settings.address) =
+            q.value(1).toString();
+    return settings;
+}
+
+void DoseDatabase::setRegistrySettings(const RegistrySettings& settings) {
+    const DataLock lock = store_.writeLock();
+    const Connection* c = open(true);
+    Transaction transaction(c->db(), c->path);
+    putSetting(c->db(), c->path, kRegistryStation, notNull(settings.station));
+    putSetting(c->db(), c->path, kRegistryAddress, notNull(settings.address));
+    transaction.commit();
+}
+
+DoseDatabase::PushedState DoseDatabase::pushedState() {
+    const DataLock lock = store_.readLock();
+    PushedState state;
+    const Connection* c = open(false);
+    if (!c || c->version < 2)
+        return state;
+    Statement settings(c->db(), c->path,
+                       QStringLiteral("SELECT name, value FROM settings WHERE name IN (?, ?)"));
+    settings.bind(QString::fromLatin1(kPushedReadings))
+        .bind(QString::fromLatin1(kPushedLedgerId))
+        .run();
+    while (settings.next())
+        (settings.value(0).toString() == QLatin1String(kPushedReadings) ? state.readings
+                                                                        : state.ledgerId) =
+            settings.value(1).toLongLong();
+    Statement items(c->db(), c->path,
+                    QStringLiteral("SELECT kind, item, digest FROM registry_pushed"));
+    items.run();
+    while (items.next()) {
+        if (items.value(0).toString() == QLatin1String("person"))
+            state.persons[items.value(1).toInt()] = items.value(2).toLongLong();
+        else
+            state.alerts[items.value(1).toLongLong()] = items.value(2).toLongLong();
+    }
+    return state;
+}
+
+void DoseDatabase::setPushedState(const PushedState& state) {
+    const DataLock lock = store_.writeLock();
+    const Connection* c = open(true);
+    Transaction transaction(c->db(), c->path);
+    putSetting(c->db(), c->path, kPushedReadings, QString::number(state.readings));
+    putSetting(c->db(), c->path, kPushedLedgerId, QString::number(state.ledgerId));
+    Statement(c->db(), c->path, QStringLiteral("DELETE FROM registry_pushed")).run();
+    Statement insert(c->db(), c->path,
+                     QStringLiteral("INSERT INTO registry_pushed (kind, item, digest) "
+                                    "VALUES (?, ?, ?)"));
+    for (const auto& [userNo, digest] : state.persons)
+        insert.bind(QStringLiteral("person"))
+            .bind(userNo)
+            .bind(static_cast<qlonglong>(digest))
+            .run();
+    for (const auto& [id, digest] : state.alerts)
+        insert.bind(QStringLiteral("alert")).bind(id).bind(static_cast<qlonglong>(digest)).run();
     transaction.commit();
 }
 

@@ -70,7 +70,7 @@ struct EdChange {
 // reads hold it shared. The database belongs to the thread that made this object.
 class DoseDatabase {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static constexpr const char* kFileName = "Sarvo.sqlite";
 
     explicit DoseDatabase(Store& store);

@@ -56,6 +56,11 @@ QString personName(const UserSummary& person) {
     return parts.join(QLatin1Char(' '));
 }
 
+QString personName(const UserSummary& person, const PersonDetails* details) {
+    return details && !details->fullName.trimmed().isEmpty() ? details->fullName.trimmed()
+                                                             : personName(person);
+}
+
 QString alertWarningText(const Alert& alert, const UserSummary& person, double added) {
     return QCoreApplication::translate(
                "sarvo::DoseTexts",

@@ -77,7 +77,7 @@ TEST_F(DoseDatabaseTest, ANewerSchemaIsRefusedAndNothingChanges) {
         QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
         raw.setDatabaseName(QString::fromStdString(dbPath().string()));
         ASSERT_TRUE(raw.open());
-        QSqlQuery(raw).exec("UPDATE settings SET value = '2' WHERE name = 'schema_version'");
+        QSqlQuery(raw).exec("UPDATE settings SET value = '3' WHERE name = 'schema_version'");
         raw.close();
     }
     QSqlDatabase::removeDatabase("raw");
@@ -85,6 +85,54 @@ TEST_F(DoseDatabaseTest, ANewerSchemaIsRefusedAndNothingChanges) {
     EXPECT_THROW(later.ledger(), NewerDatabaseError);
     EXPECT_THROW(later.changeEd(0, 1, {LedgerKind::Manual, 1.0, {}, -1, "x"}), NewerDatabaseError);
     EXPECT_DOUBLE_EQ(store.readUser(0).ED, 0.5);
+}
+
+TEST_F(DoseDatabaseTest, RegisterDataOnAVersion1DatabaseAndTheRegistryNumberUnique) {
+    manual(1, 0.5);
+    { // The database as version 1 left it.
+        QSqlDatabase raw = QSqlDatabase::addDatabase("QSQLITE", "raw");
+        raw.setDatabaseName(QString::fromStdString(dbPath().string()));
+        ASSERT_TRUE(raw.open());
+        for (const char* sql : {"DROP TABLE person_details", "DROP TABLE registry_pushed",
+                                "UPDATE settings SET value = '1' WHERE name = 'schema_version'"})
+            ASSERT_TRUE(QSqlQuery(raw).exec(sql)) << sql;
+        raw.close();
+    }
+    QSqlDatabase::removeDatabase("raw");
+    DoseDatabase old(store);
+    EXPECT_TRUE(old.personDetails().empty()); // a read does not migrate
+    EXPECT_EQ(old.personDetails(2).userNo, 2);
+
+    PersonDetails mueller{1,
+                          "Müller-Lüdenscheidt, Hans-Jürgen",
+                          " DE-123 ",
+                          QDate(1980, 2, 29),
+                          PersonCategory::A,
+                          "Site 7",
+                          {}};
+    old.setPersonDetails(mueller);
+    EXPECT_EQ(old.ledger().size(), 1u); // migrated forward, the ledger kept
+    mueller.registryId = "DE-123";
+    EXPECT_EQ(old.personDetails(1), mueller);
+
+    PersonDetails other{2, {}, "DE-123", {}, PersonCategory::B, {}, QDate(2026, 1, 31)};
+    EXPECT_THROW(old.setPersonDetails(other), RefusedChange); // held by person 1
+    other.userNo = 9;
+    other.registryId.clear();
+    EXPECT_THROW(old.setPersonDetails(other), RefusedChange); // nobody has number 9
+    other.userNo = 2;
+    old.setPersonDetails(other);
+    old.setPersonDetails(PersonDetails{1}); // cleared: removed
+    EXPECT_EQ(old.personDetails().size(), 1u);
+    EXPECT_TRUE(old.personDetails(2).hasLeft());
+
+    const DoseDatabase::RegistrySettings settings{"north", "postgresql://st@server/sarvo"};
+    old.setRegistrySettings(settings);
+    const DoseDatabase::PushedState pushed{12, 3, {{1, -5}, {2, 7}}, {{4, 1LL << 40}}};
+    old.setPushedState(pushed);
+    DoseDatabase again(store);
+    EXPECT_EQ(again.registrySettings(), settings);
+    EXPECT_EQ(again.pushedState(), pushed);
 }
 
 TEST_F(DoseDatabaseTest, EveryEdChangeLeavesOneRowAndRefusalsLeaveNone) {
