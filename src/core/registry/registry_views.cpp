@@ -30,8 +30,17 @@ QString tr(const char* text) {
     return QCoreApplication::translate("sarvo::Registry", text);
 }
 
+// The server's words for a failure ("ERROR:  permission denied for table settings\n(42501)"
+// gives "permission denied for table settings"), else the driver's.
+QString errorText(const QSqlError& error) {
+    QString server = error.databaseText().section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (server.startsWith(QLatin1String("ERROR:")))
+        server = server.mid(6).trimmed();
+    return server.isEmpty() ? error.text().trimmed() : server;
+}
+
 RegistryError queryError(const QSqlError& error) {
-    return RegistryError(tr("The registry could not be read: %1").arg(error.text().trimmed()));
+    return RegistryError(tr("The registry could not be read: %1").arg(errorText(error)));
 }
 
 // A query run at once; RegistryError when the server refuses or fails it.
@@ -118,7 +127,7 @@ void setRegistryLimits(RegistryConnection& connection, const DoseLimits& limits)
     const auto refused = [](const QSqlError& error) {
         return RegistryError(tr("The registry refused to store the limits (only the owner of "
                                 "the registry may set them): %1")
-                                 .arg(error.text().trimmed()));
+                                 .arg(errorText(error)));
     };
     if (!db.transaction())
         throw refused(db.lastError());
