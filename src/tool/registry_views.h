@@ -4,8 +4,9 @@
 
 namespace sarvo::tool {
 
-// The subcommands of `sarvo-tool registry` that read the registry (and set its limits), with the
-// arguments of `registry`: --db URL, and --year, --csv or the options of `limits`.
+// The subcommands of `sarvo-tool registry` that read the registry: its limits and levels (and
+// with options, stores them), the persons, the readings and the doses per worker across
+// stations. `registry` has checked the options of each before it calls it.
 int runRegistryLimits(const Args& args);
 int runRegistryPersons(const Args& args);
 int runRegistryReadings(const Args& args);

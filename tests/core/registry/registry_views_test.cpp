@@ -20,7 +20,7 @@ class RegistryViewsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         server = std::make_unique<test::PgServer>();
-        ASSERT_TRUE(server->start());
+        ASSERT_TRUE(server->start()) << server->error().toStdString();
         superuser = server->url(test::PgServer::kSuperuser);
         ASSERT_EQ(tool({"registry", "init", "--db", superuser}).code, 0);
         // North and south; Petrov is R-1 at both (his register name given at the south, where
@@ -36,18 +36,19 @@ protected:
              "('south', 8, 'Sidorov', 'Petr', 'K', 'Shop, 2', 0, 0.5, '', '', NULL, '', '', "
              "'2025-01-31', 0)",
              "INSERT INTO sarvo.ledger VALUES "
-             "('north', 1, 't', '2019-12-31', 1, 0, 'reading', 5, 0, 5, 0, 'u', ''), "
-             "('north', 2, 't', '2020-01-10', 1, 0, 'reading', 1, 5, 6, 1, 'u', ''), "
-             "('north', 3, 't', '2024-03-01', 1, 0, 'reading', 0.3, 6, 6.3, 2, 'u', ''), "
-             "('north', 4, 't', '2024-05-01', 1, 0, 'manual', 2, 6.3, 8.3, NULL, 'u', 'r'), "
-             "('north', 5, 't', '2024-06-01', 1, 0, 'clear', -8.3, 8.3, 0, NULL, 'u', ''), "
-             "('north', 6, 't', '2024-06-01', 1, 0, 'opening', 9, 0, 9, NULL, 'u', ''), "
-             "('south', 1, 't', '2024-07-01', 7, 0, 'reading', 4, 0, 4, 0, 'u', ''), "
-             "('south', 2, 't', '2024-02-02', 8, 0, 'reading', 0.5, 0, 0.5, 1, 'u', '')",
+             "('north', 1, 't', '2019-12-31', 1, 0, 'reading', 5, 0, 5, 0, 'u', '', 0), "
+             "('north', 2, 't', '2020-01-10', 1, 0, 'reading', 1, 5, 6, 1, 'u', '', 0), "
+             "('north', 3, 't', '2024-03-01', 1, 0, 'reading', 0.3, 6, 6.3, 2, 'u', '', 0), "
+             "('north', 4, 't', '2024-05-01', 1, 0, 'manual', 2, 6.3, 8.3, NULL, 'u', 'r', 0), "
+             "('north', 5, 't', '2024-06-01', 1, 0, 'clear', -8.3, 8.3, 0, NULL, 'u', '', 0), "
+             "('north', 6, 't', '2024-06-01', 1, 0, 'opening', 9, 0, 9, NULL, 'u', '', 0), "
+             "('south', 1, 't', '2024-07-01', 7, 0, 'reading', 4, 0, 4, 0, 'u', '', 0), "
+             "('south', 2, 't', '2024-02-02', 8, 0, 'reading', 0.5, 0, 0.5, 1, 'u', '', 0)",
              "INSERT INTO sarvo.readings VALUES "
              "('north', 2, '2024-03-01', '10:20:30.5', 0.3, 6.3, 1, 281, 0), "
              "('south', 0, '2023-12-31', '23:59:59', 0.25, 0.25, 8, 0, 0)",
-             "CREATE ROLE officer LOGIN IN ROLE sarvo_officer"});
+             "CREATE ROLE officer LOGIN PASSWORD 'officer-pw' IN ROLE sarvo_officer"});
+        server->addPassword("officer", "officer-pw");
     }
     static void TearDownTestSuite() { server.reset(); }
 

@@ -185,7 +185,7 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
 // background and read-only; an unreachable registry is named in the window.
 TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
     PgServer server;
-    ASSERT_TRUE(server.start());
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
     const QString url = server.url(PgServer::kSuperuser);
     ASSERT_EQ(QProcess::execute(SARVO_TOOL_PATH, {"registry", "init", "--db", url}), 0);
     {
@@ -195,7 +195,7 @@ TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
               "INSERT INTO sarvo.persons VALUES ('north', 1, 'Petrov', 'Ivan', '', '', 0, 0, "
               "'Ivan Petrov', 'R-1', NULL, 'A', '', NULL, 0)",
               "INSERT INTO sarvo.ledger VALUES ('north', 1, 't', '2025-03-01', 1, 0, 'reading', "
-              "25, 0, 25, 0, 'u', '')"})
+              "25, 0, 25, 0, 'u', '', 0)"})
             ASSERT_TRUE(QSqlQuery(connection.db()).exec(statement)) << statement;
     }
     Store s = store();
@@ -223,10 +223,10 @@ TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
     for (const char* action : {"mnu_OverviewPrint", "mnu_OverviewPdf", "mnu_OverviewCsv"})
         EXPECT_FALSE(child<QAction>(&window, action)->isEnabled()) << action;
 
-    DoseDatabase(s).setRegistrySettings({"north", server.url("nobody_here")});
+    DoseDatabase(s).setRegistrySettings({"north", QString(url).replace("/sarvo", "/nodb")});
     trigger(&window, "mnu_OverviewRefresh");
     ASSERT_TRUE(waitUntil([&] { return !window.registryLoading(); }));
-    EXPECT_TRUE(window.failure().contains("nobody_here")) << window.failure().toStdString();
+    EXPECT_TRUE(window.failure().contains("nodb")) << window.failure().toStdString();
     EXPECT_TRUE(child<QLabel>(&window, "LblFailure")->isVisible());
 
     QTest::keyClick(source, Qt::Key_Up);
