@@ -398,13 +398,13 @@ void TFormDoseOverview::fillAlerts() {
 }
 
 void TFormDoseOverview::updateButtons() {
-    // The registry is only read: nothing is acknowledged, printed or saved from it here.
+    // The registry is only read: nothing is acknowledged; its rows are saved as CSV (the columns
+    // of `sarvo-tool registry doses --csv`), not printed.
     const bool station = !registryMode();
     BtnAcknowledge->setEnabled(station && ListAlerts->currentItem() != nullptr);
     ListAlerts->setEnabled(station);
     mnu_OverviewPrint->setEnabled(station);
     mnu_OverviewPdf->setEnabled(station);
-    mnu_OverviewCsv->setEnabled(station);
 }
 
 bool TFormDoseOverview::registryMode() const {
@@ -583,6 +583,15 @@ std::vector<int> TFormDoseOverview::shownRows() const {
 }
 
 QByteArray TFormDoseOverview::csvOfShownRows() const {
+    if (registryMode()) {
+        // The registry's rows are in the order of registryDoses_.workers.
+        registry::RegistryDoses shown = registryDoses_;
+        shown.workers.clear();
+        for (int row = 0; row < registryProxy_->rowCount(); ++row)
+            shown.workers.push_back(registryDoses_.workers.at(
+                registryProxy_->mapToSource(registryProxy_->index(row, 0)).row()));
+        return csvText(registry::registryDosesTable(shown, TableForm::Csv));
+    }
     DoseOverview shown = model_->overview();
     shown.persons.clear();
     for (int row : shownRows())

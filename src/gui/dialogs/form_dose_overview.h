@@ -59,7 +59,8 @@ public:
     // line with the year and the date, the table, and on every page its title and "page n of m".
     // False when nothing could be drawn on the printer.
     bool printTo(QPrinter& printer);
-    // The CSV text of the rows as shown, in the order shown.
+    // The CSV text of the rows as shown, in the order shown (in registry mode, the columns of
+    // `sarvo-tool registry doses --csv`).
     QByteArray csvOfShownRows() const;
     // The central registry is shown rather than the station; and its rows are being read.
     bool registryMode() const;

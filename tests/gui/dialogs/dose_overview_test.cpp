@@ -220,8 +220,11 @@ TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
     EXPECT_EQ(cells.join('|'), "R-1|Ivan Petrov|north|25|25|limit reached");
     for (const char* change : {"BtnAcknowledge", "ListAlerts"})
         EXPECT_FALSE(child<QWidget>(&window, change)->isEnabled()) << change;
-    for (const char* action : {"mnu_OverviewPrint", "mnu_OverviewPdf", "mnu_OverviewCsv"})
+    for (const char* action : {"mnu_OverviewPrint", "mnu_OverviewPdf"})
         EXPECT_FALSE(child<QAction>(&window, action)->isEnabled()) << action;
+    EXPECT_EQ(window.csvOfShownRows(),
+              "worker,full_name,stations,year,year_dose,five_year,status\r\n"
+              "R-1,Ivan Petrov,north,2025,25,25,limit\r\n");
 
     DoseDatabase(s).setRegistrySettings({"north", QString(url).replace("/sarvo", "/nodb")});
     trigger(&window, "mnu_OverviewRefresh");
