@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace sarvo;
@@ -246,4 +247,30 @@ TEST_F(StoreTest, SummariesListPersonsInFileOrderUntilStopped) {
         return index < 1;
     });
     EXPECT_EQ(seen, QStringList({"0 Orlov 1 0", "1 Zuev 2 0"}));
+}
+
+// The window's background push reads in a thread of its own: threads exclude each other as
+// processes do, and a thread's own guards nest.
+TEST_F(StoreTest, TheLockExcludesOtherThreadsAndNestsWithinOne) {
+    using namespace std::chrono_literals;
+    const auto attempt = [this](DataLock::Kind kind) {
+        bool busy = false;
+        std::thread([&] {
+            try {
+                DataLock guard(store.dataDir(), kind, 50ms);
+            } catch (const DataBusyError&) {
+                busy = true;
+            }
+        }).join();
+        return busy;
+    };
+    store.writeLock(); // makes the lock file
+    {
+        DataLock shared = store.readLock();
+        EXPECT_FALSE(attempt(DataLock::Kind::Shared));
+        EXPECT_TRUE(attempt(DataLock::Kind::Exclusive));
+        DataLock inner = store.writeLock(); // turned exclusive: no other thread now
+        EXPECT_TRUE(attempt(DataLock::Kind::Shared));
+    }
+    EXPECT_FALSE(attempt(DataLock::Kind::Exclusive));
 }
