@@ -8,7 +8,6 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QThread>
-#include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
 
