@@ -6,7 +6,6 @@
 #include <QThread>
 #include <cerrno>
 #include <map>
-#include <mutex>
 
 namespace sarvo {
 
@@ -21,14 +20,11 @@ struct DataLock::Entry {
 
 namespace {
 
-std::mutex& registryMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
-
-// One entry a lock file, by its path, for the whole process.
+// One entry a lock file, by its path, for each thread: every thread opens the lock file on its
+// own, so that the operating system keeps two threads apart as it keeps two programs apart (a
+// shared guard in one thread keeps an exclusive one in another out).
 std::map<fs::path, DataLock::Entry*>& registry() {
-    static std::map<fs::path, DataLock::Entry*> entries;
+    static thread_local std::map<fs::path, DataLock::Entry*> entries;
     return entries;
 }
 
@@ -58,7 +54,6 @@ int lockWithin(platform::LockHandle handle, bool exclusive, std::chrono::millise
 DataLock::DataLock(const fs::path& dataDir, Kind kind, std::chrono::milliseconds wait)
     : exclusive_(kind == Kind::Exclusive) {
     const fs::path path = lockPath(dataDir);
-    std::lock_guard<std::mutex> hold(registryMutex());
     auto& entries = registry();
     auto it = entries.find(path);
     if (it == entries.end()) {
@@ -103,7 +98,6 @@ DataLock::DataLock(DataLock&& other) noexcept
 DataLock::~DataLock() {
     if (!entry_)
         return;
-    std::lock_guard<std::mutex> hold(registryMutex());
     (exclusive_ ? entry_->exclusive : entry_->shared) -= 1;
     if (entry_->exclusive == 0 && entry_->shared == 0) {
         platform::unlock(entry_->handle);

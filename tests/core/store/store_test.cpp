@@ -7,8 +7,10 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using namespace sarvo;
@@ -246,4 +248,28 @@ TEST_F(StoreTest, SummariesListPersonsInFileOrderUntilStopped) {
         return index < 1;
     });
     EXPECT_EQ(seen, QStringList({"0 Orlov 1 0", "1 Zuev 2 0"}));
+}
+
+// Two threads keep each other out as two programs do: a shared guard held in one thread keeps
+// an exclusive guard of another thread out (and the reverse) until it ends; a thread's own
+// guards still nest.
+TEST_F(StoreTest, LockKeepsThreadsOfOneProcessApart) {
+    using Kind = DataLock::Kind;
+    const fs::path data = store.dataDir();
+    const std::chrono::milliseconds brief(100);
+    for (const auto& [held, wanted] :
+         {std::pair{Kind::Shared, Kind::Exclusive}, std::pair{Kind::Exclusive, Kind::Shared}}) {
+        std::promise<void> taken, release;
+        std::thread holder([&, held = held] {
+            DataLock lock(data, held);
+            DataLock nested(data, Kind::Exclusive, brief); // the thread's own guards nest
+            taken.set_value();
+            release.get_future().wait();
+        });
+        taken.get_future().wait();
+        EXPECT_THROW(DataLock{data, wanted, brief}, DataBusyError);
+        release.set_value();
+        holder.join();
+        EXPECT_NO_THROW(DataLock{data, wanted, brief});
+    }
 }
