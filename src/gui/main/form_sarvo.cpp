@@ -288,10 +288,9 @@ void TFormSarvo::createStatusBar() {
 }
 
 void TFormSarvo::fitStatusPanels() {
-    const int registry =
-        registryStatus_ && !registryStatus_->isHidden()
-            ? registryStatus_->sizeHint().width() + StatusBarOsn->layout()->spacing()
-            : 0;
+    const int registry = registryStatus_ && !registryStatus_->isHidden()
+                             ? registryStatus_->sizeHint().width() + 4
+                             : 0;
     StatusPanels[1]->setFixedWidth(qMax(0, StatusBarOsn->width() - 300 - 200 - 10 - registry));
 }
 

@@ -34,19 +34,19 @@ Q_DECLARE_METATYPE(sarvo::RegistryPushOutcome)
 
 namespace sarvo {
 
-namespace {
-
-// Thrown from the progress of a push when the window ends: the batches committed so far stay.
-struct PushStopped {};
-
 // The object of the worker thread whose events run the pushes; its signals reach the window's
 // thread queued (and no longer once the pusher is gone).
-class PushContext final : public QObject {
+class RegistryPushContext final : public QObject {
     Q_OBJECT
 signals:
     void progressed(qint64 sent, qint64 total);
     void finished(const sarvo::RegistryPushOutcome& outcome);
 };
+
+namespace {
+
+// Thrown from the progress of a push when the window ends: the batches committed so far stay.
+struct PushStopped {};
 
 QList<qint64> listOf(const std::vector<long long>& numbers) {
     return QList<qint64>(numbers.begin(), numbers.end());
@@ -59,7 +59,7 @@ class RegistryPushWorker {
 public:
     explicit RegistryPushWorker(std::filesystem::path baseDir) : baseDir_(std::move(baseDir)) {}
 
-    RegistryPushOutcome push(const std::atomic<bool>& stopping, PushContext& context) {
+    RegistryPushOutcome push(const std::atomic<bool>& stopping, RegistryPushContext& context) {
         RegistryPushOutcome outcome;
         Store store(baseDir_);
         DoseDatabase::RegistrySettings settings;
@@ -114,6 +114,8 @@ public:
             outcome.sent = result.sent() > 0;
         } catch (const StoreError& error) {
             outcome.error = error.text();
+        } catch (const std::exception& error) {
+            outcome.error = QString::fromLocal8Bit(error.what());
         }
         // Changes made meanwhile, or those a failure left waiting.
         try {
@@ -158,12 +160,12 @@ RegistryPusher::RegistryPusher(const QString& baseDir, QObject* parent)
 
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("RegistryPush"));
-    auto* context = new PushContext;
+    auto* context = new RegistryPushContext;
     context->moveToThread(thread_);
     context_ = context;
     connect(thread_, &QThread::finished, context, &QObject::deleteLater);
-    connect(context, &PushContext::finished, this, &RegistryPusher::finished);
-    connect(context, &PushContext::progressed, this, [this](qint64 sent, qint64 total) {
+    connect(context, &RegistryPushContext::finished, this, &RegistryPusher::finished);
+    connect(context, &RegistryPushContext::progressed, this, [this](qint64 sent, qint64 total) {
         if (!running_)
             return;
         status_.sending = true;
@@ -209,7 +211,7 @@ void RegistryPusher::startPush() {
     retry_->stop();
     running_ = true;
     pending_ = false;
-    auto* context = static_cast<PushContext*>(context_);
+    auto* context = static_cast<RegistryPushContext*>(context_);
     QMetaObject::invokeMethod(
         context,
         [worker = worker_, stopping = stopping_, context] {
