@@ -33,7 +33,8 @@ QStringList schemaV1Statements() {
             "user_no INTEGER NOT NULL, dosimeter_id BIGINT NOT NULL, kind VARCHAR(16) NOT NULL, "
             "dose DOUBLE PRECISION NOT NULL, ed_before DOUBLE PRECISION NOT NULL, "
             "ed_after DOUBLE PRECISION NOT NULL, history_record BIGINT, "
-            "os_user VARCHAR(255) NOT NULL, reason TEXT NOT NULL, PRIMARY KEY (station, id))"),
+            "os_user VARCHAR(255) NOT NULL, reason TEXT NOT NULL, checksum BIGINT NOT NULL, "
+            "PRIMARY KEY (station, id))"),
         QStringLiteral("CREATE INDEX ledger_person ON sarvo.ledger (station, user_no)"),
         QStringLiteral(
             "CREATE TABLE sarvo.alerts (station VARCHAR(32) NOT NULL REFERENCES sarvo.stations, "

@@ -46,6 +46,9 @@ struct SyncResult {
 SyncResult syncStation(Store& store, RegistryConnection& connection, const QString& station,
                        const std::function<void(const SyncProgress&)>& progress = {});
 
+// The rows sent per statement (5000; tests make it small to see several batches).
+void setSyncBatchRows(int rows);
+
 // The number of changes the registry is not known to have, from the station's files and its
 // pushed state alone (no network): History records and ledger rows beyond what was pushed,
 // persons and alerts whose digest differs or that were never pushed.

@@ -13,8 +13,10 @@
 #include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
+#include <iostream>
 
 namespace sarvo::platform {
 
@@ -341,6 +343,41 @@ std::string loginName() {
     const passwd* entry = getpwuid(geteuid());
     return entry && entry->pw_name ? std::string(entry->pw_name) : std::string();
 #endif
+}
+
+bool isTerminal(int stream) {
+#ifdef _WIN32
+    return _isatty(stream) != 0;
+#else
+    return ::isatty(stream) != 0;
+#endif
+}
+
+bool readHiddenLine(std::string& line) {
+#ifdef _WIN32
+    HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(input, &mode) != 0;
+    if (console)
+        SetConsoleMode(input, mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT));
+    const bool read = static_cast<bool>(std::getline(std::cin, line));
+    if (console)
+        SetConsoleMode(input, mode);
+#else
+    termios saved{};
+    const bool terminal = ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    const bool read = static_cast<bool>(std::getline(std::cin, line));
+    if (terminal)
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+#endif
+    if (read && !line.empty() && line.back() == '\r')
+        line.pop_back();
+    return read;
 }
 
 } // namespace sarvo::platform

@@ -65,4 +65,10 @@ long long fileSize(std::FILE* file, int& error);
 // The name the operating system knows the running user by (UTF-8), empty when it has none.
 std::string loginName();
 
+// True when standard input (0), output (1) or error (2) is a terminal.
+bool isTerminal(int stream);
+// Reads one line from standard input, the terminal's echo off while it is typed; without the
+// line end. False at the end of the input.
+bool readHiddenLine(std::string& line);
+
 } // namespace sarvo::platform

@@ -1,0 +1,461 @@
+#include "core/registry/registry_sync.h"
+
+#include "core/registry/registry_schema.h"
+#include "core/store/dose_database.h"
+#include "core/store/record_file.h"
+#include "core/store/store.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+namespace sarvo::registry {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("sarvo::Registry", text);
+}
+
+int batchRows = 5000;
+// Readings compared with the server per query.
+constexpr long long kCompareRange = 200000;
+
+// The first 8 bytes of the SHA-1 of `bytes`, as a signed 64-bit number.
+std::int64_t digestOf(const char* bytes, qsizetype size) {
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArrayView(bytes, size), QCryptographicHash::Sha1);
+    return qFromBigEndian<qint64>(hash.constData());
+}
+std::int64_t digestOf(const QByteArray& bytes) {
+    return digestOf(bytes.constData(), bytes.size());
+}
+
+// SQL literals. Texts are escape strings (E'...'), read alike whatever standard_conforming_strings
+// says; numbers are written in full.
+void addText(QByteArray& out, const QString& text) {
+    QByteArray utf8 = text.toUtf8();
+    utf8.replace('\0', QByteArray());
+    out += "E'";
+    for (const char c : utf8) {
+        if (c == '\'' || c == '\\')
+            out += c;
+        out += c;
+    }
+    out += '\'';
+}
+void addNumber(QByteArray& out, double value) {
+    if (std::isnan(value))
+        out += "'NaN'";
+    else if (std::isinf(value))
+        out += value > 0 ? "'Infinity'" : "'-Infinity'";
+    else
+        out += QByteArray::number(value, 'g', 17);
+}
+void addInteger(QByteArray& out, long long value) {
+    out += QByteArray::number(value);
+}
+void addDate(QByteArray& out, const QDate& date) {
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        out += "NULL";
+    else
+        out += '\'' + date.toString(Qt::ISODate).toLatin1() + '\'';
+}
+void addTime(QByteArray& out, const QTime& time) {
+    if (!time.isValid())
+        out += "NULL";
+    else
+        out += '\'' + time.toString(QStringLiteral("HH:mm:ss.zzz")).toLatin1() + '\'';
+}
+
+// One row of the station: its key, its columns after the station (a VALUES list without the
+// parentheses), and the digest of those columns.
+struct LocalRow {
+    long long key = 0;
+    QByteArray columns;
+    std::int64_t digest = 0;
+};
+
+std::vector<LocalRow> personRows(Store& store, DoseDatabase& database) {
+    const std::map<std::int32_t, PersonDetails> details = database.personDetails();
+    std::vector<LocalRow> rows;
+    std::set<std::int32_t> seen;
+    store.forEachUserSummary([&](long long, const UserSummary& user) {
+        // A damaged file may hold a UserNo twice: its first person counts.
+        if (user.UserNo == 0 || !seen.insert(user.UserNo).second)
+            return true;
+        const auto found = details.find(user.UserNo);
+        const PersonDetails d = found != details.end() ? found->second : PersonDetails{};
+        QByteArray c;
+        addInteger(c, user.UserNo);
+        for (const QString& text :
+             {user.lastName(), user.firstName(), user.middleName(), user.department()}) {
+            c += ',';
+            addText(c, text);
+        }
+        c += ',';
+        addInteger(c, user.DosimeterId);
+        c += ',';
+        addNumber(c, user.ED);
+        c += ',';
+        addText(c, d.fullName);
+        c += ',';
+        addText(c, d.registryId);
+        c += ',';
+        addDate(c, d.birth);
+        c += ',';
+        addText(c, personCategoryName(d.category));
+        c += ',';
+        addText(c, d.site);
+        c += ',';
+        addDate(c, d.left);
+        rows.push_back({user.UserNo, c, digestOf(c)});
+        return true;
+    });
+    return rows;
+}
+
+std::vector<LocalRow> ledgerRows(DoseDatabase& database) {
+    std::vector<LocalRow> rows;
+    for (const LedgerRow& r : database.ledger()) {
+        QByteArray c;
+        addInteger(c, r.id);
+        c += ',';
+        addText(c, r.time);
+        c += ',';
+        addDate(c, r.date);
+        c += ',';
+        addInteger(c, r.userNo);
+        c += ',';
+        addInteger(c, r.dosimeterId);
+        c += ',';
+        addText(c, ledgerKindName(r.kind));
+        c += ',';
+        addNumber(c, r.dose);
+        c += ',';
+        addNumber(c, r.edBefore);
+        c += ',';
+        addNumber(c, r.edAfter);
+        c += ',';
+        if (r.historyRecord < 0)
+            c += "NULL";
+        else
+            addInteger(c, r.historyRecord);
+        c += ',';
+        addText(c, r.user);
+        c += ',';
+        addText(c, r.reason);
+        rows.push_back({r.id, c, digestOf(c)});
+    }
+    return rows;
+}
+
+std::vector<LocalRow> alertRows(DoseDatabase& database) {
+    std::vector<LocalRow> rows;
+    for (const Alert& a : database.alerts(true)) {
+        QByteArray c;
+        addInteger(c, a.id);
+        c += ',';
+        addText(c, a.time);
+        c += ',';
+        addInteger(c, a.userNo);
+        c += ',';
+        addText(c, alertKindName(a.kind));
+        c += ',';
+        addText(c, a.period);
+        c += ',';
+        addNumber(c, a.dose);
+        c += ',';
+        addNumber(c, a.level);
+        c += ',';
+        addInteger(c, a.ledgerId);
+        c += ',';
+        addText(c, a.acknowledgedBy);
+        c += ',';
+        addText(c, a.acknowledgedAt);
+        c += ',';
+        addText(c, a.note);
+        rows.push_back({a.id, c, digestOf(c)});
+    }
+    return rows;
+}
+
+// A reading's columns after the station, and its checksum (of the record's bytes).
+void addReading(QByteArray& out, long long record, const char* bytes) {
+    const HistoryRecord r = HistoryRecord::fromBytes(bytes);
+    addInteger(out, record);
+    out += ',';
+    addDate(out, dateFromDays(r.HistDate));
+    out += ',';
+    addTime(out, timeFromFraction(r.HistTime));
+    out += ',';
+    addNumber(out, r.Dose);
+    out += ',';
+    addNumber(out, r.DoseSum);
+    out += ',';
+    addInteger(out, r.UserNo);
+    out += ',';
+    addInteger(out, r.DosimeterId);
+    out += ',';
+    addInteger(out, digestOf(bytes, kHistoryRecordSize));
+}
+
+// What the station holds, read under one shared lock.
+struct StationData {
+    QByteArray history; // the History file's whole records
+    long long readings = 0;
+    std::vector<LocalRow> persons, ledger, alerts;
+};
+
+StationData readStation(Store& store) {
+    StationData data;
+    const DataLock lock = store.readLock();
+    {
+        RecordFile file(store.historyPath(), kHistoryRecordSize, RecordFile::Mode::ReadOnly);
+        if (file.exists()) {
+            data.history.reserve(file.count() * kHistoryRecordSize);
+            size_t records = 0;
+            while (const char* block = file.nextBlock(records))
+                data.history.append(block, static_cast<qsizetype>(records) * kHistoryRecordSize);
+        }
+        file.close();
+    }
+    data.readings = data.history.size() / kHistoryRecordSize;
+    DoseDatabase database(store);
+    data.persons = personRows(store, database);
+    data.ledger = ledgerRows(database);
+    data.alerts = alertRows(database);
+    return data;
+}
+
+DoseDatabase::PushedState pushedStateOf(const StationData& data) {
+    DoseDatabase::PushedState state;
+    state.readings = data.readings;
+    for (const LocalRow& row : data.ledger)
+        state.ledgerId = std::max(state.ledgerId, row.key);
+    for (const LocalRow& row : data.persons)
+        state.persons[static_cast<std::int32_t>(row.key)] = row.digest;
+    for (const LocalRow& row : data.alerts)
+        state.alerts[row.key] = row.digest;
+    return state;
+}
+
+class Push {
+public:
+    Push(RegistryConnection& connection, const QString& station,
+         const std::function<void(const SyncProgress&)>& progress)
+        : connection_(connection), progress_(progress) {
+        addText(station_, station);
+    }
+
+    [[noreturn]] void fail(const QSqlQuery& query) {
+        const QSqlError error = query.lastError();
+        throw RegistryError(
+            tr("The registry %1 failed: %2")
+                .arg(connection_.address().text(), error.databaseText().trimmed().isEmpty()
+                                                       ? error.text()
+                                                       : error.databaseText().trimmed()));
+    }
+
+    // Runs a query whose rows are read once, in order.
+    QSqlQuery select(const QString& sql) {
+        QSqlQuery query(connection_.db());
+        query.setForwardOnly(true);
+        if (!query.exec(sql))
+            fail(query);
+        return query;
+    }
+
+    // key -> digest of the rows of `table` the server holds for the station.
+    std::map<long long, std::int64_t> serverDigests(const char* table, const char* key,
+                                                    const char* digest) {
+        std::map<long long, std::int64_t> digests;
+        QSqlQuery query = select(QStringLiteral("SELECT %1, %2 FROM sarvo.%3 WHERE station = %4")
+                                     .arg(QLatin1String(key), QLatin1String(digest),
+                                          QLatin1String(table), QString::fromUtf8(station_)));
+        while (query.next())
+            digests[query.value(0).toLongLong()] = query.value(1).toLongLong();
+        return digests;
+    }
+
+    // Sends rows in batches of one statement each; `tuple(i, out)` adds the columns of row i
+    // after the station.
+    void send(const char* head, const char* tail, size_t count,
+              const std::function<void(size_t, QByteArray&)>& tuple) {
+        for (size_t from = 0; from < count; from += static_cast<size_t>(batchRows)) {
+            const size_t to = std::min(count, from + static_cast<size_t>(batchRows));
+            QByteArray sql(head);
+            sql.reserve(static_cast<qsizetype>((to - from) * 160 + 400));
+            for (size_t i = from; i < to; ++i) {
+                sql += i == from ? "(" : ",(";
+                sql += station_;
+                sql += ',';
+                tuple(i, sql);
+                sql += ')';
+            }
+            sql += tail;
+            QSqlQuery query(connection_.db());
+            if (!query.exec(QString::fromUtf8(sql)))
+                fail(query);
+            progressNow_.sent += static_cast<long long>(to - from);
+            if (progress_)
+                progress_(progressNow_);
+        }
+    }
+
+    RegistryConnection& connection_;
+    const std::function<void(const SyncProgress&)>& progress_;
+    QByteArray station_; // as a literal
+    SyncProgress progressNow_;
+};
+
+// The rows whose digest the server does not have; `changed` gets the keys the server holds
+// with another digest.
+std::vector<const LocalRow*> missing(const std::vector<LocalRow>& rows,
+                                     const std::map<long long, std::int64_t>& server,
+                                     std::vector<long long>* changed) {
+    std::vector<const LocalRow*> out;
+    for (const LocalRow& row : rows) {
+        const auto found = server.find(row.key);
+        if (found == server.end())
+            out.push_back(&row);
+        else if (found->second != row.digest) {
+            if (changed)
+                changed->push_back(row.key);
+            else
+                out.push_back(&row);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void setSyncBatchRows(int rows) {
+    batchRows = std::max(1, rows);
+}
+
+SyncResult syncStation(Store& store, RegistryConnection& connection, const QString& station,
+                       const std::function<void(const SyncProgress&)>& progress) {
+    const StationData data = readStation(store); // the lock is released here
+    Push push(connection, station, progress);
+    {
+        QSqlQuery login = push.select(
+            QStringLiteral("SELECT name FROM sarvo.stations WHERE role_name = current_user"));
+        const QString own = login.next() ? login.value(0).toString() : QString();
+        if (own != station)
+            throw RegistryError(
+                own.isEmpty()
+                    ? tr("The login %1 is not the role of a station in the registry; the "
+                         "station %2 logs in as %3.")
+                          .arg(connection.address().user, station, stationRoleName(station))
+                    : tr("The login %1 is the role of the station %2, not of %3.")
+                          .arg(connection.address().user, own, station));
+    }
+
+    SyncResult result;
+    const auto persons =
+        missing(data.persons, push.serverDigests("persons", "user_no", "digest"), nullptr);
+    const auto alerts = missing(data.alerts, push.serverDigests("alerts", "id", "digest"), nullptr);
+    const auto ledger = missing(data.ledger, push.serverDigests("ledger", "id", "checksum"),
+                                &result.rewrittenLedgerRows);
+    std::vector<long long> readings;
+    for (long long from = 0; from < data.readings; from += kCompareRange) {
+        const long long to = std::min(data.readings, from + kCompareRange);
+        QSqlQuery query = push.select(
+            QStringLiteral("SELECT record, checksum FROM sarvo.readings WHERE station = %1 AND "
+                           "record >= %2 AND record < %3 ORDER BY record")
+                .arg(QString::fromUtf8(push.station_))
+                .arg(from)
+                .arg(to));
+        long long next = from;
+        const auto checksum = [&data](long long k) {
+            return digestOf(data.history.constData() + k * kHistoryRecordSize, kHistoryRecordSize);
+        };
+        while (query.next()) {
+            const long long record = query.value(0).toLongLong();
+            for (; next < record; ++next)
+                readings.push_back(next);
+            if (query.value(1).toLongLong() != checksum(record))
+                result.rewrittenRecords.push_back(record);
+            next = record + 1;
+        }
+        for (; next < to; ++next)
+            readings.push_back(next);
+    }
+
+    push.progressNow_.total =
+        static_cast<long long>(persons.size() + readings.size() + ledger.size() + alerts.size());
+    const auto rowsOf = [](const std::vector<const LocalRow*>& rows) {
+        return [&rows](size_t i, QByteArray& out) {
+            out += rows[i]->columns;
+            out += ',';
+            addInteger(out, rows[i]->digest);
+        };
+    };
+    push.send("INSERT INTO sarvo.persons (station, user_no, last_name, first_name, middle_name, "
+              "department, dosimeter_id, ed, full_name, registry_id, birth_date, category, site, "
+              "left_on, digest) VALUES ",
+              " ON CONFLICT (station, user_no) DO UPDATE SET last_name = EXCLUDED.last_name, "
+              "first_name = EXCLUDED.first_name, middle_name = EXCLUDED.middle_name, "
+              "department = EXCLUDED.department, dosimeter_id = EXCLUDED.dosimeter_id, "
+              "ed = EXCLUDED.ed, full_name = EXCLUDED.full_name, "
+              "registry_id = EXCLUDED.registry_id, birth_date = EXCLUDED.birth_date, "
+              "category = EXCLUDED.category, site = EXCLUDED.site, left_on = EXCLUDED.left_on, "
+              "digest = EXCLUDED.digest",
+              persons.size(), rowsOf(persons));
+    result.persons = static_cast<long long>(persons.size());
+    push.send("INSERT INTO sarvo.readings (station, record, hist_date, hist_time, dose, "
+              "dose_sum, user_no, dosimeter_id, checksum) VALUES ",
+              " ON CONFLICT (station, record) DO NOTHING", readings.size(),
+              [&](size_t i, QByteArray& out) {
+                  addReading(out, readings[i],
+                             data.history.constData() + readings[i] * kHistoryRecordSize);
+              });
+    result.readings = static_cast<long long>(readings.size());
+    push.send("INSERT INTO sarvo.ledger (station, id, written_at, period_date, user_no, "
+              "dosimeter_id, kind, dose, ed_before, ed_after, history_record, os_user, reason, "
+              "checksum) VALUES ",
+              " ON CONFLICT (station, id) DO NOTHING", ledger.size(), rowsOf(ledger));
+    result.ledgerRows = static_cast<long long>(ledger.size());
+    push.send("INSERT INTO sarvo.alerts (station, id, raised_at, user_no, kind, period, dose, "
+              "level, ledger_id, acknowledged_by, acknowledged_at, note, digest) VALUES ",
+              " ON CONFLICT (station, id) DO UPDATE SET raised_at = EXCLUDED.raised_at, "
+              "user_no = EXCLUDED.user_no, kind = EXCLUDED.kind, period = EXCLUDED.period, "
+              "dose = EXCLUDED.dose, level = EXCLUDED.level, ledger_id = EXCLUDED.ledger_id, "
+              "acknowledged_by = EXCLUDED.acknowledged_by, "
+              "acknowledged_at = EXCLUDED.acknowledged_at, note = EXCLUDED.note, "
+              "digest = EXCLUDED.digest",
+              alerts.size(), rowsOf(alerts));
+    result.alerts = static_cast<long long>(alerts.size());
+
+    DoseDatabase(store).setPushedState(pushedStateOf(data));
+    return result;
+}
+
+long long waitingChanges(Store& store) {
+    const DataLock lock = store.readLock();
+    DoseDatabase database(store);
+    const DoseDatabase::PushedState pushed = database.pushedState();
+    long long waiting = std::max(0LL, store.historyCount() - pushed.readings);
+    for (const LocalRow& row : ledgerRows(database))
+        waiting += row.key > pushed.ledgerId ? 1 : 0;
+    const auto changed = [&waiting](const std::vector<LocalRow>& rows, const auto& digests) {
+        for (const LocalRow& row : rows) {
+            const auto found = digests.find(
+                static_cast<typename std::decay_t<decltype(digests)>::key_type>(row.key));
+            waiting += found == digests.end() || found->second != row.digest ? 1 : 0;
+        }
+    };
+    changed(personRows(store, database), pushed.persons);
+    changed(alertRows(database), pushed.alerts);
+    return waiting;
+}
+
+} // namespace sarvo::registry

@@ -1,0 +1,86 @@
+#include "core/registry/registry_schema.h"
+#include "core/registry/registry_sync.h"
+#include "core/store/dose_database.h"
+#include "core/store/platform.h"
+#include "core/store/store.h"
+#include "tool/commands.h"
+#include "tool/registry_login.h"
+
+namespace sarvo::tool {
+namespace {
+
+int runSync(const Args& args) {
+    args.refusePositional();
+    Store store(args.dir().toStdString());
+    DoseDatabase database(store);
+    const DoseDatabase::RegistrySettings stored = database.registrySettings();
+    const QString url = args.value(QStringLiteral("db"), stored.address);
+    const QString station = args.value(QStringLiteral("station"), stored.station);
+    if (url.isEmpty())
+        throw UsageError(QStringLiteral("--db is required: this station has no registry address "
+                                        "stored yet"));
+    if (station.isEmpty())
+        throw UsageError(QStringLiteral("--station is required: this station has no name in the "
+                                        "registry stored yet"));
+    registry::RegistryAddress address = registryAddress(url);
+    if (!address.password.isEmpty())
+        throw UsageError(QStringLiteral("the address in --db holds a password, and the address is "
+                                        "stored in the data folder: give the password in "
+                                        "~/.pgpass, PGPASSWORD or at the prompt instead"));
+    if (!registry::validStationName(station))
+        throw UsageError(QStringLiteral("a station name is 1 to 32 characters of A-Z, a-z, 0-9, "
+                                        "\"_\" and \"-\", not %1")
+                             .arg(station));
+    if (!stored.station.isEmpty() && station != stored.station)
+        throw UsageError(QStringLiteral("this data folder pushes to the registry as the station "
+                                        "%1, not %2")
+                             .arg(stored.station, station));
+
+    const auto connection = connectRegistry(url);
+    connection->requireSchema();
+    const bool terminal = platform::isTerminal(2);
+    bool shown = false;
+    const registry::SyncResult result = registry::syncStation(
+        store, *connection, station, [&](const registry::SyncProgress& progress) {
+            if (!terminal)
+                return;
+            err() << "\rsent " << progress.sent << " of " << progress.total;
+            err().flush();
+            shown = true;
+        });
+    if (shown) {
+        err() << "\n";
+        err().flush();
+    }
+    const DoseDatabase::RegistrySettings settings{station, address.text()};
+    if (!(settings == stored))
+        database.setRegistrySettings(settings);
+
+    out() << "sent to " << address.text() << " as " << station << ": " << result.persons
+          << " persons, " << result.readings << " readings, " << result.ledgerRows
+          << " ledger rows, " << result.alerts << " alerts\n";
+    out().flush();
+    for (const long long record : result.rewrittenRecords)
+        err() << "History record " << record
+              << " differs from the registry's copy (the file was rewritten): not sent\n";
+    for (const long long id : result.rewrittenLedgerRows)
+        err() << "ledger row " << id << " differs from the registry's copy: not sent\n";
+    err().flush();
+    return result.rewrittenRecords.empty() && result.rewrittenLedgerRows.empty() ? 0 : 1;
+}
+
+const Registration registration(
+    "sync", "sync [--db URL] [--station NAME] [--dir DIR]",
+    "Pushes to the central registry what it does not have yet of this station (persons, readings,\n"
+    "ledger rows, alerts), in batches; an interrupted push goes on from there the next time.\n"
+    "History records the registry holds with other bytes are listed and not sent (exit 1).\n"
+    "The station's name and the address are stored; without options the stored ones are used.",
+    {valued("db", "URL",
+            "The registry's address, postgresql://[USER@]HOST[:PORT]/DATABASE, without a "
+            "password (default: the stored one)."),
+     valued("station", "NAME", "The station's name in the registry (default: the stored one)."),
+     dirOption()},
+    &runSync);
+
+} // namespace
+} // namespace sarvo::tool
