@@ -267,9 +267,9 @@ TEST_F(StoreTest, LockKeepsThreadsOfOneProcessApart) {
             release.get_future().wait();
         });
         taken.get_future().wait();
-        EXPECT_THROW(DataLock{data, wanted, brief}, DataBusyError);
+        EXPECT_THROW((DataLock{data, wanted, brief}), DataBusyError);
         release.set_value();
         holder.join();
-        EXPECT_NO_THROW(DataLock{data, wanted, brief});
+        EXPECT_NO_THROW((DataLock{data, wanted, brief}));
     }
 }
