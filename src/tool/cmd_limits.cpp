@@ -1,85 +1,23 @@
 #include "core/store/dose_database.h"
 #include "core/store/store.h"
-#include "core/text/text_forms.h"
 #include "tool/commands.h"
-#include "tool/listing.h"
-
-#include <limits>
+#include "tool/limits_options.h"
 
 namespace sarvo::tool {
 namespace {
 
-// A dose in mSv above 0: a decimal number with "." or "," as decimal point.
-double positiveDose(const Args& args, const QString& name) {
-    const QString text = args.value(name);
-    const std::optional<double> value = doseFromText(text);
-    if (!value || *value <= 0)
-        throw UsageError(
-            QStringLiteral("--%1 takes a dose in mSv above 0, not %2").arg(name, text));
-    return *value;
-}
-
 int runLimits(const Args& args) {
     args.refusePositional();
     // Every value given is checked before anything is stored.
-    const auto given = [&args](const char* name) { return args.has(QLatin1String(name)); };
-    const bool change = given("annual") || given("five-year") || given("investigation") ||
-                        given("monthly") || given("overdue-days");
-    std::optional<double> annual, fiveYear, investigation, monthly;
-    bool monthlyOff = false;
-    std::optional<int> overdueDays;
-    if (given("annual"))
-        annual = positiveDose(args, QStringLiteral("annual"));
-    if (given("five-year"))
-        fiveYear = positiveDose(args, QStringLiteral("five-year"));
-    if (given("investigation"))
-        investigation = positiveDose(args, QStringLiteral("investigation"));
-    if (given("monthly")) {
-        if (args.value(QStringLiteral("monthly")) == QLatin1String("off"))
-            monthlyOff = true;
-        else
-            monthly = positiveDose(args, QStringLiteral("monthly"));
-    }
-    if (given("overdue-days")) {
-        const QString text = args.value(QStringLiteral("overdue-days"));
-        bool ok = false;
-        const long long days = text.toLongLong(&ok);
-        if (!ok || days < 1 || days > std::numeric_limits<int>::max() || !text.front().isDigit())
-            throw UsageError(
-                QStringLiteral("--overdue-days takes a whole number from 1 on, not %1").arg(text));
-        overdueDays = static_cast<int>(days);
-    }
-
-    Store store(args.dir().toStdString(), !change);
+    const LimitsChange change = limitsChange(args);
+    Store store(args.dir().toStdString(), !change.any());
     DoseDatabase database(store);
-    DoseLimits limits;
-    if (change) {
+    if (change.any()) {
         // The limits not given stay as stored, whatever another program stores meanwhile.
         DataLock lock = store.writeLock();
-        limits = database.limits();
-        limits.annual = annual.value_or(limits.annual);
-        limits.fiveYear = fiveYear.value_or(limits.fiveYear);
-        limits.investigation = investigation.value_or(limits.investigation);
-        if (monthlyOff)
-            limits.monthly.reset();
-        else if (monthly)
-            limits.monthly = monthly;
-        limits.overdueDays = overdueDays.value_or(limits.overdueDays);
-        database.setLimits(limits);
+        database.setLimits(change.appliedTo(database.limits()));
     }
-    limits = database.limits();
-    Listing listing({}, false);
-    const auto line = [&listing](const char* name, const QString& value) {
-        listing.add(QLatin1String(name));
-        listing.add(value);
-        listing.endRow();
-    };
-    line("annual", formatNumber(limits.annual));
-    line("five-year", formatNumber(limits.fiveYear));
-    line("investigation", formatNumber(limits.investigation));
-    line("monthly", limits.monthly ? formatNumber(*limits.monthly) : QStringLiteral("off"));
-    line("overdue-days", QString::number(limits.overdueDays));
-    listing.print();
+    printLimits(database.limits());
     return 0;
 }
 
@@ -90,14 +28,7 @@ const Registration registration(
     "Prints the limits and levels of the dose of record, one per line; with options, stores the\n"
     "values given first (the others stay as stored). Doses in mSv, \".\" or \",\" as decimal "
     "point.",
-    {valued("annual", "MSV", "The annual limit (default 20)."),
-     valued("five-year", "MSV", "The limit of five consecutive years (default 100)."),
-     valued("investigation", "MSV", "The annual investigation level (default 6)."),
-     valued("monthly", "MSV|off", "The monthly investigation level, or off (default off)."),
-     valued("overdue-days", "N",
-            "The days after which a dosimeter not read is overdue (default 35)."),
-     dirOption()},
-    &runLimits);
+    limitsOptions() << dirOption(), &runLimits);
 
 } // namespace
 } // namespace sarvo::tool

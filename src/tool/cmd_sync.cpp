@@ -38,6 +38,18 @@ int runSync(const Args& args) {
 
     const auto connection = connectRegistry(url);
     connection->requireSchema();
+    // The name and address are kept once the registry knows the login as this station.
+    const QString own = registry::loginStation(*connection);
+    if (own != station)
+        throw registry::RegistryError(
+            QStringLiteral("the login %1 is not the role of the station %2 in the registry%3")
+                .arg(address.user.isEmpty() ? QStringLiteral("(the system user)") : address.user,
+                     station,
+                     own.isEmpty() ? QString()
+                                   : QStringLiteral(" (it is the role of %1)").arg(own)));
+    const DoseDatabase::RegistrySettings settings{station, address.text()};
+    if (!(settings == stored))
+        database.setRegistrySettings(settings);
     const bool terminal = platform::isTerminal(2);
     bool shown = false;
     const registry::SyncResult result = registry::syncStation(
@@ -52,10 +64,6 @@ int runSync(const Args& args) {
         err() << "\n";
         err().flush();
     }
-    const DoseDatabase::RegistrySettings settings{station, address.text()};
-    if (!(settings == stored))
-        database.setRegistrySettings(settings);
-
     out() << "sent to " << address.text() << " as " << station << ": " << result.persons
           << " persons, " << result.readings << " readings, " << result.ledgerRows
           << " ledger rows, " << result.alerts << " alerts\n";

@@ -46,6 +46,10 @@ struct SyncResult {
 SyncResult syncStation(Store& store, RegistryConnection& connection, const QString& station,
                        const std::function<void(const SyncProgress&)>& progress = {});
 
+// The station whose role the login of `connection` is (sarvo.stations.role_name =
+// current_user); empty when it is no station's role. RegistryError when the query fails.
+QString loginStation(RegistryConnection& connection);
+
 // The rows sent per statement (5000; tests make it small to see several batches).
 void setSyncBatchRows(int rows);
 

@@ -6,6 +6,9 @@
 #include <QThread>
 #include <cerrno>
 #include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
 
 namespace sarvo {
 
@@ -20,12 +23,24 @@ struct DataLock::Entry {
 
 namespace {
 
-// One entry a lock file, by its path, for each thread: every thread opens the lock file on its
-// own, so that the operating system keeps two threads apart as it keeps two programs apart (a
-// shared guard in one thread keeps an exclusive one in another out).
-std::map<fs::path, DataLock::Entry*>& registry() {
-    static thread_local std::map<fs::path, DataLock::Entry*> entries;
+std::mutex& registryMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+// One entry per lock file and thread. Each thread holds the lock through its own open file, so
+// that two threads of one process exclude each other as two processes do; guards of one thread
+// nest.
+using EntryKey = std::pair<fs::path, std::thread::id>;
+std::map<EntryKey, DataLock::Entry*>& registry() {
+    static std::map<EntryKey, DataLock::Entry*> entries;
     return entries;
+}
+
+DataLock::Entry* findEntry(const EntryKey& key) {
+    std::lock_guard<std::mutex> hold(registryMutex());
+    const auto it = registry().find(key);
+    return it == registry().end() ? nullptr : it->second;
 }
 
 fs::path lockPath(const fs::path& dataDir) {
@@ -53,10 +68,12 @@ int lockWithin(platform::LockHandle handle, bool exclusive, std::chrono::millise
 
 DataLock::DataLock(const fs::path& dataDir, Kind kind, std::chrono::milliseconds wait)
     : exclusive_(kind == Kind::Exclusive) {
-    const fs::path path = lockPath(dataDir);
-    auto& entries = registry();
-    auto it = entries.find(path);
-    if (it == entries.end()) {
+    // The entry is the calling thread's own: only the map is shared, and no other thread waits
+    // on the map while this one waits for the lock.
+    const EntryKey key{lockPath(dataDir), std::this_thread::get_id()};
+    const fs::path& path = key.first;
+    Entry* entry = findEntry(key);
+    if (!entry) {
         std::error_code ec;
         if (!exclusive_ && !fs::is_directory(path.parent_path(), ec))
             return;
@@ -74,19 +91,21 @@ DataLock::DataLock(const fs::path& dataDir, Kind kind, std::chrono::milliseconds
                 throw DataBusyError();
             throw errorFromSystem(e);
         }
-        it = entries.emplace(path, new Entry{handle, 0, 0}).first;
-    } else if (exclusive_ && it->second->exclusive == 0) {
-        // Held shared by this process: turn it exclusive. Should that fail, the shared lock is
+        entry = new Entry{handle, 0, 0};
+        std::lock_guard<std::mutex> hold(registryMutex());
+        registry().emplace(key, entry);
+    } else if (exclusive_ && entry->exclusive == 0) {
+        // Held shared by this thread: turn it exclusive. Should that fail, the shared lock is
         // taken again for the guards that hold it.
-        if (int e = lockWithin(it->second->handle, true, wait)) {
-            lockWithin(it->second->handle, false, std::chrono::hours(1));
+        if (int e = lockWithin(entry->handle, true, wait)) {
+            lockWithin(entry->handle, false, std::chrono::hours(1));
             if (e == EWOULDBLOCK || e == EAGAIN)
                 throw DataBusyError();
             throw errorFromSystem(e);
         }
         turnedExclusive_ = true;
     }
-    entry_ = it->second;
+    entry_ = entry;
     (exclusive_ ? entry_->exclusive : entry_->shared) += 1;
 }
 
@@ -102,12 +121,15 @@ DataLock::~DataLock() {
     if (entry_->exclusive == 0 && entry_->shared == 0) {
         platform::unlock(entry_->handle);
         platform::closeLockFile(entry_->handle);
-        auto& entries = registry();
-        for (auto it = entries.begin(); it != entries.end(); ++it)
-            if (it->second == entry_) {
-                entries.erase(it);
-                break;
-            }
+        {
+            std::lock_guard<std::mutex> hold(registryMutex());
+            auto& entries = registry();
+            for (auto it = entries.begin(); it != entries.end(); ++it)
+                if (it->second == entry_) {
+                    entries.erase(it);
+                    break;
+                }
+        }
         delete entry_;
     } else if (turnedExclusive_) {
         // Back to the shared lock the outer guards took.

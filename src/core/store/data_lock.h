@@ -12,10 +12,11 @@ namespace sarvo {
 // record half rewritten. The window, sarvo-tool and any other program that uses the store all
 // take it, so they may run at the same time.
 //
-// The lock belongs to the thread: a guard taken while the thread already holds the lock nests
-// (an exclusive guard inside a shared one waits to turn the lock exclusive), and the lock is
-// released when the thread's outermost guard ends. Two threads of one process keep each other
-// out as two programs do; a guard ends in the thread that took it.
+// The lock belongs to a thread: a guard taken while the thread already holds the lock nests (an
+// exclusive guard inside a shared one waits to turn the lock exclusive), and the lock is released
+// when the thread's outermost guard ends. Two threads of one process (the window and its
+// background push) exclude each other as two processes do. A guard ends in the thread that took
+// it.
 //
 // A guard that cannot have the lock within `wait` throws DataBusyError and holds nothing.
 class DataLock {

@@ -1,5 +1,6 @@
 #include "gui/dialogs/form_dose_overview.h"
 
+#include "core/registry/registry_connection.h"
 #include "core/store/dose_database.h"
 #include "core/store/store.h"
 #include "core/store/store_error.h"
@@ -14,6 +15,7 @@
 #include "gui/dialogs/dose_overview_model.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
@@ -31,12 +33,15 @@
 #include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QThread>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace sarvo {
 
@@ -83,6 +88,17 @@ QString saveFilter(const QString& description, const QString& extension) {
     return description + QStringLiteral(" (*.%1)|*.%1|").arg(extension) +
            TFormDoseOverview::tr("Any files") + QStringLiteral(" (*.*)|*.*");
 }
+
+// The columns of the registry's rows.
+enum RegistryColumn {
+    RegWorker,
+    RegFullName,
+    RegStations,
+    RegYearDose,
+    RegFiveYear,
+    RegStatus,
+    RegColumnCount
+};
 
 // An ISO 8601 time as the program shows it: the locale's date and the time of day.
 QString timeText(const QString& iso) {
@@ -139,8 +155,19 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     EditSearch->setClearButtonEnabled(true);
     LblSearch->setBuddy(EditSearch);
 
+    LblSource = new QLabel(this);
+    ComboSource = new QComboBox(this);
+    ComboSource->setObjectName(QStringLiteral("ComboSource"));
+    ComboSource->addItems({QString(), QString()});
+    ComboSource->setEnabled(false);
+    LblSource->setBuddy(ComboSource);
+    connect(ComboSource, &QComboBox::currentIndexChanged, this, &TFormDoseOverview::sourceChanged);
+
     LblLimits = new QLabel(this);
     LblLimits->setObjectName(QStringLiteral("LblLimits"));
+    LblLoading = new QLabel(this);
+    LblLoading->setObjectName(QStringLiteral("LblLoading"));
+    LblLoading->hide();
     LblFailure = new QLabel(this);
     LblFailure->setObjectName(QStringLiteral("LblFailure"));
     LblFailure->setWordWrap(true);
@@ -152,6 +179,12 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     DoseOverviewModel::configureProxy(*proxy_);
     proxy_->setSourceModel(model_);
     connect(EditSearch, &QLineEdit::textChanged, proxy_,
+            &QSortFilterProxyModel::setFilterFixedString);
+    registryModel_ = new QStandardItemModel(0, RegColumnCount, this);
+    registryProxy_ = new QSortFilterProxyModel(this);
+    DoseOverviewModel::configureProxy(*registryProxy_);
+    registryProxy_->setSourceModel(registryModel_);
+    connect(EditSearch, &QLineEdit::textChanged, registryProxy_,
             &QSortFilterProxyModel::setFilterFixedString);
 
     GridOverview = new QTableView(this);
@@ -170,7 +203,7 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     GridOverview->setSortingEnabled(true);
     GridOverview->sortByColumn(DoseOverviewModel::Name, Qt::AscendingOrder);
     connect(GridOverview, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid())
+        if (index.isValid() && !registryMode())
             emit personChosen(index.data(DoseOverviewModel::UserNoRole).toInt());
     });
 
@@ -199,6 +232,9 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     top->addSpacing(24);
     top->addWidget(LblSearch);
     top->addWidget(EditSearch, 1);
+    top->addSpacing(24);
+    top->addWidget(LblSource);
+    top->addWidget(ComboSource);
     auto* alerts = new QHBoxLayout;
     alerts->addWidget(ListAlerts, 1);
     alerts->addWidget(BtnAcknowledge, 0, Qt::AlignTop);
@@ -206,6 +242,7 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     layout->setMenuBar(menuBar_);
     layout->addLayout(top);
     layout->addWidget(LblLimits);
+    layout->addWidget(LblLoading);
     layout->addWidget(LblFailure);
     layout->addWidget(GridOverview, 1);
     layout->addWidget(LblAlerts);
@@ -245,6 +282,12 @@ void TFormDoseOverview::applyTexts() {
     LblSearch->setText(tr("&Search:"));
     EditSearch->setPlaceholderText(tr("Name, department or dosimeter"));
     BtnAcknowledge->setText(tr("Acknowledge..."));
+    LblSource->setText(tr("S&how:"));
+    ComboSource->setItemText(0, tr("Station"));
+    ComboSource->setItemText(1, tr("Central registry"));
+    ComboSource->setToolTip(tr("The doses of every station from the central registry, read "
+                               "only. Offered when the station has the registry's address."));
+    LblLoading->setText(tr("Loading…"));
     ListAlerts->setHeaderLabels(
         {tr("Raised"), tr("Person"), tr("Alert"), tr("Period"), tr("Dose, mSv"), tr("Level, mSv")});
     SaveDialogPdf->setNameFilters(
@@ -252,11 +295,12 @@ void TFormDoseOverview::applyTexts() {
     SaveDialogCsv->setNameFilters(
         SaveDialog::nameFiltersOf(saveFilter(tr("CSV files"), QStringLiteral("csv"))));
     model_->retranslate();
+    fillRegistryRows();
     showContent();
 }
 
 void TFormDoseOverview::showContent() {
-    const DoseLimits& limits = model_->overview().limits;
+    const DoseLimits& limits = registryMode() ? registryDoses_.limits : model_->overview().limits;
     QString text = tr("Annual limit %1 mSv, five-year limit %2 mSv, investigation level %3 mSv")
                        .arg(formatNumber(limits.annual), formatNumber(limits.fiveYear),
                             formatNumber(limits.investigation));
@@ -264,7 +308,7 @@ void TFormDoseOverview::showContent() {
         text += tr(", monthly investigation level %1 mSv").arg(formatNumber(*limits.monthly));
     text += tr("; a dosimeter is overdue after %n day(s) without a reading.", nullptr,
                limits.overdueDays);
-    LblLimits->setText(text);
+    LblLimits->setText(registryMode() ? tr("Central registry: %1").arg(text) : text);
     LblAlerts->setText(tr("Open alerts: %1").arg(model_->overview().openAlerts.size()));
     fillAlerts();
 }
@@ -285,6 +329,12 @@ void TFormDoseOverview::refresh() {
     if (refreshing_)
         return;
     refreshing_ = true;
+    readRegistryAddress();
+    if (registryMode()) {
+        loadRegistry();
+        refreshing_ = false;
+        return;
+    }
     const std::optional<std::int32_t> selected = selectedUserNo();
     DoseOverview built;
     failure_.clear();
@@ -348,7 +398,150 @@ void TFormDoseOverview::fillAlerts() {
 }
 
 void TFormDoseOverview::updateButtons() {
-    BtnAcknowledge->setEnabled(ListAlerts->currentItem() != nullptr);
+    // The registry is only read: nothing is acknowledged; its rows are saved as CSV (the columns
+    // of `sarvo-tool registry doses --csv`), not printed.
+    const bool station = !registryMode();
+    BtnAcknowledge->setEnabled(station && ListAlerts->currentItem() != nullptr);
+    ListAlerts->setEnabled(station);
+    mnu_OverviewPrint->setEnabled(station);
+    mnu_OverviewPdf->setEnabled(station);
+}
+
+bool TFormDoseOverview::registryMode() const {
+    return ComboSource->currentIndex() == 1;
+}
+
+bool TFormDoseOverview::registryLoading() const {
+    return registryLoading_;
+}
+
+const registry::RegistryDoses& TFormDoseOverview::registryDoses() const {
+    return registryDoses_;
+}
+
+void TFormDoseOverview::readRegistryAddress() {
+    try {
+        DoseDatabase database(store_);
+        registryAddress_ = database.registrySettings().address;
+    } catch (const StoreError&) {
+        registryAddress_.clear();
+    }
+    ComboSource->setEnabled(!registryAddress_.isEmpty());
+    if (registryAddress_.isEmpty() && registryMode()) {
+        const QSignalBlocker block(ComboSource);
+        ComboSource->setCurrentIndex(0);
+        sourceChanged();
+    }
+}
+
+void TFormDoseOverview::sourceChanged() {
+    const bool registry = registryMode();
+    GridOverview->setModel(registry ? static_cast<QAbstractItemModel*>(registryProxy_) : proxy_);
+    if (!registry) {
+        // A reading still running is forgotten.
+        ++registryRequest_;
+        registryLoading_ = false;
+        LblLoading->hide();
+    }
+    GridOverview->sortByColumn(0, Qt::AscendingOrder);
+    ListAlerts->setVisible(!registry);
+    LblAlerts->setVisible(!registry);
+    BtnAcknowledge->setVisible(!registry);
+    failure_.clear();
+    LblFailure->hide();
+    updateButtons();
+    if (isVisible() || registry)
+        refresh();
+}
+
+void TFormDoseOverview::loadRegistry() {
+    const int request = ++registryRequest_;
+    const QString address = registryAddress_;
+    const int year = SpinYear->value();
+    const QDate today = QDate::currentDate();
+    struct Result {
+        registry::RegistryDoses doses;
+        QString failure;
+    };
+    auto result = std::make_shared<Result>();
+    // The thread makes its own connection and never asks for a password.
+    QThread* thread = QThread::create([address, year, today, result] {
+        try {
+            const std::optional<registry::RegistryAddress> parsed =
+                registry::RegistryAddress::parse(address);
+            if (!parsed)
+                throw registry::RegistryError(
+                    tr("%1 is not the address of a PostgreSQL database.").arg(address));
+            registry::RegistryConnection connection(*parsed);
+            result->doses = registry::registryDoses(connection, year, today);
+        } catch (const StoreError& error) {
+            result->failure = error.text();
+        } catch (const std::exception& error) {
+            result->failure = QString::fromLocal8Bit(error.what());
+        }
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this,
+            [this, request, result] { registryRead(request, result->doses, result->failure); });
+    registryLoading_ = true;
+    LblLoading->show();
+    thread->start();
+}
+
+void TFormDoseOverview::registryRead(int request, const registry::RegistryDoses& doses,
+                                     const QString& failure) {
+    if (request != registryRequest_)
+        return;
+    registryLoading_ = false;
+    LblLoading->hide();
+    failure_ = failure;
+    if (failure.isEmpty()) {
+        registryDoses_ = doses;
+        fillRegistryRows();
+    }
+    LblFailure->setText(failure_);
+    LblFailure->setVisible(!failure_.isEmpty());
+    showContent();
+    if (!registryColumnsSized_ && registryModel_->rowCount() > 0) {
+        GridOverview->resizeColumnsToContents();
+        registryColumnsSized_ = true;
+    }
+    updateButtons();
+    emit registryLoaded();
+}
+
+void TFormDoseOverview::fillRegistryRows() {
+    registryModel_->setHorizontalHeaderLabels({tr("Worker"), tr("Full name"), tr("Stations"),
+                                               tr("%1, mSv").arg(registryDoses_.year),
+                                               tr("5 years, mSv"), tr("Status")});
+    registryModel_->setRowCount(0);
+    for (const registry::WorkerDoses& worker : registryDoses_.workers) {
+        const QColor background = DoseOverviewModel::rowColour(worker.status);
+        QList<QStandardItem*> row;
+        const auto cell = [&](const QString& text, const QVariant& sortValue, bool number) {
+            auto* item = new QStandardItem(text);
+            item->setEditable(false);
+            item->setData(sortValue, DoseOverviewModel::SortRole);
+            item->setData(background, Qt::BackgroundRole);
+            item->setData(QColor(Qt::black), Qt::ForegroundRole);
+            item->setData(
+                QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft)),
+                Qt::TextAlignmentRole);
+            row << item;
+        };
+        const QString stations = worker.stations.join(QStringLiteral(", "));
+        cell(worker.worker, worker.worker, false);
+        cell(worker.fullName, worker.fullName, false);
+        cell(stations, stations, false);
+        cell(formatNumber(fromMicroSv(worker.doses.year)), qlonglong(worker.doses.year), true);
+        cell(formatNumber(fromMicroSv(worker.doses.fiveYear)), qlonglong(worker.doses.fiveYear),
+             true);
+        cell(doseStatusText(worker.status), int(worker.status), false);
+        row[RegStatus]->setData(DoseOverviewModel::statusColour(worker.status), Qt::ForegroundRole);
+        row[RegWorker]->setData(worker.worker + u'\n' + worker.fullName + u'\n' + stations,
+                                DoseOverviewModel::SearchRole);
+        registryModel_->appendRow(row);
+    }
 }
 
 void TFormDoseOverview::acknowledgeClick() {
@@ -390,6 +583,15 @@ std::vector<int> TFormDoseOverview::shownRows() const {
 }
 
 QByteArray TFormDoseOverview::csvOfShownRows() const {
+    if (registryMode()) {
+        // The registry's rows are in the order of registryDoses_.workers.
+        registry::RegistryDoses shown = registryDoses_;
+        shown.workers.clear();
+        for (int row = 0; row < registryProxy_->rowCount(); ++row)
+            shown.workers.push_back(registryDoses_.workers.at(
+                registryProxy_->mapToSource(registryProxy_->index(row, 0)).row()));
+        return csvText(registry::registryDosesTable(shown, TableForm::Csv));
+    }
     DoseOverview shown = model_->overview();
     shown.persons.clear();
     for (int row : shownRows())

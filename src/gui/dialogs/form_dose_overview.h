@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/registry/registry_views.h"
 #include "core/store/dose_overview.h"
 
 #include <QWidget>
@@ -7,6 +8,7 @@
 #include <optional>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -15,6 +17,7 @@ class QPrinter;
 class QPushButton;
 class QSortFilterProxyModel;
 class QSpinBox;
+class QStandardItemModel;
 class QTableView;
 class QTreeWidget;
 
@@ -34,6 +37,13 @@ class Store;
 // It builds its content again from the files when it is shown, on F5, when the year changes and
 // through refresh(). A file that cannot be read is named in the window (no box: a refresh may
 // come in the middle of a reading); the rows read before stay.
+//
+// When the station has the address of a central registry, the window can show the registry's
+// doses instead, read-only: one row per worker across stations (worker, full name, stations,
+// the year's dose, five years, status by the registry's limits). They are read in a thread of
+// their own with its own connection (a password only from PGPASSWORD or ~/.pgpass: the window
+// never asks); the window shows "Loading…" meanwhile, then the rows or the failure. Nothing
+// that changes the station's records is offered then.
 class TFormDoseOverview final : public QWidget {
     Q_OBJECT
 public:
@@ -49,12 +59,20 @@ public:
     // line with the year and the date, the table, and on every page its title and "page n of m".
     // False when nothing could be drawn on the printer.
     bool printTo(QPrinter& printer);
-    // The CSV text of the rows as shown, in the order shown.
+    // The CSV text of the rows as shown, in the order shown (in registry mode, the columns of
+    // `sarvo-tool registry doses --csv`).
     QByteArray csvOfShownRows() const;
+    // The central registry is shown rather than the station; and its rows are being read.
+    bool registryMode() const;
+    bool registryLoading() const;
+    // The registry's doses last read.
+    const registry::RegistryDoses& registryDoses() const;
 
 signals:
     // A person row was double-clicked: the person's history is wanted.
     void personChosen(std::int32_t userNo);
+    // A reading of the registry ended, with its rows or a failure.
+    void registryLoaded();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -76,6 +94,14 @@ private:
     std::optional<std::int32_t> selectedUserNo() const;
     // The rows of the source model in the order shown.
     std::vector<int> shownRows() const;
+    // The station or the registry chosen: the grid, the actions and the content follow.
+    void sourceChanged();
+    // Whether the station has a registry address; leaves registry mode when it has none.
+    void readRegistryAddress();
+    // Starts reading the registry's doses in a thread; a reading started before is forgotten.
+    void loadRegistry();
+    void registryRead(int request, const registry::RegistryDoses& doses, const QString& failure);
+    void fillRegistryRows();
 
     Store& store_;
     QMenuBar* menuBar_;
@@ -89,7 +115,10 @@ private:
     QSpinBox* SpinYear;
     QLabel* LblSearch;
     QLineEdit* EditSearch;
+    QLabel* LblSource;
+    QComboBox* ComboSource;
     QLabel* LblLimits;
+    QLabel* LblLoading;
     QLabel* LblFailure;
     QTableView* GridOverview;
     QLabel* LblAlerts;
@@ -103,6 +132,14 @@ private:
     QString failure_;
     bool refreshing_ = false;
     bool columnsSized_ = false;
+
+    QStandardItemModel* registryModel_;
+    QSortFilterProxyModel* registryProxy_;
+    QString registryAddress_;
+    registry::RegistryDoses registryDoses_;
+    int registryRequest_ = 0; // the reading whose result is waited for
+    bool registryLoading_ = false;
+    bool registryColumnsSized_ = false;
 };
 
 } // namespace sarvo

@@ -3,14 +3,19 @@
 // CSV.
 #include "gui/support/ui_support.h"
 
+#include "core/registry/pg_server.h"
+#include "core/registry/registry_connection.h"
 #include "core/store/dose_database.h"
 #include "core/text/text_forms.h"
 #include "gui/dialogs/dose_overview_model.h"
 #include "gui/dialogs/form_dose_overview.h"
 
+#include <QComboBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
+#include <QSqlQuery>
 #include <QTreeWidget>
 
 namespace sarvo::test {
@@ -174,6 +179,62 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
     EXPECT_EQ(main->viewState(), TFormSarvo::ViewHistGrid);
     EXPECT_EQ(main->selectedRow(), 1);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// With the station's registry address the window shows the registry's workers, read in the
+// background and read-only; an unreachable registry is named in the window.
+TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
+    PgServer server;
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+    const QString url = server.url(PgServer::kSuperuser);
+    ASSERT_EQ(QProcess::execute(SARVO_TOOL_PATH, {"registry", "init", "--db", url}), 0);
+    {
+        registry::RegistryConnection connection(*registry::RegistryAddress::parse(url));
+        for (const char* statement :
+             {"INSERT INTO sarvo.stations VALUES ('north', 'r_north')",
+              "INSERT INTO sarvo.persons VALUES ('north', 1, 'Petrov', 'Ivan', '', '', 0, 0, "
+              "'Ivan Petrov', 'R-1', NULL, 'A', '', NULL, 0)",
+              "INSERT INTO sarvo.ledger VALUES ('north', 1, 't', '2025-03-01', 1, 0, 'reading', "
+              "25, 0, 25, 0, 'u', '', 0)"})
+            ASSERT_TRUE(QSqlQuery(connection.db()).exec(statement)) << statement;
+    }
+    Store s = store();
+    TFormDoseOverview window(s);
+    window.show();
+    auto* source = child<QComboBox>(&window, "ComboSource");
+    EXPECT_FALSE(source->isEnabled()); // no registry address yet
+    DoseDatabase(s).setRegistrySettings({"north", url});
+    trigger(&window, "mnu_OverviewRefresh");
+    ASSERT_TRUE(source->isEnabled());
+    child<QSpinBox>(&window, "SpinYear")->setValue(2025);
+    QTest::keyClick(source, Qt::Key_Down);
+    ASSERT_TRUE(window.registryMode());
+    EXPECT_TRUE(child<QLabel>(&window, "LblLoading")->isVisible());
+    ASSERT_TRUE(waitUntil([&] { return !window.registryLoading(); }));
+    EXPECT_FALSE(child<QLabel>(&window, "LblLoading")->isVisible());
+    const QAbstractItemModel* rows = child<QTableView>(&window, "GridOverview")->model();
+    ASSERT_EQ(rows->rowCount(), 1) << window.failure().toStdString();
+    QStringList cells;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        cells << rows->index(0, column).data().toString();
+    EXPECT_EQ(cells.join('|'), "R-1|Ivan Petrov|north|25|25|limit reached");
+    for (const char* change : {"BtnAcknowledge", "ListAlerts"})
+        EXPECT_FALSE(child<QWidget>(&window, change)->isEnabled()) << change;
+    for (const char* action : {"mnu_OverviewPrint", "mnu_OverviewPdf"})
+        EXPECT_FALSE(child<QAction>(&window, action)->isEnabled()) << action;
+    EXPECT_EQ(window.csvOfShownRows(),
+              "worker,full_name,stations,year,year_dose,five_year,status\r\n"
+              "R-1,Ivan Petrov,north,2025,25,25,limit\r\n");
+
+    DoseDatabase(s).setRegistrySettings({"north", QString(url).replace("/sarvo", "/nodb")});
+    trigger(&window, "mnu_OverviewRefresh");
+    ASSERT_TRUE(waitUntil([&] { return !window.registryLoading(); }));
+    EXPECT_TRUE(window.failure().contains("nodb")) << window.failure().toStdString();
+    EXPECT_TRUE(child<QLabel>(&window, "LblFailure")->isVisible());
+
+    QTest::keyClick(source, Qt::Key_Up);
+    EXPECT_EQ(child<QTableView>(&window, "GridOverview")->model()->rowCount(), 3);
+    EXPECT_TRUE(child<QWidget>(&window, "ListAlerts")->isEnabled());
 }
 
 } // namespace
