@@ -59,7 +59,10 @@ class RegistryPushWorker {
 public:
     explicit RegistryPushWorker(std::filesystem::path baseDir) : baseDir_(std::move(baseDir)) {}
 
-    RegistryPushOutcome push(const std::atomic<bool>& stopping, RegistryPushContext& context) {
+    // `compare`: compare with the registry even when nothing waits (the History file changed:
+    // a record rewritten in place is found only by the registry's checksums).
+    RegistryPushOutcome push(bool compare, const std::atomic<bool>& stopping,
+                             RegistryPushContext& context) {
         RegistryPushOutcome outcome;
         Store store(baseDir_);
         DoseDatabase::RegistrySettings settings;
@@ -83,7 +86,7 @@ public:
         }
         try {
             // Nothing to send, and the registry had everything at the last push: no network.
-            if (upToDate_ && settings == pushedSettings_) {
+            if (!compare && upToDate_ && settings == pushedSettings_) {
                 outcome.waiting = registry::waitingChanges(store);
                 if (outcome.waiting == 0)
                     return withLast(outcome);
@@ -214,11 +217,12 @@ void RegistryPusher::startPush() {
     auto* context = static_cast<RegistryPushContext*>(context_);
     QMetaObject::invokeMethod(
         context,
-        [worker = worker_, stopping = stopping_, context] {
+        [worker = worker_, stopping = stopping_, context,
+         compare = std::exchange(compare_, false)] {
             if (*stopping)
                 return;
             try {
-                const RegistryPushOutcome outcome = worker->push(*stopping, *context);
+                const RegistryPushOutcome outcome = worker->push(compare, *stopping, *context);
                 emit context->finished(outcome);
             } catch (const PushStopped&) {
             }
@@ -322,6 +326,9 @@ void RegistryPusher::filesTouched() {
     watchFiles();
     if (now == stamps_)
         return;
+    // The History file's size and times are the second three.
+    if (now.mid(3, 3) != stamps_.mid(3, 3))
+        compare_ = true;
     stamps_ = std::move(now);
     changed();
 }

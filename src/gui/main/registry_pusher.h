@@ -27,9 +27,10 @@ class RegistryPushWorker;
 // PGPASSWORD or ~/.pgpass), and the data directory's lock is held only while the push reads the
 // station's files. Changes reported by changed(), and changes of the data files seen by a file
 // watcher, are gathered for a moment and pushed together; when the registry is known to have
-// everything, a change that leaves nothing to send does not use the network. A failed push is
-// kept and tried again after a growing pause (a new change tries sooner); meanwhile the number
-// of changes that wait is counted from the station's files alone.
+// everything, a change that leaves nothing to send does not use the network (unless the History
+// file changed: a record rewritten in place is found only by comparing with the registry). A failed
+// push is kept and tried again after a growing pause (a new change tries sooner); meanwhile the
+// number of changes that wait is counted from the station's files alone.
 class RegistryPusher final : public QObject {
     Q_OBJECT
 public:
@@ -100,6 +101,7 @@ private:
     int failures_ = 0;
     bool running_ = false;
     bool pending_ = false; // a change came during the push under way
+    bool compare_ = false; // the History file changed since the last push began
 };
 
 // The status bar's registry panel: hidden while no registry is set, otherwise what the pusher
