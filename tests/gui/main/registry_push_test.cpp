@@ -141,7 +141,7 @@ TEST_F(RegistryPushTest, ReadingsReachTheRegistryThroughAnOutage) {
     server.stop();
     script.answer(QMessageBox::Ok);
     simulate({"--id", "5678", "--dose", "2"});
-    // The reading, its person and what else it changed wait, counted from the files alone.
+    // The second reading waits, counted from the files alone.
     Store local(dir().toStdString());
     const auto unreachable = [&] {
         return QStringLiteral("Registry unreachable: %1 change(s) waiting")
