@@ -33,6 +33,7 @@
 #include "gui/history/hist_table_view.h"
 #include "gui/main/form_med.h"
 #include "gui/main/main_reports.h"
+#include "gui/main/registry_pusher.h"
 #include "gui/main/user_list_grid.h"
 #include "gui/port/com_port.h"
 #include "gui/port/form_sel_port.h"
@@ -135,6 +136,14 @@ TFormSarvo::TFormSarvo(const QString& baseDir, const SettingsRecord& settings, b
     connect(FormFilter, &TFormFilter::filterMarkSet, this,
             [this](bool on) { StatusPanels[2]->setText(on ? L(Text::FilterOn) : QString()); });
     connect(FormFilter, &TFormFilter::filterConfirmed, this, &TFormSarvo::rebuildHistView);
+
+    // Every change is pushed to the central registry in the background, when one is set.
+    if (!readOnly) {
+        pusher_ = new RegistryPusher(baseDir_, this);
+        registryStatus_ = new RegistryStatusLabel(*pusher_, StatusBarOsn);
+        StatusBarOsn->addPermanentWidget(registryStatus_);
+        connect(registryStatus_, &RegistryStatusLabel::changed, this, &TFormSarvo::fitStatusPanels);
+    }
 }
 
 TFormSarvo::~TFormSarvo() = default;
@@ -280,6 +289,13 @@ void TFormSarvo::createStatusBar() {
         StatusBarOsn->addWidget(panel);
         StatusPanels[i] = panel;
     }
+}
+
+void TFormSarvo::fitStatusPanels() {
+    const int registry = registryStatus_ && !registryStatus_->isHidden()
+                             ? registryStatus_->sizeHint().width() + 4
+                             : 0;
+    StatusPanels[1]->setFixedWidth(qMax(0, StatusBarOsn->width() - 300 - 200 - 10 - registry));
 }
 
 void TFormSarvo::createViews() {
@@ -434,7 +450,7 @@ void TFormSarvo::LayoutWindow() {
 
     StatusPanels[0]->setFixedWidth(300);
     StatusPanels[2]->setFixedWidth(200);
-    StatusPanels[1]->setFixedWidth(qMax(0, StatusBarOsn->width() - 300 - 200 - 10));
+    fitStatusPanels();
 
     // The table is hidden: it is stretched over the client area before its width is taken.
     StringGridHist->resize(centralWidget()->size());
@@ -585,6 +601,9 @@ void TFormSarvo::refillUserRows() {
     StringGridUser->selectRow(found >= 0 ? found : qBound(0, row, StringGridUser->rowCount() - 1));
     StatusPanels[0]->setText(StringGridUser->nameCell(selectedRow()));
     watchUserFile();
+    // Persons added, changed or removed, or the file changed by another program.
+    if (pusher_)
+        pusher_->changed();
 }
 
 TFormSarvo::UserFileStamp TFormSarvo::userFileStamp() const {
@@ -1219,6 +1238,9 @@ void TFormSarvo::mnu_LimitsClick() {
 }
 
 void TFormSarvo::refreshDoseOverview() {
+    // A reading taken in, or a dose, ED or limit changed.
+    if (pusher_)
+        pusher_->changed();
     if (FormDoseOverview && FormDoseOverview->isVisible())
         FormDoseOverview->refresh();
 }
@@ -1277,6 +1299,8 @@ void TFormSarvo::closeEvent(QCloseEvent* event) {
     // FormClose
     if (TrayIconSarvo)
         TrayIconSarvo->hide();
+    if (pusher_)
+        pusher_->stop();
     QMainWindow::closeEvent(event);
     emit programEnds();
 }

@@ -33,6 +33,8 @@ namespace sarvo {
 
 class ComPort;
 class HistTableModel;
+class RegistryPusher;
+class RegistryStatusLabel;
 class SaveDialog;
 class TFormAbou;
 class TFormDoseOverview;
@@ -167,6 +169,8 @@ private:
     void createMenu();
     void createToolBar();
     void createStatusBar();
+    // Panel 1 takes what the other panels and the registry panel leave of the status bar.
+    void fitStatusPanels();
     void createViews();
     void createTray();
     void languageMenuClick(int index, QAction* item);
@@ -270,6 +274,9 @@ private:
     // Status bar (StatusBarOsn) with its three panels.
     QStatusBar* StatusBarOsn;
     std::array<QLabel*, 3> StatusPanels{};
+    // The background push to the central registry (none in a read-only window) and its panel.
+    RegistryPusher* pusher_ = nullptr;
+    RegistryStatusLabel* registryStatus_ = nullptr;
 
     // The three views.
     UserListGrid* StringGridUser;
