@@ -444,6 +444,8 @@ void TFormDoseOverview::sourceChanged() {
         LblLoading->hide();
     }
     GridOverview->sortByColumn(0, Qt::AscendingOrder);
+    // A new model takes the header's default widths: the columns take their texts' again.
+    columnsSized_ = registryColumnsSized_ = false;
     ListAlerts->setVisible(!registry);
     LblAlerts->setVisible(!registry);
     BtnAcknowledge->setVisible(!registry);
@@ -511,9 +513,10 @@ void TFormDoseOverview::registryRead(int request, const registry::RegistryDoses&
 }
 
 void TFormDoseOverview::fillRegistryRows() {
-    registryModel_->setHorizontalHeaderLabels({tr("Worker"), tr("Full name"), tr("Stations"),
-                                               tr("%1, mSv").arg(registryDoses_.year),
-                                               tr("5 years, mSv"), tr("Status")});
+    registryModel_->setHorizontalHeaderLabels(
+        {tr("Worker"), tr("Full name"), tr("Stations"),
+         tr("%1, mSv").arg(registryDoses_.year ? registryDoses_.year : SpinYear->value()),
+         tr("5 years, mSv"), tr("Status")});
     registryModel_->setRowCount(0);
     for (const registry::WorkerDoses& worker : registryDoses_.workers) {
         const QColor background = DoseOverviewModel::rowColour(worker.status);
