@@ -280,7 +280,8 @@ void TFormDoseOverview::applyTexts() {
     mnu_OverviewClose->setText(tr("Close"));
     LblYear->setText(tr("&Year:"));
     LblSearch->setText(tr("&Search:"));
-    EditSearch->setPlaceholderText(tr("Name, department or dosimeter"));
+    EditSearch->setPlaceholderText(registryMode() ? tr("Worker, name or station")
+                                                  : tr("Name, department or dosimeter"));
     BtnAcknowledge->setText(tr("Acknowledge..."));
     LblSource->setText(tr("S&how:"));
     ComboSource->setItemText(0, tr("Station"));
@@ -446,6 +447,8 @@ void TFormDoseOverview::sourceChanged() {
     GridOverview->sortByColumn(0, Qt::AscendingOrder);
     // A new model takes the header's default widths: the columns take their texts' again.
     columnsSized_ = registryColumnsSized_ = false;
+    EditSearch->setPlaceholderText(registry ? tr("Worker, name or station")
+                                            : tr("Name, department or dosimeter"));
     ListAlerts->setVisible(!registry);
     LblAlerts->setVisible(!registry);
     BtnAcknowledge->setVisible(!registry);
