@@ -253,7 +253,9 @@ struct StationData {
     std::vector<LocalRow> persons, ledger, alerts;
 };
 
-StationData readStation(Store& store) {
+StationData readStation(Store& writable) {
+    // Reading creates no file that is missing.
+    Store store(writable.baseDir(), true);
     StationData data;
     const DataLock lock = store.readLock();
     {
@@ -502,7 +504,8 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
     return result;
 }
 
-long long waitingChanges(Store& store) {
+long long waitingChanges(Store& writable) {
+    Store store(writable.baseDir(), true);
     const DataLock lock = store.readLock();
     DoseDatabase database(store);
     const DoseDatabase::PushedState pushed = database.pushedState();

@@ -369,11 +369,11 @@ bool readHiddenLine(std::string& line) {
     if (terminal) {
         termios quiet = saved;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
     }
     const bool read = static_cast<bool>(std::getline(std::cin, line));
     if (terminal)
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
 #endif
     if (read && !line.empty() && line.back() == '\r')
         line.pop_back();

@@ -8,7 +8,6 @@
 #include <QSqlQuery>
 #include <QTcpServer>
 #include <QThread>
-#include <grp.h>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -119,6 +118,20 @@ bool PgServer::start() {
         return true;
     if (!initialized_ && !initCluster())
         return false;
+    // Another program may take the free port first: the first start tries other ports; a
+    // start after stop() keeps the port.
+    bool ready = launch();
+    for (int attempt = 0; !ready && !started_ && attempt < 3 && !running(); ++attempt) {
+        port_ = freePort();
+        ready = launch();
+    }
+    if (!ready)
+        return false;
+    started_ = true;
+    return createDatabase();
+}
+
+bool PgServer::launch() {
     const QStringList command = asServerUser(
         kBin + QStringLiteral("postgres"),
         {QStringLiteral("-D"), dataDir_, QStringLiteral("-p"), QString::number(port_),
@@ -138,8 +151,10 @@ bool PgServer::start() {
         error_ = QStringLiteral("postgres did not start: %1").arg(postgres_->errorString());
         return false;
     }
-    if (!waitReady())
-        return false;
+    return waitReady();
+}
+
+bool PgServer::createDatabase() {
     // The database the tests use, made once.
     const QString name = QStringLiteral("pg_server_setup");
     bool ok = true;
@@ -216,7 +231,7 @@ void PgServer::addPassword(const QString& user, const QString& password) {
     QString escaped = password;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
         .replace(QLatin1Char(':'), QLatin1String("\\:"));
-    file.write(QStringLiteral("127.0.0.1:%1:*:%2:%3\n").arg(port_).arg(user, escaped).toUtf8());
+    file.write(QStringLiteral("127.0.0.1:*:*:%1:%2\n").arg(user, escaped).toUtf8());
 }
 
 } // namespace sarvo::test

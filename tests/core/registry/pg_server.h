@@ -45,12 +45,15 @@ private:
     bool run(const QString& program, const QStringList& arguments, QString* output = nullptr);
     QStringList asServerUser(const QString& program, const QStringList& arguments) const;
     bool waitReady();
+    bool launch();
+    bool createDatabase();
 
     QTemporaryDir dir_;
     QString dataDir_;
     QString passFile_;
     int port_ = 0;
     bool initialized_ = false;
+    bool started_ = false;
     bool asRoot_ = false;
     std::unique_ptr<QProcess> postgres_;
     QString error_;

@@ -208,11 +208,16 @@ TEST_F(RegistryTest, TwoStationsSyncedTwiceNothingDoubledAndNewReadingFollows) {
     EXPECT_TRUE(other.err.contains("as the station A, not B")) << other.err.toStdString();
 
     a.addReading(1);
-    EXPECT_EQ(registry::waitingChanges(a.store), 1);
+    PersonDetails moved = DoseDatabase(a.store).personDetails(2);
+    moved.site = QStringLiteral("North");
+    DoseDatabase(a.store).setPersonDetails(moved);
+    EXPECT_EQ(registry::waitingChanges(a.store), 2);
     const ToolResult next =
         test::runTool({"sync", "--dir", a.dir.path()}, QStringLiteral("C.UTF-8"));
     ASSERT_EQ(next.code, 0) << next.err.toStdString();
+    EXPECT_TRUE(next.out.contains(": 1 persons, 1 readings")) << next.out.toStdString();
     EXPECT_EQ(rows("readings", "A"), 4);
+    EXPECT_EQ(count("SELECT count(*) FROM sarvo.persons WHERE site = 'North'"), 1);
     EXPECT_EQ(count("SELECT count(*) FROM sarvo.readings WHERE station = 'A' AND record = 3 AND "
                     "dose = 0.5 AND hist_date = '2026-03-02' AND hist_time = '12:00'"),
               1);
