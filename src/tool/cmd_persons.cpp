@@ -1,3 +1,4 @@
+#include "core/store/dose_database.h"
 #include "core/store/store.h"
 #include "core/text/csv_export.h"
 #include "tool/commands.h"
@@ -12,8 +13,14 @@ int runPersons(const Args& args) {
     Store store(args.dir().toStdString(), true);
     Listing listing(personsCsvHeader(), csv);
     const char separator = csv ? '.' : ',';
+    // The CSV ends with the full name and the day the person left (register data).
+    std::map<std::int32_t, PersonDetails> details;
+    if (csv)
+        details = DoseDatabase(store).personDetails();
     store.forEachUserSummary([&](long long index, const UserSummary& user) {
         addPersonCells(listing, index, user, separator);
+        if (csv)
+            addPersonDetailCsvCells(listing, user, details);
         listing.endRow();
         return true;
     });
@@ -21,9 +28,12 @@ int runPersons(const Args& args) {
     return 0;
 }
 
-const Registration registration("persons", "persons [--dir DIR] [--csv]",
-                                "Lists the persons of the user file, in the order of the file.",
-                                {dirOption(), csvOption()}, &runPersons);
+const Registration
+    registration("persons", "persons [--dir DIR] [--csv]",
+                 "Lists the persons of the user file, in the order of the file; the CSV ends\n"
+                 "with the full name of the register data (or the names of the\n"
+                 "record) and the day the person left.",
+                 {dirOption(), csvOption()}, &runPersons);
 
 } // namespace
 } // namespace sarvo::tool

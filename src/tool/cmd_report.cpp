@@ -17,16 +17,21 @@ int runReport(const Args& args) {
     const bool csv = args.has(QStringLiteral("csv"));
     Store store(args.dir().toStdString(), true);
     DoseDatabase database(store);
-    const DoseOverview overview = buildDoseOverview(store, database, year, today);
+    DoseOverview overview = buildDoseOverview(store, database, year, today);
+    if (!args.has(QStringLiteral("left")))
+        overview = withoutPersonsWhoLeft(std::move(overview));
     printDoseTable(reportTable(overview, tableForm(csv)), csv);
     return 0;
 }
 
 const Registration registration(
-    "report", "report --year YYYY [--dir DIR] [--csv]",
+    "report", "report --year YYYY [--left] [--dir DIR] [--csv]",
     "The annual report: each person's dose of each month of the year, the year's total and the\n"
-    "status, in the order of the user file.",
-    {valued("year", "YYYY", "The year (required)."), dirOption(), csvOption()}, &runReport);
+    "status, and the full name of the register data (or the names of the user file), in the\n"
+    "order of the user file. The persons who left are listed with --left only.",
+    {valued("year", "YYYY", "The year (required)."),
+     flag("left", "List the persons who left as well."), dirOption(), csvOption()},
+    &runReport);
 
 } // namespace
 } // namespace sarvo::tool

@@ -137,12 +137,12 @@ TEST_F(DoseToolTest, LedgerDosesAndReportColumns) {
     ASSERT_EQ(doses.size(), 3);
     EXPECT_EQ(doses[0].join(','), "user_no,last_name,first_name,middle_name,department,"
                                   "dosimeter_id,ed,year,year_dose,rolling_12m,five_year,pending,"
-                                  "last_reading,overdue,status");
+                                  "last_reading,overdue,status,full_name");
     // Readings never taken: Иванов, who holds a dosimeter, is overdue.
     EXPECT_EQ(doses[1], QStringList({"1", "Petrov", "Ivan", "", "Lab", "0", "0.75", year, "0.75",
-                                     "0.75", "0.75", "0", "", "no", "ok"}));
+                                     "0.75", "0.75", "0", "", "no", "ok", "Petrov Ivan"}));
     EXPECT_EQ(doses[2], QStringList({"2", "Иванов", "Олег", "", "", "77", "1", year, "-0.5", "-0.5",
-                                     "-0.5", "0", "", "yes", "ok"}));
+                                     "-0.5", "0", "", "yes", "ok", "Иванов Олег"}));
     const QList<QStringList> before = csv("doses --year 2001");
     ASSERT_EQ(before.size(), 3);
     EXPECT_EQ(before[1].mid(6, 5), QStringList({"0.75", "2001", "0", "0", "0"}));
@@ -156,13 +156,13 @@ TEST_F(DoseToolTest, LedgerDosesAndReportColumns) {
     const QList<QStringList> report = csv("report --year " + year);
     ASSERT_EQ(report.size(), 3);
     EXPECT_EQ(report[0].join(','), "user_no,last_name,first_name,middle_name,department,01,02,03,"
-                                   "04,05,06,07,08,09,10,11,12,total,status");
+                                   "04,05,06,07,08,09,10,11,12,total,status,full_name");
     QStringList months(12, "0");
     months[0] = "0.25";
     months[today.month() - 1] = today.month() == 1 ? "0.75" : "0.5";
     EXPECT_EQ(report[1], QStringList({"1", "Petrov", "Ivan", "", "Lab"}) + months +
-                             QStringList({"0.75", "ok"}));
-    EXPECT_EQ(report[2].mid(17), QStringList({"-0.5", "ok"}));
+                             QStringList({"0.75", "ok", "Petrov Ivan"}));
+    EXPECT_EQ(report[2].mid(17), QStringList({"-0.5", "ok", "Иванов Олег"}));
 }
 
 // Limits are stored and printed; bad values store nothing.
@@ -278,4 +278,66 @@ TEST_F(DoseToolTest, DosesAddedAtOnceAreEachKeptOnce) {
     for (qsizetype k = 2; k < rows.size(); ++k)
         EXPECT_EQ(rows[k][6], rows[k - 1][7]) << k; // ed_before == previous ed_after
     EXPECT_EQ(rows.last()[7], "2.25");
+}
+
+// Register data: printed without creating anything; set, the fields not given kept, cleared with
+// ''; a bad value (exit 2), an unknown person or a registry number another holds (exit 1)
+// changes nothing. A person who left is listed by doses and report with --left only.
+TEST_F(DoseToolTest, PersonDetails) {
+    fill();
+    const QByteArray users = test::readBytes(store.userPath());
+    const auto fields = [this](const QStringList& args) {
+        const ToolResult r = test::runTool(QStringList{"person-details", "--person"} + args +
+                                               QStringList{"--dir", dir.path()},
+                                           "ru_RU.UTF-8");
+        QStringList values{QString::number(r.code)};
+        for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts))
+            values << line.left(11).trimmed() + '=' + line.mid(13);
+        return values.join(' ');
+    };
+    const QString none = "0 user_no=1 full_name= registry_id= birth= category= site= left=";
+    EXPECT_EQ(fields({"1"}), none);
+    EXPECT_FALSE(hasDatabase());
+    EXPECT_EQ(fields({"1", "--full-name", " Pëtr Ilyich Petrov ", "--registry-id", "R-1", "--birth",
+                      "1980-02-29", "--category", "b"}),
+              "0 user_no=1 full_name=Pëtr Ilyich Petrov registry_id=R-1 birth=1980-02-29 "
+              "category=B site= left=");
+    const QString stored = "0 user_no=1 full_name=Pëtr Ilyich Petrov registry_id=R-1 "
+                           "birth=1980-02-29 category=B site=S 7 left=2020-01-31";
+    EXPECT_EQ(fields({"1", "--site", "S 7", "--left", "2020-01-31"}), stored);
+    const QString tomorrow = today.addDays(1).toString(Qt::ISODate);
+    const std::vector<std::tuple<QStringList, int, QString>> refused = {
+        {{"1", "--birth", "1980-02-30"}, 2, "--birth takes a date YYYY-MM-DD"},
+        {{"1", "--birth", "80-01-01"}, 2, "--birth takes a date YYYY-MM-DD"},
+        {{"1", "--birth", tomorrow}, 2, "lies in the future"},
+        {{"1", "--left", "2020-13-01"}, 2, "--left takes a date YYYY-MM-DD"},
+        {{"1", "--left", "1979-12-31"}, 2, "lies before the birth"},
+        {{"1", "--birth", "2021-01-01"}, 2, "lies before the birth"},
+        {{"1", "--category", "C"}, 2, "--category takes A, B, unclassified"},
+        {{"x", "--site", "S"}, 2, "--person takes a whole number"},
+        {{"3", "--site", "S"}, 1, "no person with the number 3"},
+        {{"2", "--registry-id", "R-1"}, 1, "The registry number R-1 belongs to the person"},
+    };
+    for (const auto& [args, code, message] : refused) {
+        const ToolResult r = test::runTool(QStringList{"person-details", "--person"} + args +
+                                               QStringList{"--dir", dir.path()},
+                                           "ru_RU.UTF-8");
+        EXPECT_EQ(r.code, code) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains(message)) << r.err.toStdString();
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(fields({"1"}), stored);
+    EXPECT_EQ(test::readBytes(store.userPath()), users);
+
+    const QList<QStringList> doses = csv("doses");
+    ASSERT_EQ(doses.size(), 2);
+    EXPECT_EQ(doses[1].first(), "2");
+    const QList<QStringList> all = csv("report --left --year " + year);
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[1].last(), "Pëtr Ilyich Petrov");
+    EXPECT_EQ(csv("report --year " + year).size(), 2);
+    EXPECT_EQ(csv("doses --left").size(), 3);
+
+    EXPECT_EQ(fields({"1", "--full-name", "", "--left", "", "--category", ""}),
+              "0 user_no=1 full_name= registry_id=R-1 birth=1980-02-29 category= site=S 7 left=");
 }

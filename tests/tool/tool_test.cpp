@@ -100,8 +100,9 @@ TEST_F(ToolTest, Commands) {
         {"add-person --last '' --first I --dir @", 1, noName},
         {"add-person --last Ž --first I --dir=@", 1, lossy("last", "Ž", "Ž")},
         {"persons --csv", 0,
-         "record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed\r\n"
-         "0,1,Petrov,Ivan,Ilyich,\"Lab, 2\",1234,1.75\r\n1,2,Иванов,Олег,,,0,0\r\n"},
+         "record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed,full_name,"
+         "left\r\n0,1,Petrov,Ivan,Ilyich,\"Lab, 2\",1234,1.75,Petrov Ivan Ilyich,\r\n"
+         "1,2,Иванов,Олег,,,0,0,Иванов Олег,\r\n"},
         {"history --person 1 --csv", 0,
          "date,time,dose,dose_sum,user_no,dosimeter_id\r\n2026-12-05,12:00:00,0.25,0.25,1,1234\r\n"
          "2026-12-06,06:00:01,5E-5,1.75,1,1234\r\n"},
@@ -294,7 +295,8 @@ TEST_F(ToolTest, ListingsPrintTheValueForms) {
         row << QString::number(i) << QString::number(u.UserNo) << u.lastName() << u.firstName()
             << u.middleName() << u.department() << identifierDisplayText(u.DosimeterId);
         plain << row + QStringList(formatNumber(u.ED));
-        csv << row + QStringList(formatNumber(u.ED, '.'));
+        const QString name = u.lastName() + " Олег" + (i % 3 ? "" : " O\"N");
+        csv << row + QStringList{formatNumber(u.ED, '.'), name, ""};
         const HistoryRecord h{dates[i % 8], times[i % 8], values[i], values[i / 2], 1, ids[i % 6]};
         h.toBytes(history.data() + i * kHistoryRecordSize);
         readings << (QStringList() << dateFromDays(h.HistDate).toString("yyyy-MM-dd")
@@ -309,9 +311,10 @@ TEST_F(ToolTest, ListingsPrintTheValueForms) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     }
     EXPECT_EQ(run({"persons"}).out, aligned(plain));
-    EXPECT_EQ(
-        run({"persons", "--csv"}).out,
-        csvText("record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed", csv));
+    EXPECT_EQ(run({"persons", "--csv"}).out,
+              csvText("record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed,"
+                      "full_name,left",
+                      csv));
     EXPECT_EQ(run({"history", "--person", "1", "--csv"}).out,
               csvText("date,time,dose,dose_sum,user_no,dosimeter_id", readings));
     // Times with and without leading zeros, with AM/PM, in digits other than 0 to 9.

@@ -3,6 +3,7 @@
 #include "core/store/dose_database.h"
 #include "core/store/store.h"
 
+#include <map>
 #include <unordered_map>
 
 namespace sarvo {
@@ -33,6 +34,7 @@ DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year, c
     overview.limits = database.limits();
     overview.openAlerts = database.alerts(false);
     const std::vector<LedgerRow> ledger = database.ledger();
+    std::map<std::int32_t, PersonDetails> details = database.personDetails();
 
     std::unordered_map<std::int32_t, size_t> byUserNo;
     store.forEachUserSummary([&](long long index, const UserSummary& person) {
@@ -40,6 +42,10 @@ DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year, c
         PersonDoses row;
         row.index = index;
         row.person = person;
+        if (const auto found = details.find(person.UserNo); found != details.end())
+            row.details = found->second;
+        else
+            row.details.userNo = person.UserNo;
         overview.persons.push_back(std::move(row));
         return true;
     });
@@ -85,6 +91,11 @@ DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year, c
         row.status = doseStatus(row.doses, overview.limits);
         row.annualShare = annual > 0 ? static_cast<double>(row.doses.year) / annual : 0.0;
     }
+    return overview;
+}
+
+DoseOverview withoutPersonsWhoLeft(DoseOverview overview) {
+    std::erase_if(overview.persons, [](const PersonDoses& row) { return row.details.hasLeft(); });
     return overview;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/store/dose_ledger.h"
 #include "core/store/dose_periods.h"
+#include "core/store/person_details.h"
 #include "core/store/records.h"
 
 #include <QDate>
@@ -15,9 +16,10 @@ class Store;
 
 // One person's dose of record for a year.
 struct PersonDoses {
-    long long index = -1; // record index in the user file
-    UserSummary person;   // names, department, UserNo, ED, DosimeterId as stored
-    PeriodDoses doses;    // µSv
+    long long index = -1;  // record index in the user file
+    UserSummary person;    // names, department, UserNo, ED, DosimeterId as stored
+    PersonDetails details; // the register data (empty when none are stored)
+    PeriodDoses doses;     // µSv
     // The Dose of the person's latest History record when it is later than the person's latest
     // reading or clear row (a reading row by its History record number, a clear row by the time
     // it was written), otherwise 0. It counts in no period.
@@ -44,5 +46,7 @@ struct DoseOverview {
     std::vector<Alert> openAlerts;
 };
 DoseOverview buildDoseOverview(Store& store, DoseDatabase& database, int year, const QDate& today);
+// The overview without the persons who left (PersonDetails::hasLeft()); nobody else changes.
+DoseOverview withoutPersonsWhoLeft(DoseOverview overview);
 
 } // namespace sarvo

@@ -1,5 +1,6 @@
 #include "core/text/csv_export.h"
 
+#include "core/store/dose_database.h"
 #include "core/store/store.h"
 #include "core/text/text_file.h"
 
@@ -20,7 +21,8 @@ QStringList personsCsvHeader() {
     return {QStringLiteral("record"),       QStringLiteral("user_no"),
             QStringLiteral("last_name"),    QStringLiteral("first_name"),
             QStringLiteral("middle_name"),  QStringLiteral("department"),
-            QStringLiteral("dosimeter_id"), QStringLiteral("ed")};
+            QStringLiteral("dosimeter_id"), QStringLiteral("ed"),
+            QStringLiteral("full_name"),    QStringLiteral("left")};
 }
 
 QStringList historyCsvHeader() {
@@ -75,8 +77,10 @@ void CsvText::endRow() {
 void exportPersonsCsv(Store& store, const std::filesystem::path& file) {
     TextFile out(file);
     CsvText csv(personsCsvHeader());
+    const std::map<std::int32_t, PersonDetails> details = DoseDatabase(store).personDetails();
     store.forEachUserSummary([&](long long index, const UserSummary& person) {
         addPersonCells(csv, index, person, '.');
+        addPersonDetailCsvCells(csv, person, details);
         csv.endRow();
         if (csv.bytes().size() >= kBlock) {
             out.write(csv.bytes());

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/store/person_details.h"
 #include "core/store/records.h"
+#include "core/text/dose_texts.h"
 #include "core/text/hist_filter.h"
 #include "core/text/text_forms.h"
 
@@ -10,6 +12,7 @@
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string_view>
 
 namespace sarvo {
@@ -22,7 +25,7 @@ class Store;
 // sink with add(std::string_view) for ASCII texts and add(const QString&) for names, so that the
 // tool's listing and a CSV file are filled from the same rows.
 
-// record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed
+// record,user_no,last_name,first_name,middle_name,department,dosimeter_id,ed,full_name,left
 QStringList personsCsvHeader();
 // date,time,dose,dose_sum,user_no,dosimeter_id
 QStringList historyCsvHeader();
@@ -45,6 +48,20 @@ void addPersonCells(Sink& sink, long long index, const UserSummary& person, char
     sink.add(person.department());
     sink.add(identifierDisplayInto(buffer, person.DosimeterId));
     sink.add(formatNumberInto(buffer, person.ED, decimalSeparator));
+}
+
+// The last cells of a person in CSV: full_name (the full name of the register data, or the names
+// of the record) and left (the day the person left, yyyy-MM-dd, or empty).
+template <class Sink>
+void addPersonDetailCsvCells(Sink& sink, const UserSummary& person,
+                             const std::map<std::int32_t, PersonDetails>& details) {
+    const auto found = details.find(person.UserNo);
+    const PersonDetails* given = found == details.end() ? nullptr : &found->second;
+    sink.add(personName(person, given));
+    if (given && given->left.isValid())
+        sink.add(given->left.toString(Qt::ISODate));
+    else
+        sink.add(std::string_view());
 }
 
 // The cells of a reading after its date and time: dose, dose_sum, user_no, dosimeter_id.

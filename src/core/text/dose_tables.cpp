@@ -1,6 +1,7 @@
 #include "core/text/dose_tables.h"
 
 #include "core/text/csv_export.h"
+#include "core/text/dose_texts.h"
 #include "core/text/text_forms.h"
 
 namespace sarvo {
@@ -56,7 +57,7 @@ DoseTable dosesTable(const DoseOverview& overview, TableForm form) {
     DoseTable table;
     table.header = names({"user_no", "last_name", "first_name", "middle_name", "department",
                           "dosimeter_id", "ed", "year", "year_dose", "rolling_12m", "five_year",
-                          "pending", "last_reading", "overdue", "status"});
+                          "pending", "last_reading", "overdue", "status", "full_name"});
     table.rows.reserve(overview.persons.size());
     for (const PersonDoses& row : overview.persons) {
         QStringList cells = personColumns(row);
@@ -64,7 +65,8 @@ DoseTable dosesTable(const DoseOverview& overview, TableForm form) {
               << QString::number(overview.year) << forms.microSv(row.doses.year)
               << forms.microSv(row.doses.rolling12) << forms.microSv(row.doses.fiveYear)
               << forms.number(row.pending) << forms.date(row.lastReading)
-              << QString::fromLatin1(row.overdue ? "yes" : "no") << doseStatusName(row.status);
+              << QString::fromLatin1(row.overdue ? "yes" : "no") << doseStatusName(row.status)
+              << personName(row.person, &row.details);
         table.rows.push_back(std::move(cells));
     }
     return table;
@@ -74,14 +76,16 @@ DoseTable reportTable(const DoseOverview& overview, TableForm form) {
     const Forms forms(form);
     DoseTable table;
     table.header =
-        names({"user_no", "last_name", "first_name", "middle_name", "department", "01", "02", "03",
-               "04", "05", "06", "07", "08", "09", "10", "11", "12", "total", "status"});
+        names({"user_no", "last_name", "first_name", "middle_name", "department", "01",       "02",
+               "03",      "04",        "05",         "06",          "07",         "08",       "09",
+               "10",      "11",        "12",         "total",       "status",     "full_name"});
     table.rows.reserve(overview.persons.size());
     for (const PersonDoses& row : overview.persons) {
         QStringList cells = personColumns(row);
         for (long long month : row.doses.months)
             cells << forms.microSv(month);
-        cells << forms.microSv(row.doses.year) << doseStatusName(row.status);
+        cells << forms.microSv(row.doses.year) << doseStatusName(row.status)
+              << personName(row.person, &row.details);
         table.rows.push_back(std::move(cells));
     }
     return table;

@@ -20,9 +20,10 @@ struct DoseTable {
 };
 
 // user_no,last_name,first_name,middle_name,department,dosimeter_id,ed,year,year_dose,rolling_12m,
-// five_year,pending,last_reading,overdue,status — one row per person in file order.
+// five_year,pending,last_reading,overdue,status,full_name — one row per person in file order;
+// full_name is the full name of the register data, or the names of the user file.
 DoseTable dosesTable(const DoseOverview& overview, TableForm form);
-// user_no,last_name,first_name,middle_name,department,01,...,12,total,status
+// user_no,last_name,first_name,middle_name,department,01,...,12,total,status,full_name
 DoseTable reportTable(const DoseOverview& overview, TableForm form);
 // time,date,user_no,dosimeter_id,kind,dose,ed_before,ed_after,history_record,user,reason
 DoseTable ledgerTable(const std::vector<LedgerRow>& rows, TableForm form);

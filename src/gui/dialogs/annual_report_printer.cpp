@@ -169,7 +169,8 @@ bool AnnualReportPrinter::print(QPrinter& printer) const {
             y += line;
             for (int row = 0; row < rowsPerPage && next < persons; ++row, ++next) {
                 const PersonDoses& person = overview_.persons[next];
-                QStringList cells{personName(person.person), person.person.department()};
+                QStringList cells{personName(person.person, &person.details),
+                                  person.person.department()};
                 for (const long long month : person.doses.months)
                     cells << formatNumber(fromMicroSv(month));
                 cells << formatNumber(fromMicroSv(person.doses.year))

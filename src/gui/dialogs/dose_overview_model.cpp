@@ -71,7 +71,7 @@ QString DoseOverviewModel::cellText(int row, int column) const {
     const PersonDoses& p = overview_.persons[row];
     switch (column) {
     case Name:
-        return personName(p.person);
+        return personName(p.person, &p.details);
     case Department:
         return p.person.department();
     case Dosimeter:
@@ -105,7 +105,7 @@ QVariant DoseOverviewModel::sortValue(const PersonDoses& p, int column) const {
     // Empty cells (no dosimeter, no reading) hold no value and come last in ascending order.
     switch (column) {
     case Name:
-        return personName(p.person);
+        return personName(p.person, &p.details);
     case Department:
         return p.person.department();
     case Dosimeter:

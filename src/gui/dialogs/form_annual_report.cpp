@@ -10,6 +10,7 @@
 #include "gui/common/store_call.h"
 #include "gui/dialogs/annual_report_printer.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintDialog>
@@ -33,6 +34,9 @@ TFormAnnualReport::TFormAnnualReport(Store& store, QWidget* parent)
     SpinYear->setRange(1900, 9999);
     SpinYear->setValue(QDate::currentDate().year());
     label->setBuddy(SpinYear);
+    // As `sarvo-tool report --left`: the persons who left are in the report only when asked for.
+    CheckShowLeft = new QCheckBox(tr("Show persons who left"), this);
+    CheckShowLeft->setObjectName(QStringLiteral("CheckShowLeft"));
     const auto button = [this](const QString& text, const char* name) {
         auto* button = new QPushButton(text, this);
         button->setObjectName(QLatin1String(name));
@@ -47,6 +51,8 @@ TFormAnnualReport::TFormAnnualReport(Store& store, QWidget* parent)
     auto* yearRow = new QHBoxLayout;
     yearRow->addWidget(label);
     yearRow->addWidget(SpinYear);
+    yearRow->addSpacing(24);
+    yearRow->addWidget(CheckShowLeft);
     yearRow->addStretch();
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {BtnPrint, BtnPdf, BtnCsv})
@@ -80,6 +86,8 @@ std::optional<DoseOverview> TFormAnnualReport::overview() {
     runStore(this, [&] {
         DoseDatabase database(store_);
         built = buildDoseOverview(store_, database, SpinYear->value(), QDate::currentDate());
+        if (!CheckShowLeft->isChecked())
+            built = withoutPersonsWhoLeft(std::move(*built));
     });
     return built;
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <optional>
 
+class QCheckBox;
 class QPushButton;
 class QSpinBox;
 
@@ -32,6 +33,7 @@ private:
 
     Store& store_;
     QSpinBox* SpinYear;
+    QCheckBox* CheckShowLeft;
     QPushButton* BtnPrint;
     QPushButton* BtnPdf;
     QPushButton* BtnCsv;

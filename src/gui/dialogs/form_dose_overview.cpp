@@ -15,6 +15,7 @@
 #include "gui/dialogs/dose_overview_model.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -154,6 +155,9 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     EditSearch->setObjectName(QStringLiteral("EditSearch"));
     EditSearch->setClearButtonEnabled(true);
     LblSearch->setBuddy(EditSearch);
+    CheckShowLeft = new QCheckBox(this);
+    CheckShowLeft->setObjectName(QStringLiteral("CheckShowLeft"));
+    connect(CheckShowLeft, &QCheckBox::toggled, this, &TFormDoseOverview::refresh);
 
     LblSource = new QLabel(this);
     ComboSource = new QComboBox(this);
@@ -232,6 +236,7 @@ TFormDoseOverview::TFormDoseOverview(Store& store, QWidget* parent)
     top->addSpacing(24);
     top->addWidget(LblSearch);
     top->addWidget(EditSearch, 1);
+    top->addWidget(CheckShowLeft);
     top->addSpacing(24);
     top->addWidget(LblSource);
     top->addWidget(ComboSource);
@@ -282,8 +287,9 @@ void TFormDoseOverview::applyTexts() {
     LblSearch->setText(tr("&Search:"));
     EditSearch->setPlaceholderText(registryMode() ? tr("Worker, name or station")
                                                   : tr("Name, department or dosimeter"));
+    CheckShowLeft->setText(tr("Show persons who left"));
     BtnAcknowledge->setText(tr("Acknowledge..."));
-    LblSource->setText(tr("S&how:"));
+    LblSource->setText(tr("So&urce:"));
     ComboSource->setItemText(0, tr("Station"));
     ComboSource->setItemText(1, tr("Central registry"));
     ComboSource->setToolTip(tr("The doses of every station from the central registry, read "
@@ -342,6 +348,8 @@ void TFormDoseOverview::refresh() {
     try {
         DoseDatabase database(store_);
         built = buildDoseOverview(store_, database, SpinYear->value(), QDate::currentDate());
+        if (!CheckShowLeft->isChecked())
+            built = withoutPersonsWhoLeft(std::move(built));
     } catch (const StoreError& error) {
         failure_ = error.text();
     }
@@ -380,7 +388,8 @@ void TFormDoseOverview::fillAlerts() {
     for (const Alert& alert : model_->overview().openAlerts) {
         const int row = model_->rowOfUserNo(alert.userNo);
         const QString person =
-            row >= 0 ? personName(model_->person(row).person) : tr("No. %1").arg(alert.userNo);
+            row >= 0 ? personName(model_->person(row).person, &model_->person(row).details)
+                     : tr("No. %1").arg(alert.userNo);
         auto* item = new QTreeWidgetItem(
             ListAlerts, {timeText(alert.time), person, alertKindText(alert.kind), alert.period,
                          formatNumber(alert.dose), formatNumber(alert.level)});
@@ -449,6 +458,8 @@ void TFormDoseOverview::sourceChanged() {
     columnsSized_ = registryColumnsSized_ = false;
     EditSearch->setPlaceholderText(registry ? tr("Worker, name or station")
                                             : tr("Name, department or dosimeter"));
+    // The registry lists every worker, whoever left.
+    CheckShowLeft->setVisible(!registry);
     ListAlerts->setVisible(!registry);
     LblAlerts->setVisible(!registry);
     BtnAcknowledge->setVisible(!registry);

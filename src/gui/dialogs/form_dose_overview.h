@@ -8,6 +8,7 @@
 #include <optional>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -115,6 +116,7 @@ private:
     QSpinBox* SpinYear;
     QLabel* LblSearch;
     QLineEdit* EditSearch;
+    QCheckBox* CheckShowLeft; // the persons who left are shown only when it is checked
     QLabel* LblSource;
     QComboBox* ComboSource;
     QLabel* LblLimits;

@@ -2,10 +2,12 @@
 
 #include "core/link/registration.h"
 #include "core/store/data_lock.h"
+#include "core/store/dose_database.h"
 #include "core/store/person_ops.h"
 #include "core/store/store_error.h"
 #include "core/text/chart_points.h"
 #include "core/text/csv_export.h"
+#include "core/text/dose_texts.h"
 #include "core/text/hist_filter.h"
 #include "core/text/history_cells.h"
 #include "core/text/language.h"
@@ -23,6 +25,7 @@
 #include "gui/dialogs/form_limits.h"
 #include "gui/dialogs/form_new_user.h"
 #include "gui/dialogs/form_reg.h"
+#include "gui/dialogs/form_register_data.h"
 #include "gui/history/form_filter.h"
 #include "gui/history/hist_chart.h"
 #include "gui/history/hist_chart_view.h"
@@ -185,6 +188,7 @@ void TFormSarvo::createMenu() {
     mnu_InfoUser = action(mnu_User, "mnu_InfoUser", &TFormSarvo::mnu_InfoUserClick);
     mnu_User->addSeparator();
     mnu_ChangUser = action(mnu_User, "mnu_ChangUser", &TFormSarvo::mnu_ChangUserClick);
+    mnu_RegisterData = action(mnu_User, "mnu_RegisterData", &TFormSarvo::mnu_RegisterDataClick);
 
     mnu_Hist = menu("mnu_Hist");
     mnu_HistGrid = action(mnu_Hist, "mnu_HistGrid", &TFormSarvo::mnu_HistGridClick);
@@ -478,6 +482,7 @@ void TFormSarvo::ApplyCaptions() {
     mnu_DoseOverview->setText(tr("Dose overview..."));
     mnu_AnnualReport->setText(tr("Annual report..."));
     mnu_AssessedDose->setText(tr("Enter an assessed dose..."));
+    mnu_RegisterData->setText(tr("Register data"));
     mnu_Limits->setText(tr("Limits and levels..."));
     tb_doseOverview->setText(tr("Dose overview"));
     tb_doseOverview->setToolTip(tr("Dose overview"));
@@ -528,6 +533,26 @@ void TFormSarvo::FillUserList() {
     refillUserRows();
 }
 
+namespace {
+
+// Marks the persons who left (register data) in the rows of the list of persons.
+void markPersonsWhoLeft(Store& store, std::vector<UserListModel::Person>& persons) {
+    // The register data are read once for the list; without them (a database this program
+    // cannot read) the list shows its persons unmarked.
+    std::map<std::int32_t, PersonDetails> details;
+    try {
+        DoseDatabase database(store);
+        details = database.personDetails();
+    } catch (const StoreError&) {
+        return;
+    }
+    for (UserListModel::Person& person : persons)
+        if (const auto found = details.find(person.userNo); found != details.end())
+            person.left = found->second.left;
+}
+
+} // namespace
+
 void TFormSarvo::refillUserRows() {
     userFileTimer_->stop();
     // Taken before the scan: a change made during it leaves the list stale.
@@ -548,6 +573,7 @@ void TFormSarvo::refillUserRows() {
                 persons.push_back(UserListModel::personOf(user));
                 return true;
             });
+            markPersonsWhoLeft(store_, persons);
             showRows();
         },
         showRows);
@@ -892,7 +918,16 @@ bool TFormSarvo::preparePrint() {
     const std::optional<SelectedPerson> person = shownHistoryPerson();
     if (!person)
         return false;
-    const QString name = nameCell(person->record);
+    // Titled with the full name of the register data where one is given (the text exports keep
+    // the names of the record); with the record's names when the database cannot be read.
+    QString name = nameCell(person->record);
+    try {
+        DoseDatabase database(store_);
+        const PersonDetails details = database.personDetails(person->record.UserNo);
+        if (!details.fullName.trimmed().isEmpty())
+            name = QLatin1Char(' ') + personName(person->record, &details);
+    } catch (const StoreError&) {
+    }
     if (viewState_ == ViewHistGrid) {
         printHistory(*FormPrint, shownHistoryTable(name, *StringGridHist->model()));
         return true;
@@ -1164,6 +1199,18 @@ void TFormSarvo::mnu_AssessedDoseClick() {
         return;
     if (TFormAssessedDose::enter(this, store_, person->index, person->record.UserNo))
         refreshDoseOverview();
+}
+
+void TFormSarvo::mnu_RegisterDataClick() {
+    // For the person of the selected row, checked by UserNo before the dialog opens; the
+    // database checks once more that the person is in the file when the data are stored.
+    const std::optional<SelectedPerson> person = selectedPerson();
+    if (!person)
+        return;
+    if (TFormRegisterData::edit(this, store_, person->index, person->record.UserNo)) {
+        refillUserRows();
+        refreshDoseOverview();
+    }
 }
 
 void TFormSarvo::mnu_LimitsClick() {

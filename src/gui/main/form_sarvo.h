@@ -118,6 +118,7 @@ private slots:
     void mnu_DoseOverviewClick();
     void mnu_AnnualReportClick();
     void mnu_AssessedDoseClick();
+    void mnu_RegisterDataClick();
     void mnu_LimitsClick();
     void mnu_HelpHelpClick();
     void mnu_HelpAboutClick();
@@ -230,6 +231,7 @@ private:
     QAction* mnu_NewUser;
     QAction* mnu_InfoUser;
     QAction* mnu_ChangUser;
+    QAction* mnu_RegisterData;
     QMenu* mnu_Hist;
     QAction* mnu_HistGrid;
     QAction* mnu_HistChart;

@@ -3,10 +3,12 @@
 #include "core/store/records.h"
 #include "core/text/text_forms.h"
 
+#include <QColor>
+
 namespace sarvo {
 
 UserListModel::Person UserListModel::personOf(const UserSummary& user) {
-    return {user.LN, user.FN, user.MN, user.UserNo, user.DosimeterId};
+    return {user.LN, user.FN, user.MN, user.UserNo, user.DosimeterId, QDate()};
 }
 
 UserListModel::UserListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -20,8 +22,14 @@ int UserListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant UserListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= personCount() ||
-        (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.row() >= personCount())
+        return {};
+    const QDate& left = persons_[static_cast<size_t>(index.row())].left;
+    if (role == Qt::ForegroundRole && left.isValid())
+        return QColor(Qt::gray);
+    if (role == Qt::ToolTipRole && left.isValid())
+        return tr("Left on %1").arg(ValueFormats::system().date(left));
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     return index.column() == 0 ? nameCell(index.row()) : identifierCell(index.row());
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -14,7 +15,8 @@ struct UserSummary;
 
 // The rows of the list of persons: one per record of the user file, in the file's order (row k is
 // record k), then 29 empty rows. A row keeps the stored name bytes, the UserNo and the
-// identifier of its record; the texts of its two cells are made when they are asked for.
+// identifier of its record; the texts of its two cells are made when they are asked for. A person
+// who left is shown grey, with the day in the tooltip; the texts of the cells stay the same.
 class UserListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
         QByteArray middle;
         std::int32_t userNo = 0;
         std::int64_t identifier = 0;
+        QDate left; // the day the person left (register data); invalid when not
     };
     // The row of a record as the list shows it (the dose-rate lines are not needed).
     static Person personOf(const UserSummary& user);

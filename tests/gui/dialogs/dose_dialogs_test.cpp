@@ -8,9 +8,11 @@
 #include "gui/dialogs/form_annual_report.h"
 #include "gui/dialogs/form_assessed_dose.h"
 #include "gui/dialogs/form_limits.h"
+#include "gui/dialogs/form_register_data.h"
 #include "tool/run_tool.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QSpinBox>
@@ -23,6 +25,11 @@ void setText(QWidget* dialog, const QString& name, const QString& text) {
 }
 void click(QWidget* dialog, const QString& name) {
     child<QPushButton>(dialog, name)->click();
+}
+// Types `text` into `field` key by key, letters outside Latin-1 as well.
+void type(QWidget* field, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 class DoseDialogsTest : public MainWindowTest {
@@ -124,6 +131,53 @@ TEST_F(DoseDialogsTest, AssessedDose) {
     EXPECT_EQ(script.boxTexts(), QStringList{TFormAssessedDose::personGoneText()});
 }
 
+// Register data from the main window's menu on the selected person: Cancel stores nothing; a
+// registry number another person holds is refused in a box and the dialog stays open; OK stores
+// the fields as typed. A person who left is greyed in the list, its text unchanged.
+TEST_F(DoseDialogsTest, RegisterData) {
+    addPerson("Ivanov", "Ivan", QString());
+    addPerson("Petrov", "Petr", QString());
+    tool({"person-details", "--person", "2", "--registry-id", "R-7"});
+    activate();
+    Store s = store();
+    const PersonDetails petrov = DoseDatabase(s).personDetails(2);
+    const auto fill = [](const QString& registryId, const QString& button) {
+        return on<TFormRegisterData>([=](TFormRegisterData* d) {
+            auto* name = child<QLineEdit>(d, "EditFullName");
+            EXPECT_EQ(name->placeholderText(), "Ivanov Ivan");
+            EXPECT_EQ(name->text(), "");
+            type(name, "Ívan Ivanovič");
+            type(child<QLineEdit>(d, "EditRegistryId"), registryId);
+            QTest::keyClick(child<QComboBox>(d, "ComboCategory"), Qt::Key_Down);
+            type(child<QLineEdit>(d, "EditSite"), "S7");
+            QTest::keyClick(child<QCheckBox>(d, "CheckLeft"), Qt::Key_Space);
+            click(d, button);
+        });
+    };
+    const std::tuple<QString, QString, bool> cases[] = {
+        {"R-8", "BtnCancel", false}, {"R-7", "BtnOk", true}, {"R-8", "BtnOk", false}};
+    for (const auto& [registryId, button, refused] : cases) {
+        EXPECT_TRUE(DoseDatabase(s).personDetails(1).empty());
+        ModalScript script;
+        script.add(fill(registryId, button));
+        if (refused) {
+            script.answer(QMessageBox::Ok);
+            script.add(on<TFormRegisterData>([](TFormRegisterData* d) { click(d, "BtnCancel"); }));
+        }
+        run(script, [this] { act("mnu_RegisterData"); });
+        EXPECT_EQ(script.boxTexts().size(), refused ? 1 : 0);
+        EXPECT_EQ(script.boxTexts().value(0).contains("R-7"), refused);
+    }
+    PersonDetails stored{1,    "Ívan Ivanovič",     "R-8", {}, PersonCategory::A,
+                         "S7", QDate::currentDate()};
+    EXPECT_EQ(DoseDatabase(s).personDetails(1), stored);
+    EXPECT_EQ(DoseDatabase(s).personDetails(2), petrov);
+    const QModelIndex ivanov = grid->model()->index(0, 0);
+    EXPECT_EQ(ivanov.data().toString(), " Ivanov Ivan ");
+    EXPECT_EQ(ivanov.data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::gray));
+    EXPECT_FALSE(grid->model()->index(1, 0).data(Qt::ForegroundRole).isValid());
+}
+
 // The report of a year over two pages: each page with the title and its number, a person's
 // monthly dose in its row; the CSV file as sarvo-tool prints it.
 TEST_F(DoseDialogsTest, AnnualReport) {
@@ -161,8 +215,9 @@ TEST_F(DoseDialogsTest, AnnualReport) {
         row.contains("Lab 0 0 0,4 0 0 0 0 0 0 0 1,25 0 1,65 " + doseStatusText(DoseStatus::Ok)))
         << row;
     const QByteArray csv = fileBytes("report.csv");
-    EXPECT_TRUE(csv.startsWith("user_no,last_name,first_name,middle_name,department,01,02,03,04,"
-                               "05,06,07,08,09,10,11,12,total,status\r\n1,Person00,A,B,Lab,"));
+    EXPECT_TRUE(
+        csv.startsWith("user_no,last_name,first_name,middle_name,department,01,02,03,04,"
+                       "05,06,07,08,09,10,11,12,total,status,full_name\r\n1,Person00,A,B,Lab,"));
     EXPECT_EQ(
         csv,
         runTool({"report", "--year", "2025", "--csv", "--dir", dir()}, "C.UTF-8").out.toUtf8());

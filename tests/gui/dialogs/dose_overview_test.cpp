@@ -10,6 +10,7 @@
 #include "gui/dialogs/dose_overview_model.h"
 #include "gui/dialogs/form_dose_overview.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -160,7 +161,7 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
     ASSERT_EQ(lines.size(), 4); // header, two persons, nothing after the last line end
     EXPECT_EQ(lines[0], "user_no,last_name,first_name,middle_name,department,dosimeter_id,ed,"
                         "year,year_dose,rolling_12m,five_year,pending,last_reading,overdue,"
-                        "status\r");
+                        "status,full_name\r");
 
     // Clear ED in the main window shows in the overview on screen at once.
     script.answer(QMessageBox::Yes);
@@ -235,6 +236,28 @@ TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
     QTest::keyClick(source, Qt::Key_Up);
     EXPECT_EQ(child<QTableView>(&window, "GridOverview")->model()->rowCount(), 3);
     EXPECT_TRUE(child<QWidget>(&window, "ListAlerts")->isEnabled());
+}
+
+// A person who left is hidden until "Show persons who left" is checked; a full name of the
+// register data stands for the names of the record.
+TEST_F(DoseOverviewTest, PersonsWhoLeftAndFullNames) {
+    tool({"person-details", "--person", "2", "--left", "2026-01-31"});
+    tool({"person-details", "--person", "3", "--full-name", "Čechov Anton Pavlovič"});
+    Store s = store();
+    TFormDoseOverview window(s);
+    window.show();
+    child<QSpinBox>(&window, "SpinYear")->setValue(kLastYear);
+    const QAbstractItemModel* rows = child<QTableView>(&window, "GridOverview")->model();
+    const auto shown = [rows] {
+        QStringList names;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            names << rows->index(row, DoseOverviewModel::Name).data().toString();
+        return names.join(',');
+    };
+    EXPECT_EQ(shown(), "Avdeev A,Čechov Anton Pavlovič");
+    auto* showLeft = child<QCheckBox>(&window, "CheckShowLeft");
+    QTest::mouseClick(showLeft, Qt::LeftButton, {}, showLeft->rect().center());
+    EXPECT_EQ(shown(), "Avdeev A,Borisov A,Čechov Anton Pavlovič");
 }
 
 } // namespace

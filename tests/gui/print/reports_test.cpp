@@ -211,6 +211,23 @@ TEST_F(ReportsTest, ChartAndHistory) {
     EXPECT_EQ(grid->nameCell(main->selectedRow()), " Petrov Pyotr ");
 }
 
+// A history is printed under the full name of the register data; its text export keeps the
+// names of the record.
+TEST_F(ReportsTest, HistoryTitledWithTheFullName) {
+    personWith("Petrov", {{kDec5, QTime(9, 0), 1}});
+    tool({"person-details", "--person", "1", "--full-name", "Pëtr Ilyich Petrov-Vodkin"});
+    activate();
+    QTest::keyClick(grid, Qt::Key_Return);
+    ModalScript script;
+    script.add(saveAs(path("history.txt")));
+    run(script, [this] { act("tb_SaveAsText"); });
+    print(script, path("table.pdf"));
+    run(script, [this] { act("mnu_Print"); });
+    EXPECT_EQ(fileBytes("history.txt").split('\n').value(1), " 1/74   Petrov Ivan \r");
+    const QString title = pdfLines(path("table.pdf")).filter("1/74").value(0);
+    EXPECT_TRUE(title.contains("Pëtr Ilyich Petrov-Vodkin")) << title;
+}
+
 // A list or history longer than a page: every page of the PDF begins with the title line and
 // the column headings and ends with "Page n of m", the rows in between each once. The window offers
 // the system's default printer first, or the PDF file when there is none (as in a test run without
