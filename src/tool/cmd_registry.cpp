@@ -18,7 +18,7 @@ const std::map<QString, QStringList>& subcommandOptions() {
         {QStringLiteral("limits"),
          {QStringLiteral("annual"), QStringLiteral("five-year"), QStringLiteral("investigation"),
           QStringLiteral("monthly"), QStringLiteral("overdue-days")}},
-        {QStringLiteral("persons"), {QStringLiteral("year"), QStringLiteral("csv")}},
+        {QStringLiteral("persons"), {QStringLiteral("csv")}},
         {QStringLiteral("readings"), {QStringLiteral("year"), QStringLiteral("csv")}},
         {QStringLiteral("doses"), {QStringLiteral("year"), QStringLiteral("csv")}},
     };
@@ -116,7 +116,8 @@ const Registration registration(
     "  doses              the annual and five-year dose of each worker across stations\n"
     "The password comes from PGPASSWORD, ~/.pgpass or a prompt on the terminal.",
     {valued("db", "URL", "The address of the registry (required)."),
-     valued("year", "YYYY", "persons, readings, doses: the year shown (default: this year)."),
+     valued("year", "YYYY",
+            "readings: only those of the year; doses: the year (default: this year)."),
      flag("csv", "persons, readings, doses: comma-separated values with a header line."),
      valued("annual", "MSV", "limits: the annual limit."),
      valued("five-year", "MSV", "limits: the limit of five consecutive years."),

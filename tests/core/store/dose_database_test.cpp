@@ -122,7 +122,9 @@ TEST_F(DoseDatabaseTest, RegisterDataOnAVersion1DatabaseAndTheRegistryNumberUniq
     EXPECT_THROW(old.setPersonDetails(other), RefusedChange); // nobody has number 9
     other.userNo = 2;
     old.setPersonDetails(other);
-    old.setPersonDetails(PersonDetails{1}); // cleared: removed
+    mueller = {};
+    mueller.userNo = 1;
+    old.setPersonDetails(mueller); // cleared: removed
     EXPECT_EQ(old.personDetails().size(), 1u);
     EXPECT_TRUE(old.personDetails(2).hasLeft());
 

@@ -182,6 +182,28 @@ TEST_F(DoseOverviewTest, WindowFromTheMenu) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// A person who left is hidden until "Show persons who left" is checked; a full name of the
+// register data stands for the names of the record.
+TEST_F(DoseOverviewTest, PersonsWhoLeftAndFullNames) {
+    tool({"person-details", "--person", "2", "--left", "2026-01-31"});
+    tool({"person-details", "--person", "3", "--full-name", "Čechov Anton Pavlovič"});
+    Store s = store();
+    TFormDoseOverview window(s);
+    window.show();
+    child<QSpinBox>(&window, "SpinYear")->setValue(kLastYear);
+    const QAbstractItemModel* rows = child<QTableView>(&window, "GridOverview")->model();
+    const auto shown = [rows] {
+        QStringList names;
+        for (int row = 0; row < rows->rowCount(); ++row)
+            names << rows->index(row, DoseOverviewModel::Name).data().toString();
+        return names.join(',');
+    };
+    EXPECT_EQ(shown(), "Avdeev A,Čechov Anton Pavlovič");
+    auto* showLeft = child<QCheckBox>(&window, "CheckShowLeft");
+    QTest::mouseClick(showLeft, Qt::LeftButton, {}, showLeft->rect().center());
+    EXPECT_EQ(shown(), "Avdeev A,Borisov A,Čechov Anton Pavlovič");
+}
+
 // With the station's registry address the window shows the registry's workers, read in the
 // background and read-only; an unreachable registry is named in the window.
 TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
@@ -236,28 +258,6 @@ TEST_F(DoseOverviewTest, RegistryModeIsReadOnly) {
     QTest::keyClick(source, Qt::Key_Up);
     EXPECT_EQ(child<QTableView>(&window, "GridOverview")->model()->rowCount(), 3);
     EXPECT_TRUE(child<QWidget>(&window, "ListAlerts")->isEnabled());
-}
-
-// A person who left is hidden until "Show persons who left" is checked; a full name of the
-// register data stands for the names of the record.
-TEST_F(DoseOverviewTest, PersonsWhoLeftAndFullNames) {
-    tool({"person-details", "--person", "2", "--left", "2026-01-31"});
-    tool({"person-details", "--person", "3", "--full-name", "Čechov Anton Pavlovič"});
-    Store s = store();
-    TFormDoseOverview window(s);
-    window.show();
-    child<QSpinBox>(&window, "SpinYear")->setValue(kLastYear);
-    const QAbstractItemModel* rows = child<QTableView>(&window, "GridOverview")->model();
-    const auto shown = [rows] {
-        QStringList names;
-        for (int row = 0; row < rows->rowCount(); ++row)
-            names << rows->index(row, DoseOverviewModel::Name).data().toString();
-        return names.join(',');
-    };
-    EXPECT_EQ(shown(), "Avdeev A,Čechov Anton Pavlovič");
-    auto* showLeft = child<QCheckBox>(&window, "CheckShowLeft");
-    QTest::mouseClick(showLeft, Qt::LeftButton, {}, showLeft->rect().center());
-    EXPECT_EQ(shown(), "Avdeev A,Borisov A,Čechov Anton Pavlovič");
 }
 
 } // namespace
