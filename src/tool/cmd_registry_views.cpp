@@ -21,9 +21,10 @@ int runRegistryLimits(const Args& args) {
     const LimitsChange change = limitsChange(args);
     const std::unique_ptr<registry::RegistryConnection> connection = connect(args);
     if (change.any()) {
-        // The limits not given stay as stored.
-        registry::setRegistryLimits(*connection,
-                                    change.appliedTo(registry::registryLimits(*connection)));
+        // The limits not given stay as stored, whatever another owner stores meanwhile.
+        printLimits(registry::changeRegistryLimits(
+            *connection, [&change](const DoseLimits& stored) { return change.appliedTo(stored); }));
+        return 0;
     }
     printLimits(registry::registryLimits(*connection));
     return 0;

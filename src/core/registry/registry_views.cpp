@@ -97,10 +97,11 @@ QStringList names(std::initializer_list<const char*> columns) {
 
 } // namespace
 
-DoseLimits registryLimits(RegistryConnection& connection) {
-    connection.requireSchema();
+namespace {
+
+// The limits of the rows of `SELECT name, value FROM sarvo.settings`.
+DoseLimits limitsOf(QSqlQuery& q) {
     DoseLimits limits;
-    QSqlQuery q = run(connection, QStringLiteral("SELECT name, value FROM sarvo.settings"));
     while (q.next()) {
         const QString name = q.value(0).toString();
         bool ok = false;
@@ -121,16 +122,32 @@ DoseLimits registryLimits(RegistryConnection& connection) {
     return limits;
 }
 
-void setRegistryLimits(RegistryConnection& connection, const DoseLimits& limits) {
+} // namespace
+
+DoseLimits registryLimits(RegistryConnection& connection) {
+    connection.requireSchema();
+    QSqlQuery q = run(connection, QStringLiteral("SELECT name, value FROM sarvo.settings"));
+    return limitsOf(q);
+}
+
+DoseLimits changeRegistryLimits(RegistryConnection& connection,
+                                const std::function<DoseLimits(const DoseLimits&)>& change) {
     connection.requireSchema();
     QSqlDatabase db = connection.db();
-    const auto refused = [](const QSqlError& error) {
+    const auto refused = [&db](const QSqlError& error) {
+        db.rollback();
         return RegistryError(tr("The registry refused to store the limits (only the owner of "
                                 "the registry may set them): %1")
                                  .arg(errorText(error)));
     };
     if (!db.transaction())
         throw refused(db.lastError());
+    // The rows stay locked until the commit: a change made meanwhile is read, not lost.
+    QSqlQuery stored(db);
+    stored.setForwardOnly(true);
+    if (!stored.exec(QStringLiteral("SELECT name, value FROM sarvo.settings FOR UPDATE")))
+        throw refused(stored.lastError());
+    const DoseLimits limits = change(limitsOf(stored));
     const std::pair<const char*, QString> values[] = {
         {kAnnual, numberText(limits.annual)},
         {kFiveYear, numberText(limits.fiveYear)},
@@ -144,17 +161,16 @@ void setRegistryLimits(RegistryConnection& connection, const DoseLimits& limits)
                                  "ON CONFLICT (name) DO UPDATE SET value = EXCLUDED.value"));
         q.addBindValue(QString::fromLatin1(name));
         q.addBindValue(value);
-        if (!q.exec()) {
-            const QSqlError error = q.lastError();
-            db.rollback();
-            throw refused(error);
-        }
+        if (!q.exec())
+            throw refused(q.lastError());
     }
-    if (!db.commit()) {
-        const QSqlError error = db.lastError();
-        db.rollback();
-        throw refused(error);
-    }
+    if (!db.commit())
+        throw refused(db.lastError());
+    return limits;
+}
+
+void setRegistryLimits(RegistryConnection& connection, const DoseLimits& limits) {
+    changeRegistryLimits(connection, [&limits](const DoseLimits&) { return limits; });
 }
 
 std::vector<RegistryPerson> registryPersons(RegistryConnection& connection) {

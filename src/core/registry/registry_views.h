@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTime>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,6 +27,10 @@ DoseLimits registryLimits(RegistryConnection& connection);
 // Stores all five values in one transaction. Only the owner of the registry may: a refusal of
 // the server is a RegistryError that says so.
 void setRegistryLimits(RegistryConnection& connection, const DoseLimits& limits);
+// The same for the limits `change` makes of the stored ones, read and stored in one transaction
+// that keeps them locked; the limits as stored.
+DoseLimits changeRegistryLimits(RegistryConnection& connection,
+                                const std::function<DoseLimits(const DoseLimits&)>& change);
 
 // One person of one station as pushed.
 struct RegistryPerson {

@@ -285,10 +285,11 @@ void TFormDoseOverview::applyTexts() {
     mnu_OverviewClose->setText(tr("Close"));
     LblYear->setText(tr("&Year:"));
     LblSearch->setText(tr("&Search:"));
-    EditSearch->setPlaceholderText(tr("Name, department or dosimeter"));
+    EditSearch->setPlaceholderText(registryMode() ? tr("Worker, name or station")
+                                                  : tr("Name, department or dosimeter"));
     CheckShowLeft->setText(tr("Show persons who left"));
     BtnAcknowledge->setText(tr("Acknowledge..."));
-    LblSource->setText(tr("S&how:"));
+    LblSource->setText(tr("So&urce:"));
     ComboSource->setItemText(0, tr("Station"));
     ComboSource->setItemText(1, tr("Central registry"));
     ComboSource->setToolTip(tr("The doses of every station from the central registry, read "
@@ -453,6 +454,12 @@ void TFormDoseOverview::sourceChanged() {
         LblLoading->hide();
     }
     GridOverview->sortByColumn(0, Qt::AscendingOrder);
+    // A new model takes the header's default widths: the columns take their texts' again.
+    columnsSized_ = registryColumnsSized_ = false;
+    EditSearch->setPlaceholderText(registry ? tr("Worker, name or station")
+                                            : tr("Name, department or dosimeter"));
+    // The registry lists every worker, whoever left.
+    CheckShowLeft->setVisible(!registry);
     ListAlerts->setVisible(!registry);
     LblAlerts->setVisible(!registry);
     BtnAcknowledge->setVisible(!registry);
@@ -520,9 +527,10 @@ void TFormDoseOverview::registryRead(int request, const registry::RegistryDoses&
 }
 
 void TFormDoseOverview::fillRegistryRows() {
-    registryModel_->setHorizontalHeaderLabels({tr("Worker"), tr("Full name"), tr("Stations"),
-                                               tr("%1, mSv").arg(registryDoses_.year),
-                                               tr("5 years, mSv"), tr("Status")});
+    registryModel_->setHorizontalHeaderLabels(
+        {tr("Worker"), tr("Full name"), tr("Stations"),
+         tr("%1, mSv").arg(registryDoses_.year ? registryDoses_.year : SpinYear->value()),
+         tr("5 years, mSv"), tr("Status")});
     registryModel_->setRowCount(0);
     for (const registry::WorkerDoses& worker : registryDoses_.workers) {
         const QColor background = DoseOverviewModel::rowColour(worker.status);
