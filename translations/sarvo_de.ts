@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>Die akkumulierte Dosis (ED) würde unter 0 fallen: Sie beträgt %1 mSv, die eingetragene Dosis %2 mSv. Es wurde nichts gespeichert.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>Es gibt keine Person mit der Nummer %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>Die Registriernummer %1 gehört bereits der Person mit der Nummer %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -257,6 +265,112 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>Das Register %1 hat abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Ein Stationsname besteht aus 1 bis 32 Zeichen aus A-Z, a-z, 0-9, „_“ und „-“, nicht %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>Die Rolle der Station braucht ein Passwort.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>Das Register hat die Station %1 bereits.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>Die Rolle %1 gibt es auf dem Server bereits.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>Der PostgreSQL-Treiber von Qt SQL (QPSQL) ist nicht installiert: installieren Sie das Paket libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>Keine Verbindung zum Register %1: %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>Das Register %1 ist gescheitert: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>Die Datenbank %1 enthält kein Sarvo-Register: führen Sie dort zuerst `sarvo-tool registry init --db URL` aus.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>Das Register %1 hat die Schemaversion %2, neuer als dieses Programm kennt (%3): verwenden Sie ein neueres Programm.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>Die Anmeldung %1 ist keine Rolle einer Station im Register; die Station %2 meldet sich als %3 an.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>Die Anmeldung %1 ist die Rolle der Station %2, nicht von %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>Das Register konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>Das Register hat das Speichern der Grenzwerte abgelehnt (nur der Eigentümer des Registers darf sie setzen): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>Die Registeradresse %1 ist ungültig.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Register: sende %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Register nicht erreichbar: %n Änderung wartet</numerusform>
+            <numerusform>Register nicht erreichbar: %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Register: %n Datensatz weicht vom Register ab – siehe sarvo-tool sync</numerusform>
+            <numerusform>Register: %n Datensätze weichen vom Register ab – siehe sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Verlaufsdatensätze: %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Journalzeilen: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Register: %n Änderung wartet</numerusform>
+            <numerusform>Register: %n Änderungen warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Register: aktuell</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -355,6 +469,10 @@ Version 3 oder neuer</translation>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>Der Bericht konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Ausgeschiedene Personen zeigen</translation>
     </message>
 </context>
 <context>
@@ -543,6 +661,66 @@ Notiz (Pflichtfeld):</translation>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Beschäftigte(r), Name oder Station</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Ausgeschiedene Personen zeigen</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Zentrales Register</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Die Dosen aller Stationen aus dem zentralen Register, nur lesend. Angeboten, wenn die Station die Adresse des Registers hat.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wird geladen…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Zentrales Register: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 ist keine Adresse einer PostgreSQL-Datenbank.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Beschäftigte(r)</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Vollständiger Name</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stationen</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 Jahre, mSv</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -618,6 +796,65 @@ Notiz (Pflichtfeld):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Registerdaten</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>nicht eingestuft</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Ausgeschieden am:</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Person:</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Vollständiger Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>&amp;Registriernummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>&amp;Arbeitgeber- oder Standortcode:</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>Das Geburtsdatum kann nicht nach dem heutigen Tag liegen.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>Der Tag des Ausscheidens kann nicht vor dem Geburtsdatum liegen.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -655,6 +892,10 @@ Notiz (Pflichtfeld):</translation>
         <source>Limits and levels...</source>
         <translation>Grenzwerte und Untersuchungsschwellen...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Registerdaten</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -669,6 +910,13 @@ danach ab- und wieder anmelden.</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (nicht vorhanden)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Ausgeschieden am %1</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,30 @@
     </message>
 </context>
 <context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registry unreachable: %n change waiting</numerusform>
+            <numerusform>Registry unreachable: %n changes waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Registry: %n record differs from the registry — see sarvo-tool sync</numerusform>
+            <numerusform>Registry: %n records differ from the registry — see sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registry: %n change waiting</numerusform>
+            <numerusform>Registry: %n changes waiting</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormDoseOverview</name>
     <message numerus="yes">
         <source>; a dosimeter is overdue after %n day(s) without a reading.</source>

@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>La dosis acumulada (ED) quedaría por debajo de 0: es de %1 mSv y la dosis introducida es de %2 mSv. No se ha guardado nada.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>No hay ninguna persona con el número %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>El número de registro %1 ya pertenece a la persona con el número %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -257,6 +265,112 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>El registro %1 lo rechazó: %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Un nombre de estación tiene de 1 a 32 caracteres de A-Z, a-z, 0-9, «_» y «-», no %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>El rol de la estación necesita una contraseña.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>El registro ya tiene la estación %1.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>El rol %1 ya existe en el servidor.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>El controlador PostgreSQL de Qt SQL (QPSQL) no está instalado: instale el paquete libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>No se puede conectar con el registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>El registro %1 falló: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>La base de datos %1 no contiene ningún registro de Sarvo: ejecute antes `sarvo-tool registry init --db URL` en ella.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>El registro %1 tiene la versión de esquema %2, más nueva de la que conoce este programa (%3): use un programa más nuevo.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>El usuario %1 no es el rol de ninguna estación del registro; la estación %2 entra como %3.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>El usuario %1 es el rol de la estación %2, no de %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>No se pudo leer el registro: %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>El registro se negó a guardar los límites (solo el propietario del registro puede fijarlos): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>La dirección del registro %1 no es válida.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Registro: enviando %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registro inaccesible: %n cambio pendiente</numerusform>
+            <numerusform>Registro inaccesible: %n cambios pendientes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Registro: %n registro difiere del registro central — vea sarvo-tool sync</numerusform>
+            <numerusform>Registro: %n registros difieren del registro central — vea sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Registros del historial: %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Filas del libro de dosis: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registro: %n cambio pendiente</numerusform>
+            <numerusform>Registro: %n cambios pendientes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Registro: al día</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -355,6 +469,10 @@ versión 3 o posterior</translation>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>No se pudo escribir el informe en %1.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Mostrar personas que se fueron</translation>
     </message>
 </context>
 <context>
@@ -543,6 +661,66 @@ Nota (obligatoria):</translation>
         <source>%1 could not be written.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Trabajador, nombre o estación</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Mostrar personas que se fueron</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>&amp;Origen:</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Registro central</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Las dosis de todas las estaciones desde el registro central, solo lectura. Disponible cuando la estación tiene la dirección del registro.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Registro central: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 no es la dirección de una base de datos PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Trabajador</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nombre completo</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Estaciones</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 años, mSv</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -618,6 +796,65 @@ Nota (obligatoria):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Datos de registro</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>no indicada</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>no clasificado</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Se fue el:</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Nombre completo:</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>Número de &amp;registro:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoría:</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>Código de &amp;empleador o centro:</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>La fecha de nacimiento no puede ser posterior a hoy.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>El día en que la persona se fue no puede ser anterior a la fecha de nacimiento.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -655,6 +892,10 @@ Nota (obligatoria):</translation>
         <source>Limits and levels...</source>
         <translation>Límites y niveles de investigación...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Datos de registro</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -669,6 +910,13 @@ y después cerrar la sesión y volver a iniciarla.</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (no presente)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Se fue el %1</translation>
     </message>
 </context>
 </TS>

@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>La dose cumulée (ED) deviendrait inférieure à 0 : elle est de %1 mSv, la dose saisie est de %2 mSv. Rien n&apos;a été enregistré.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>Il n’y a aucune personne portant le numéro %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>Le numéro de registre %1 appartient déjà à la personne numéro %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -257,6 +265,112 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>Le registre %1 a refusé : %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Un nom de station compte 1 à 32 caractères parmi A-Z, a-z, 0-9, « _ » et « - », pas %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>Le rôle de la station doit avoir un mot de passe.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>Le registre a déjà la station %1.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>Le rôle %1 existe déjà sur le serveur.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>Le pilote PostgreSQL de Qt SQL (QPSQL) n’est pas installé : installez le paquet libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>Impossible de se connecter au registre %1 : %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>Le registre %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>La base %1 ne contient aucun registre Sarvo : lancez d’abord `sarvo-tool registry init --db URL` sur celle-ci.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>Le registre %1 a le schéma version %2, plus récent que ce que ce programme connaît (%3) : utilisez un programme plus récent.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>L’identifiant %1 n’est le rôle d’aucune station du registre ; la station %2 se connecte en tant que %3.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>L’identifiant %1 est le rôle de la station %2, pas de %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>Le registre n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>Le registre a refusé d’enregistrer les limites (seul le propriétaire du registre peut les fixer) : %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>L’adresse du registre %1 n’est pas valide.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Registre : envoi %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registre injoignable : %n modification en attente</numerusform>
+            <numerusform>Registre injoignable : %n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Registre : %n enregistrement diffère du registre — voir sarvo-tool sync</numerusform>
+            <numerusform>Registre : %n enregistrements diffèrent du registre — voir sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Enregistrements de l’historique : %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Lignes du registre des doses : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registre : %n modification en attente</numerusform>
+            <numerusform>Registre : %n modifications en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Registre : à jour</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -355,6 +469,10 @@ version 3 ou ultérieure</translation>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>Impossible d&apos;écrire le rapport dans %1.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Afficher les personnes parties</translation>
     </message>
 </context>
 <context>
@@ -543,6 +661,66 @@ Note (obligatoire) :</translation>
         <source>%1 could not be written.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Travailleur, nom ou station</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Afficher les personnes parties</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>So&amp;urce :</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Registre central</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Les doses de toutes les stations depuis le registre central, en lecture seule. Proposé lorsque la station a l’adresse du registre.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Registre central : %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 n’est pas l’adresse d’une base PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Travailleur</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nom complet</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stations</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 ans, mSv</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Statut</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -618,6 +796,65 @@ Note (obligatoire) :</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Données du registre</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indiquée</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>non classé</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Parti le :</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Personne :</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Nom complet :</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>Numéro de &amp;registre :</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>Code de l’&amp;employeur ou du site :</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>La date de naissance ne peut pas être postérieure à aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>Le jour du départ ne peut pas précéder la date de naissance.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -655,6 +892,10 @@ Note (obligatoire) :</translation>
         <source>Limits and levels...</source>
         <translation>Limites et niveaux d&apos;investigation...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Données du registre</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -669,6 +910,13 @@ puis fermez la session et ouvrez-la de nouveau.</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (absent)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Parti le %1</translation>
     </message>
 </context>
 </TS>

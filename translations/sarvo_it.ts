@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>La dose accumulata (ED) scenderebbe sotto 0: è di %1 mSv, la dose inserita è di %2 mSv. Non è stato salvato nulla.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>Non esiste alcuna persona con il numero %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>Il numero di registro %1 appartiene già alla persona con il numero %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -257,6 +265,112 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>Il registro %1 ha rifiutato: %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Il nome di una stazione è di 1-32 caratteri tra A-Z, a-z, 0-9, «_» e «-», non %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>Il ruolo della stazione richiede una password.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>Il registro ha già la stazione %1.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>Il ruolo %1 esiste già sul server.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>Il driver PostgreSQL di Qt SQL (QPSQL) non è installato: installare il pacchetto libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>Impossibile connettersi al registro %1: %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>Il registro %1 ha dato un errore: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>Il database %1 non contiene un registro Sarvo: eseguire prima `sarvo-tool registry init --db URL` su di esso.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>Il registro %1 ha lo schema versione %2, più recente di quanto questo programma conosca (%3): usare un programma più recente.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>L’accesso %1 non è il ruolo di una stazione nel registro; la stazione %2 accede come %3.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>L’accesso %1 è il ruolo della stazione %2, non di %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>Impossibile leggere il registro: %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>Il registro ha rifiutato di salvare i limiti (solo il proprietario del registro può impostarli): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>L’indirizzo del registro %1 non è valido.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Registro: invio %1 di %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registro non raggiungibile: %n modifica in attesa</numerusform>
+            <numerusform>Registro non raggiungibile: %n modifiche in attesa</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Registro: %n record differisce dal registro — vedere sarvo-tool sync</numerusform>
+            <numerusform>Registro: %n record differiscono dal registro — vedere sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Record dello storico: %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Righe del registro delle dosi: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Registro: %n modifica in attesa</numerusform>
+            <numerusform>Registro: %n modifiche in attesa</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Registro: aggiornato</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -355,6 +469,10 @@ versione 3 o successiva</translation>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>Impossibile scrivere il rapporto in %1.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Mostra le persone uscite</translation>
     </message>
 </context>
 <context>
@@ -543,6 +661,66 @@ Nota (obbligatoria):</translation>
         <source>%1 could not be written.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Lavoratore, nome o stazione</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Mostra le persone uscite</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>&amp;Origine:</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Stazione</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Registro centrale</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Le dosi di tutte le stazioni dal registro centrale, in sola lettura. Disponibile quando la stazione ha l’indirizzo del registro.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Registro centrale: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 non è l’indirizzo di un database PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Lavoratore</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nome completo</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stazioni</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 anni, mSv</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -618,6 +796,65 @@ Nota (obbligatoria):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Dati di registro</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Data di nascita:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indicata</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>non classificato</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Uscito il:</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Persona:</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Nome completo:</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>Numero di &amp;registro:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Categoria:</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>Codice del datore di lavoro o del &amp;sito:</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>La data di nascita non può essere successiva a oggi.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>Il giorno dell’uscita non può precedere la data di nascita.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -655,6 +892,10 @@ Nota (obbligatoria):</translation>
         <source>Limits and levels...</source>
         <translation>Limiti e livelli di indagine...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Dati di registro</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -669,6 +910,13 @@ poi uscite dalla sessione ed entrate di nuovo.</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (non presente)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Uscito il %1</translation>
     </message>
 </context>
 </TS>

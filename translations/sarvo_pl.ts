@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>Dawka skumulowana (ED) spadłaby poniżej 0: wynosi %1 mSv, wprowadzona dawka to %2 mSv. Niczego nie zapisano.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>Nie ma osoby o numerze %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>Numer rejestrowy %1 należy już do osoby o numerze %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -258,6 +266,115 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>Rejestr %1 odmówił: %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Nazwa stacji to od 1 do 32 znaków z A-Z, a-z, 0-9, „_” i „-”, a nie %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>Rola stacji wymaga hasła.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>Rejestr ma już stację %1.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>Rola %1 już istnieje na serwerze.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>Sterownik PostgreSQL dla Qt SQL (QPSQL) nie jest zainstalowany: zainstaluj pakiet libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>Nie można połączyć się z rejestrem %1: %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>Rejestr %1 zawiódł: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>Baza danych %1 nie zawiera rejestru Sarvo: najpierw uruchom na niej `sarvo-tool registry init --db URL`.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>Rejestr %1 ma schemat w wersji %2, nowszej niż zna ten program (%3): użyj nowszego programu.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>Login %1 nie jest rolą żadnej stacji w rejestrze; stacja %2 loguje się jako %3.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>Login %1 jest rolą stacji %2, a nie %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>Nie udało się odczytać rejestru: %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>Rejestr odmówił zapisania limitów (ustawiać je może tylko właściciel rejestru): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>Adres rejestru %1 jest nieprawidłowy.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Rejestr: wysyłanie %1 z %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Rejestr nieosiągalny: czeka %n zmiana</numerusform>
+            <numerusform>Rejestr nieosiągalny: czekają %n zmiany</numerusform>
+            <numerusform>Rejestr nieosiągalny: czeka %n zmian</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Rejestr: %n rekord różni się od rejestru — zob. sarvo-tool sync</numerusform>
+            <numerusform>Rejestr: %n rekordy różnią się od rejestru — zob. sarvo-tool sync</numerusform>
+            <numerusform>Rejestr: %n rekordów różni się od rejestru — zob. sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Rekordy historii: %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Wiersze rejestru dawek: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Rejestr: czeka %n zmiana</numerusform>
+            <numerusform>Rejestr: czekają %n zmiany</numerusform>
+            <numerusform>Rejestr: czeka %n zmian</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Rejestr: aktualny</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -356,6 +473,10 @@ wersja 3 lub późniejsza</translation>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>Nie udało się zapisać raportu do %1.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Pokaż osoby, które odeszły</translation>
     </message>
 </context>
 <context>
@@ -545,6 +666,66 @@ Uwaga (wymagana):</translation>
         <source>%1 could not be written.</source>
         <translation>Nie udało się zapisać %1.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Pracownik, nazwisko lub stacja</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Pokaż osoby, które odeszły</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>Ź&amp;ródło:</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Stacja</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Rejestr centralny</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Dawki wszystkich stacji z rejestru centralnego, tylko do odczytu. Dostępne, gdy stacja ma adres rejestru.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Wczytywanie…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Rejestr centralny: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 nie jest adresem bazy danych PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Pracownik</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Imię i nazwisko</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Stacje</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, mSv</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 lat, mSv</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -620,6 +801,65 @@ Uwaga (wymagana):</translation>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Dane rejestrowe</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Data urodzenia:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nie podano</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>niesklasyfikowany</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Odszedł dnia:</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Osoba:</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Imię i nazwisko:</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>Numer &amp;rejestrowy:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategoria:</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>Kod &amp;pracodawcy lub zakładu:</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>Data urodzenia nie może być późniejsza niż dziś.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>Dzień odejścia nie może być wcześniejszy niż data urodzenia.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -657,6 +897,10 @@ Uwaga (wymagana):</translation>
         <source>Limits and levels...</source>
         <translation>Dawki graniczne i poziomy badania...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Dane rejestrowe</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -671,6 +915,13 @@ następnie wyloguj się i zaloguj ponownie.</translation>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (brak)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Odszedł %1</translation>
     </message>
 </context>
 </TS>

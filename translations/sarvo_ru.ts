@@ -105,6 +105,14 @@
         <source>The accumulated dose (ED) would fall below 0: it is %1 mSv, the dose entered is %2 mSv. Nothing was stored.</source>
         <translation>Накопленная доза (ED) стала бы меньше 0: она составляет %1 mSv, введённая доза — %2 mSv. Ничего не сохранено.</translation>
     </message>
+    <message>
+        <source>There is no person with the number %1.</source>
+        <translation>Нет человека с номером %1.</translation>
+    </message>
+    <message>
+        <source>The registry number %1 belongs to the person with the number %2 already.</source>
+        <translation>Регистрационный номер %1 уже принадлежит человеку с номером %2.</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::DoseOverviewModel</name>
@@ -258,6 +266,115 @@
     </message>
 </context>
 <context>
+    <name>sarvo::Registry</name>
+    <message>
+        <source>The registry %1 refused: %2</source>
+        <translation>Реестр %1 отказал: %2</translation>
+    </message>
+    <message>
+        <source>A station name is 1 to 32 characters of A-Z, a-z, 0-9, &quot;_&quot; and &quot;-&quot;, not %1.</source>
+        <translation>Имя станции — от 1 до 32 символов из A-Z, a-z, 0-9, «_» и «-», а не %1.</translation>
+    </message>
+    <message>
+        <source>The station&apos;s role needs a password.</source>
+        <translation>Роли станции нужен пароль.</translation>
+    </message>
+    <message>
+        <source>The registry has the station %1 already.</source>
+        <translation>В реестре уже есть станция %1.</translation>
+    </message>
+    <message>
+        <source>The role %1 exists already on the server.</source>
+        <translation>Роль %1 уже есть на сервере.</translation>
+    </message>
+    <message>
+        <source>The PostgreSQL driver of Qt SQL (QPSQL) is not installed: install the package libqt6sql6-psql.</source>
+        <translation>Драйвер PostgreSQL для Qt SQL (QPSQL) не установлен: установите пакет libqt6sql6-psql.</translation>
+    </message>
+    <message>
+        <source>Cannot connect to the registry %1: %2</source>
+        <translation>Не удаётся подключиться к реестру %1: %2</translation>
+    </message>
+    <message>
+        <source>The registry %1 failed: %2</source>
+        <translation>Ошибка реестра %1: %2</translation>
+    </message>
+    <message>
+        <source>The database %1 holds no Sarvo registry: run `sarvo-tool registry init --db URL` there first.</source>
+        <translation>В базе данных %1 нет реестра Sarvo: сначала выполните там `sarvo-tool registry init --db URL`.</translation>
+    </message>
+    <message>
+        <source>The registry %1 has schema version %2, newer than this program knows (%3): use a newer program.</source>
+        <translation>Реестр %1 имеет схему версии %2, более новую, чем известна этой программе (%3): используйте более новую программу.</translation>
+    </message>
+    <message>
+        <source>The login %1 is not the role of a station in the registry; the station %2 logs in as %3.</source>
+        <translation>Логин %1 не является ролью станции в реестре; станция %2 входит как %3.</translation>
+    </message>
+    <message>
+        <source>The login %1 is the role of the station %2, not of %3.</source>
+        <translation>Логин %1 — роль станции %2, а не %3.</translation>
+    </message>
+    <message>
+        <source>The registry could not be read: %1</source>
+        <translation>Не удалось прочитать реестр: %1</translation>
+    </message>
+    <message>
+        <source>The registry refused to store the limits (only the owner of the registry may set them): %1</source>
+        <translation>Реестр отказался сохранить пределы (задавать их может только владелец реестра): %1</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryPusher</name>
+    <message>
+        <source>The registry address %1 is not valid.</source>
+        <translation>Адрес реестра %1 недействителен.</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::RegistryStatusLabel</name>
+    <message>
+        <source>Registry: sending %1 of %2</source>
+        <translation>Реестр: отправлено %1 из %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry unreachable: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Реестр недоступен: ждёт %n изменение</numerusform>
+            <numerusform>Реестр недоступен: ждут %n изменения</numerusform>
+            <numerusform>Реестр недоступен: ждут %n изменений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n record(s) differ from the registry — see sarvo-tool sync</source>
+        <translation>
+            <numerusform>Реестр: %n запись отличается от реестра — см. sarvo-tool sync</numerusform>
+            <numerusform>Реестр: %n записи отличаются от реестра — см. sarvo-tool sync</numerusform>
+            <numerusform>Реестр: %n записей отличаются от реестра — см. sarvo-tool sync</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>History records: %1</source>
+        <translation>Записи истории: %1</translation>
+    </message>
+    <message>
+        <source>Ledger rows: %1</source>
+        <translation>Строки журнала доз: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Registry: %n change(s) waiting</source>
+        <translation>
+            <numerusform>Реестр: ждёт %n изменение</numerusform>
+            <numerusform>Реестр: ждут %n изменения</numerusform>
+            <numerusform>Реестр: ждут %n изменений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Registry: up to date</source>
+        <translation>Реестр: всё передано</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::SarvoApp</name>
     <message>
         <source>The data in %1 are in use by another running copy of the program.</source>
@@ -356,6 +473,10 @@ version 3 or later</source>
     <message>
         <source>The report could not be written into %1.</source>
         <translation>Не удалось записать отчёт в %1.</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Показывать уволившихся</translation>
     </message>
 </context>
 <context>
@@ -545,6 +666,66 @@ Note (required):</source>
         <source>%1 could not be written.</source>
         <translation>Не удалось записать %1.</translation>
     </message>
+    <message>
+        <source>Worker, name or station</source>
+        <translation>Работник, имя или станция</translation>
+    </message>
+    <message>
+        <source>Show persons who left</source>
+        <translation>Показывать уволившихся</translation>
+    </message>
+    <message>
+        <source>So&amp;urce:</source>
+        <translation>&amp;Источник:</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Станция</translation>
+    </message>
+    <message>
+        <source>Central registry</source>
+        <translation>Центральный реестр</translation>
+    </message>
+    <message>
+        <source>The doses of every station from the central registry, read only. Offered when the station has the registry&apos;s address.</source>
+        <translation>Дозы всех станций из центрального реестра, только для чтения. Доступно, когда у станции есть адрес реестра.</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Загрузка…</translation>
+    </message>
+    <message>
+        <source>Central registry: %1</source>
+        <translation>Центральный реестр: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not the address of a PostgreSQL database.</source>
+        <translation>%1 — не адрес базы данных PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>Worker</source>
+        <translation>Работник</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Полное имя</translation>
+    </message>
+    <message>
+        <source>Stations</source>
+        <translation>Станции</translation>
+    </message>
+    <message>
+        <source>%1, mSv</source>
+        <translation>%1, мЗв</translation>
+    </message>
+    <message>
+        <source>5 years, mSv</source>
+        <translation>5 лет, мЗв</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Статус</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormLimits</name>
@@ -620,6 +801,65 @@ Note (required):</source>
     </message>
 </context>
 <context>
+    <name>sarvo::TFormRegisterData</name>
+    <message>
+        <source>Register data</source>
+        <translation>Регистрационные данные</translation>
+    </message>
+    <message>
+        <source>Date of birth:</source>
+        <translation>Дата рождения:</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>не указана</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>unclassified</source>
+        <translation>не классифицирован</translation>
+    </message>
+    <message>
+        <source>Left on:</source>
+        <translation>Уволился:</translation>
+    </message>
+    <message>
+        <source>Person:</source>
+        <translation>Человек:</translation>
+    </message>
+    <message>
+        <source>&amp;Full name:</source>
+        <translation>&amp;Полное имя:</translation>
+    </message>
+    <message>
+        <source>&amp;Registry number:</source>
+        <translation>&amp;Регистрационный номер:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Категория:</translation>
+    </message>
+    <message>
+        <source>&amp;Employer or site code:</source>
+        <translation>Код &amp;работодателя или участка:</translation>
+    </message>
+    <message>
+        <source>The date of birth cannot be later than today.</source>
+        <translation>Дата рождения не может быть позже сегодняшнего дня.</translation>
+    </message>
+    <message>
+        <source>The day the person left cannot be before the date of birth.</source>
+        <translation>Дата увольнения не может быть раньше даты рождения.</translation>
+    </message>
+</context>
+<context>
     <name>sarvo::TFormSarvo</name>
     <message>
         <source>The list of persons no longer matched the person file, which has been changed by another program. The list has been filled again; nothing was done. Select the person again.</source>
@@ -657,6 +897,10 @@ Note (required):</source>
         <source>Limits and levels...</source>
         <translation>Пределы и контрольные уровни...</translation>
     </message>
+    <message>
+        <source>Register data</source>
+        <translation>Регистрационные данные</translation>
+    </message>
 </context>
 <context>
     <name>sarvo::TFormSelPort</name>
@@ -671,6 +915,13 @@ then log out and log in again.</source>
     <message>
         <source>%1 (not present)</source>
         <translation>%1 (отсутствует)</translation>
+    </message>
+</context>
+<context>
+    <name>sarvo::UserListModel</name>
+    <message>
+        <source>Left on %1</source>
+        <translation>Уволился %1</translation>
     </message>
 </context>
 </TS>

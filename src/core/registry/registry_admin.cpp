@@ -11,10 +11,6 @@ namespace sarvo::registry {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::Registry", text);
-}
-
 // The tables that hold a station's rows.
 const char* const kStationTables[] = {"persons", "readings", "ledger", "alerts"};
 
@@ -48,7 +44,7 @@ public:
     }
     [[noreturn]] void fail(const QSqlError& error) {
         throw RegistryError(
-            tr("The registry %1 refused: %2")
+            QCoreApplication::translate("sarvo::Registry", "The registry %1 refused: %2")
                 .arg(connection_.address().text(), error.databaseText().trimmed().isEmpty()
                                                        ? error.text()
                                                        : error.databaseText().trimmed()));
@@ -126,11 +122,14 @@ InitResult initRegistry(RegistryConnection& connection) {
 
 void addStation(RegistryConnection& connection, const QString& name, const QString& password) {
     if (!validStationName(name))
-        throw RegistryError(tr("A station name is 1 to 32 characters of A-Z, a-z, 0-9, \"_\" and "
-                               "\"-\", not %1.")
+        throw RegistryError(QCoreApplication::translate(
+                                "sarvo::Registry",
+                                "A station name is 1 to 32 characters of A-Z, a-z, 0-9, \"_\" and "
+                                "\"-\", not %1.")
                                 .arg(name));
     if (password.isEmpty())
-        throw RegistryError(tr("The station's role needs a password."));
+        throw RegistryError(
+            QCoreApplication::translate("sarvo::Registry", "The station's role needs a password."));
     connection.requireSchema();
     const QString role = stationRoleName(name);
     Transaction transaction(connection);
@@ -139,10 +138,13 @@ void addStation(RegistryConnection& connection, const QString& name, const QStri
                        "role_name = ?"),
         {name, role});
     if (existing.next())
-        throw RegistryError(
-            tr("The registry has the station %1 already.").arg(existing.value(0).toString()));
+        throw RegistryError(QCoreApplication::translate("sarvo::Registry",
+                                                        "The registry has the station %1 already.")
+                                .arg(existing.value(0).toString()));
     if (roleExists(transaction, role))
-        throw RegistryError(tr("The role %1 exists already on the server.").arg(role));
+        throw RegistryError(QCoreApplication::translate("sarvo::Registry",
+                                                        "The role %1 exists already on the server.")
+                                .arg(role));
     // The server quotes the role name and the password itself.
     QSqlQuery statement = transaction.exec(
         QStringLiteral(

@@ -13,10 +13,6 @@ namespace sarvo::registry {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::Registry", text);
-}
-
 const QString kDriver = QStringLiteral("QPSQL");
 
 // libpq's words for a login that needs a password none was given for.
@@ -83,7 +79,8 @@ RegistryConnection::RegistryConnection(const RegistryAddress& address, const Pas
                                        int timeoutSeconds)
     : address_(address) {
     if (!QSqlDatabase::isDriverAvailable(kDriver))
-        throw RegistryError(tr("The PostgreSQL driver of Qt SQL (QPSQL) is not installed: "
+        throw RegistryError(QCoreApplication::translate(
+            "sarvo::Registry", "The PostgreSQL driver of Qt SQL (QPSQL) is not installed: "
                                "install the package libqt6sql6-psql."));
     static std::atomic<long long> counter{0};
     name_ = QStringLiteral("sarvo_registry_%1").arg(++counter);
@@ -110,7 +107,8 @@ RegistryConnection::RegistryConnection(const RegistryAddress& address, const Pas
             }
         }
         if (!open)
-            failure = tr("Cannot connect to the registry %1: %2")
+            failure = QCoreApplication::translate("sarvo::Registry",
+                                                  "Cannot connect to the registry %1: %2")
                           .arg(address.text(), db.lastError().databaseText().trimmed());
     }
     if (!failure.isEmpty()) {
@@ -135,26 +133,32 @@ int RegistryConnection::schemaVersion() {
     QSqlQuery query(db());
     if (!query.exec(QStringLiteral("SELECT to_regclass('sarvo.settings') IS NOT NULL")) ||
         !query.next())
-        throw RegistryError(tr("The registry %1 failed: %2")
-                                .arg(address_.text(), query.lastError().databaseText().trimmed()));
+        throw RegistryError(
+            QCoreApplication::translate("sarvo::Registry", "The registry %1 failed: %2")
+                .arg(address_.text(), query.lastError().databaseText().trimmed()));
     if (!query.value(0).toBool())
         return 0;
     if (!query.exec(
             QStringLiteral("SELECT value FROM sarvo.settings WHERE name = 'schema_version'")))
-        throw RegistryError(tr("The registry %1 failed: %2")
-                                .arg(address_.text(), query.lastError().databaseText().trimmed()));
+        throw RegistryError(
+            QCoreApplication::translate("sarvo::Registry", "The registry %1 failed: %2")
+                .arg(address_.text(), query.lastError().databaseText().trimmed()));
     return query.next() ? query.value(0).toInt() : 0;
 }
 
 void RegistryConnection::requireSchema() {
     const int version = schemaVersion();
     if (version == 0)
-        throw RegistryError(tr("The database %1 holds no Sarvo registry: run "
-                               "`sarvo-tool registry init --db URL` there first.")
-                                .arg(address_.text()));
+        throw RegistryError(
+            QCoreApplication::translate("sarvo::Registry",
+                                        "The database %1 holds no Sarvo registry: run "
+                                        "`sarvo-tool registry init --db URL` there first.")
+                .arg(address_.text()));
     if (version > kServerSchemaVersion)
-        throw RegistryError(tr("The registry %1 has schema version %2, newer than this program "
-                               "knows (%3): use a newer program.")
+        throw RegistryError(QCoreApplication::translate(
+                                "sarvo::Registry",
+                                "The registry %1 has schema version %2, newer than this program "
+                                "knows (%3): use a newer program.")
                                 .arg(address_.text())
                                 .arg(version)
                                 .arg(kServerSchemaVersion));

@@ -20,10 +20,6 @@ namespace sarvo::registry {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::Registry", text);
-}
-
 int batchRows = 5000;
 // Readings compared with the server per query.
 constexpr long long kCompareRange = 200000;
@@ -291,7 +287,7 @@ DoseDatabase::PushedState pushedStateOf(const StationData& data) {
 [[noreturn]] void failed(RegistryConnection& connection, const QSqlQuery& query) {
     const QSqlError error = query.lastError();
     throw RegistryError(
-        tr("The registry %1 failed: %2")
+        QCoreApplication::translate("sarvo::Registry", "The registry %1 failed: %2")
             .arg(connection.address().text(), error.databaseText().trimmed().isEmpty()
                                                   ? error.text()
                                                   : error.databaseText().trimmed()));
@@ -424,10 +420,13 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
     if (own != station)
         throw RegistryError(
             own.isEmpty()
-                ? tr("The login %1 is not the role of a station in the registry; the station %2 "
-                     "logs in as %3.")
+                ? QCoreApplication::translate(
+                      "sarvo::Registry",
+                      "The login %1 is not the role of a station in the registry; the station %2 "
+                      "logs in as %3.")
                       .arg(connection.address().user, station, stationRoleName(station))
-                : tr("The login %1 is the role of the station %2, not of %3.")
+                : QCoreApplication::translate(
+                      "sarvo::Registry", "The login %1 is the role of the station %2, not of %3.")
                       .arg(connection.address().user, own, station));
 
     SyncResult result;

@@ -26,10 +26,6 @@ QString numberText(double value) {
     return QString::number(value, 'g', 17);
 }
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("sarvo::Registry", text);
-}
-
 // The server's words for a failure ("ERROR:  permission denied for table settings\n(42501)"
 // gives "permission denied for table settings"), else the driver's.
 QString errorText(const QSqlError& error) {
@@ -40,7 +36,9 @@ QString errorText(const QSqlError& error) {
 }
 
 RegistryError queryError(const QSqlError& error) {
-    return RegistryError(tr("The registry could not be read: %1").arg(errorText(error)));
+    return RegistryError(
+        QCoreApplication::translate("sarvo::Registry", "The registry could not be read: %1")
+            .arg(errorText(error)));
 }
 
 // A query run at once; RegistryError when the server refuses or fails it.
@@ -136,8 +134,10 @@ DoseLimits changeRegistryLimits(RegistryConnection& connection,
     QSqlDatabase db = connection.db();
     const auto refused = [&db](const QSqlError& error) {
         db.rollback();
-        return RegistryError(tr("The registry refused to store the limits (only the owner of "
-                                "the registry may set them): %1")
+        return RegistryError(QCoreApplication::translate(
+                                 "sarvo::Registry",
+                                 "The registry refused to store the limits (only the owner of "
+                                 "the registry may set them): %1")
                                  .arg(errorText(error)));
     };
     if (!db.transaction())
