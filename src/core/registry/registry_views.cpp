@@ -16,15 +16,6 @@ namespace sarvo::registry {
 namespace {
 
 // The names of the limits in sarvo.settings, as in the station's database.
-constexpr const char* kAnnual = "annual_limit";
-constexpr const char* kFiveYear = "five_year_limit";
-constexpr const char* kInvestigation = "investigation_level";
-constexpr const char* kMonthly = "monthly_level";
-constexpr const char* kOverdueDays = "overdue_days";
-
-QString numberText(double value) {
-    return QString::number(value, 'g', 17);
-}
 
 // The server's words for a failure ("ERROR:  permission denied for table settings\n(42501)"
 // gives "permission denied for table settings"), else the driver's.
@@ -100,23 +91,8 @@ namespace {
 // The limits of the rows of `SELECT name, value FROM sarvo.settings`.
 DoseLimits limitsOf(QSqlQuery& q) {
     DoseLimits limits;
-    while (q.next()) {
-        const QString name = q.value(0).toString();
-        bool ok = false;
-        const double number = q.value(1).toString().toDouble(&ok);
-        if (name == QLatin1String(kMonthly))
-            limits.monthly = ok ? std::optional<double>(number) : std::nullopt;
-        if (!ok)
-            continue;
-        if (name == QLatin1String(kAnnual))
-            limits.annual = number;
-        else if (name == QLatin1String(kFiveYear))
-            limits.fiveYear = number;
-        else if (name == QLatin1String(kInvestigation))
-            limits.investigation = number;
-        else if (name == QLatin1String(kOverdueDays))
-            limits.overdueDays = static_cast<int>(number);
-    }
+    while (q.next())
+        applyLimitSetting(limits, q.value(0).toString(), q.value(1).toString());
     return limits;
 }
 
@@ -148,18 +124,11 @@ DoseLimits changeRegistryLimits(RegistryConnection& connection,
     if (!stored.exec(QStringLiteral("SELECT name, value FROM sarvo.settings FOR UPDATE")))
         throw refused(stored.lastError());
     const DoseLimits limits = change(limitsOf(stored));
-    const std::pair<const char*, QString> values[] = {
-        {kAnnual, numberText(limits.annual)},
-        {kFiveYear, numberText(limits.fiveYear)},
-        {kInvestigation, numberText(limits.investigation)},
-        {kMonthly, limits.monthly ? numberText(*limits.monthly) : QStringLiteral("off")},
-        {kOverdueDays, QString::number(limits.overdueDays)},
-    };
-    for (const auto& [name, value] : values) {
+    for (const auto& [name, value] : limitSettings(limits)) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("INSERT INTO sarvo.settings (name, value) VALUES (?, ?) "
                                  "ON CONFLICT (name) DO UPDATE SET value = EXCLUDED.value"));
-        q.addBindValue(QString::fromLatin1(name));
+        q.addBindValue(name);
         q.addBindValue(value);
         if (!q.exec())
             throw refused(q.lastError());

@@ -56,12 +56,6 @@ constexpr const char* kAlertColumns =
     "id, raised_at, user_no, kind, period, dose, level, ledger_id, acknowledged_by, "
     "acknowledged_at, note";
 
-// The settings names of the limits.
-constexpr const char* kAnnual = "annual_limit";
-constexpr const char* kFiveYear = "five_year_limit";
-constexpr const char* kInvestigation = "investigation_level";
-constexpr const char* kMonthly = "monthly_level";
-constexpr const char* kOverdueDays = "overdue_days";
 constexpr const char* kVersion = "schema_version";
 // The settings names of the central registry and of what was pushed to it.
 constexpr const char* kRegistryStation = "registry_station";
@@ -72,10 +66,6 @@ constexpr const char* kPushedLedgerId = "pushed_ledger_id";
 // A text column takes an empty text, never NULL.
 QString notNull(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
-}
-
-QString numberText(double value) {
-    return QString::number(value, 'g', 17);
 }
 
 StoreError databaseError(const QString& path, const QSqlError& error) {
@@ -196,13 +186,11 @@ void insertRow(Statement& insert, const LedgerRow& row) {
 }
 
 // Stores one setting, replacing its value.
-void putSetting(const QSqlDatabase& db, const QString& path, const char* name,
+void putSetting(const QSqlDatabase& db, const QString& path, const QString& name,
                 const QString& value) {
-    Statement(db, path, QStringLiteral("DELETE FROM settings WHERE name = ?"))
-        .bind(QString::fromLatin1(name))
-        .run();
+    Statement(db, path, QStringLiteral("DELETE FROM settings WHERE name = ?")).bind(name).run();
     Statement(db, path, QStringLiteral("INSERT INTO settings (name, value) VALUES (?, ?)"))
-        .bind(QString::fromLatin1(name))
+        .bind(name)
         .bind(value)
         .run();
 }
@@ -389,7 +377,7 @@ void DoseDatabase::migrate() {
     if (connection_->version < 2)
         for (const char* sql : kSchemaV2)
             Statement(db, filePath, QString::fromLatin1(sql)).run();
-    putSetting(db, filePath, kVersion, QString::number(kSchemaVersion));
+    putSetting(db, filePath, QString::fromLatin1(kVersion), QString::number(kSchemaVersion));
     transaction.commit();
     connection_->version = kSchemaVersion;
 }
@@ -420,24 +408,8 @@ DoseLimits DoseDatabase::limits() {
         return limits;
     Statement q(c->db(), c->path, QStringLiteral("SELECT name, value FROM settings"));
     q.run();
-    while (q.next()) {
-        const QString name = q.value(0).toString();
-        const QString value = q.value(1).toString();
-        bool ok = false;
-        const double number = value.toDouble(&ok);
-        if (name == QLatin1String(kMonthly))
-            limits.monthly = ok ? std::optional<double>(number) : std::nullopt;
-        if (!ok)
-            continue;
-        if (name == QLatin1String(kAnnual))
-            limits.annual = number;
-        else if (name == QLatin1String(kFiveYear))
-            limits.fiveYear = number;
-        else if (name == QLatin1String(kInvestigation))
-            limits.investigation = number;
-        else if (name == QLatin1String(kOverdueDays))
-            limits.overdueDays = static_cast<int>(number);
-    }
+    while (q.next())
+        applyLimitSetting(limits, q.value(0).toString(), q.value(1).toString());
     return limits;
 }
 
@@ -461,14 +433,7 @@ void DoseDatabase::setLimits(const DoseLimits& limits) {
     const DataLock lock = store_.writeLock();
     const Connection* c = open(true);
     Transaction transaction(c->db(), c->path);
-    const std::pair<const char*, QString> values[] = {
-        {kAnnual, numberText(limits.annual)},
-        {kFiveYear, numberText(limits.fiveYear)},
-        {kInvestigation, numberText(limits.investigation)},
-        {kMonthly, limits.monthly ? numberText(*limits.monthly) : QStringLiteral("off")},
-        {kOverdueDays, QString::number(limits.overdueDays)},
-    };
-    for (const auto& [name, value] : values)
+    for (const auto& [name, value] : limitSettings(limits))
         putSetting(c->db(), c->path, name, value);
     transaction.commit();
 }
@@ -568,8 +533,8 @@ void DoseDatabase::setRegistrySettings(const RegistrySettings& settings) {
     const DataLock lock = store_.writeLock();
     const Connection* c = open(true);
     Transaction transaction(c->db(), c->path);
-    putSetting(c->db(), c->path, kRegistryStation, notNull(settings.station));
-    putSetting(c->db(), c->path, kRegistryAddress, notNull(settings.address));
+    putSetting(c->db(), c->path, QString::fromLatin1(kRegistryStation), notNull(settings.station));
+    putSetting(c->db(), c->path, QString::fromLatin1(kRegistryAddress), notNull(settings.address));
     transaction.commit();
 }
 
@@ -604,8 +569,10 @@ void DoseDatabase::setPushedState(const PushedState& state) {
     const DataLock lock = store_.writeLock();
     const Connection* c = open(true);
     Transaction transaction(c->db(), c->path);
-    putSetting(c->db(), c->path, kPushedReadings, QString::number(state.readings));
-    putSetting(c->db(), c->path, kPushedLedgerId, QString::number(state.ledgerId));
+    putSetting(c->db(), c->path, QString::fromLatin1(kPushedReadings),
+               QString::number(state.readings));
+    putSetting(c->db(), c->path, QString::fromLatin1(kPushedLedgerId),
+               QString::number(state.ledgerId));
     Statement(c->db(), c->path, QStringLiteral("DELETE FROM registry_pushed")).run();
     Statement insert(c->db(), c->path,
                      QStringLiteral("INSERT INTO registry_pushed (kind, item, digest) "

@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace sarvo {
 
@@ -67,5 +69,13 @@ struct DoseLimits {
     int overdueDays = 35;
     friend bool operator==(const DoseLimits&, const DoseLimits&) = default;
 };
+
+// The limits as stored in a settings table of name and value (the station's database and the
+// central registry alike): "annual_limit", "five_year_limit", "investigation_level",
+// "monthly_level" (a number or "off") and "overdue_days".
+std::vector<std::pair<QString, QString>> limitSettings(const DoseLimits& limits);
+// Takes one setting into `limits`; a name that is not a limit's, or a value that is not a
+// number, changes nothing (a monthly level that is not a number turns it off).
+void applyLimitSetting(DoseLimits& limits, const QString& name, const QString& value);
 
 } // namespace sarvo
