@@ -34,36 +34,57 @@ std::int64_t digestOf(const QByteArray& bytes) {
     return digestOf(bytes.constData(), bytes.size());
 }
 
-// SQL literals. Texts are escape strings (E'...'), read alike whatever standard_conforming_strings
-// says; numbers are written in full.
-void addText(QByteArray& out, const QString& text) {
-    QByteArray utf8 = text.toUtf8();
-    utf8.replace('\0', QByteArray());
-    out += "E'";
-    for (const char c : utf8) {
-        if (c == '\'' || c == '\\')
-            out += c;
-        out += c;
+// A list of SQL literals separated by commas. Texts are escape strings (E'...'), read alike
+// whatever standard_conforming_strings says; numbers are written in full; an invalid date is
+// NULL.
+class Literals {
+public:
+    Literals& text(const QString& text) {
+        QByteArray utf8 = text.toUtf8();
+        utf8.replace('\0', QByteArray());
+        next() += "E'";
+        for (const char c : utf8) {
+            if (c == '\'' || c == '\\')
+                bytes_ += c;
+            bytes_ += c;
+        }
+        bytes_ += '\'';
+        return *this;
     }
-    out += '\'';
-}
-void addNumber(QByteArray& out, double value) {
-    if (std::isnan(value))
-        out += "'NaN'";
-    else if (std::isinf(value))
-        out += value > 0 ? "'Infinity'" : "'-Infinity'";
-    else
-        out += QByteArray::number(value, 'g', 17);
-}
-void addInteger(QByteArray& out, long long value) {
-    out += QByteArray::number(value);
-}
-void addDate(QByteArray& out, const QDate& date) {
-    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
-        out += "NULL";
-    else
-        out += '\'' + date.toString(Qt::ISODate).toLatin1() + '\'';
-}
+    Literals& number(double value) {
+        if (std::isnan(value))
+            next() += "'NaN'";
+        else if (std::isinf(value))
+            next() += value > 0 ? "'Infinity'" : "'-Infinity'";
+        else
+            next() += QByteArray::number(value, 'g', 17);
+        return *this;
+    }
+    Literals& integer(long long value) {
+        next() += QByteArray::number(value);
+        return *this;
+    }
+    Literals& date(const QDate& date) {
+        if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+            return null();
+        next() += '\'' + date.toString(Qt::ISODate).toLatin1() + '\'';
+        return *this;
+    }
+    Literals& null() {
+        next() += "NULL";
+        return *this;
+    }
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QByteArray& next() {
+        if (!bytes_.isEmpty())
+            bytes_ += ',';
+        return bytes_;
+    }
+    QByteArray bytes_;
+};
+
 // One row of the station: its key, its columns after the station (a VALUES list without the
 // parentheses), and the digest of those columns.
 struct LocalRow {
@@ -82,30 +103,21 @@ std::vector<LocalRow> personRows(Store& store, DoseDatabase& database) {
             return true;
         const auto found = details.find(user.UserNo);
         const PersonDetails d = found != details.end() ? found->second : PersonDetails{};
-        QByteArray c;
-        addInteger(c, user.UserNo);
-        for (const QString& text :
-             {user.lastName(), user.firstName(), user.middleName(), user.department()}) {
-            c += ',';
-            addText(c, text);
-        }
-        c += ',';
-        addInteger(c, user.DosimeterId);
-        c += ',';
-        addNumber(c, user.ED);
-        c += ',';
-        addText(c, d.fullName);
-        c += ',';
-        addText(c, d.registryId);
-        c += ',';
-        addDate(c, d.birth);
-        c += ',';
-        addText(c, personCategoryName(d.category));
-        c += ',';
-        addText(c, d.site);
-        c += ',';
-        addDate(c, d.left);
-        rows.push_back({user.UserNo, c, digestOf(c)});
+        Literals c;
+        c.integer(user.UserNo)
+            .text(user.lastName())
+            .text(user.firstName())
+            .text(user.middleName())
+            .text(user.department())
+            .integer(user.DosimeterId)
+            .number(user.ED)
+            .text(d.fullName)
+            .text(d.registryId)
+            .date(d.birth)
+            .text(personCategoryName(d.category))
+            .text(d.site)
+            .date(d.left);
+        rows.push_back({user.UserNo, c.bytes(), digestOf(c.bytes())});
         return true;
     });
     return rows;
@@ -114,34 +126,15 @@ std::vector<LocalRow> personRows(Store& store, DoseDatabase& database) {
 std::vector<LocalRow> ledgerRows(DoseDatabase& database) {
     std::vector<LocalRow> rows;
     for (const LedgerRow& r : database.ledger()) {
-        QByteArray c;
-        addInteger(c, r.id);
-        c += ',';
-        addText(c, r.time);
-        c += ',';
-        addDate(c, r.date);
-        c += ',';
-        addInteger(c, r.userNo);
-        c += ',';
-        addInteger(c, r.dosimeterId);
-        c += ',';
-        addText(c, ledgerKindName(r.kind));
-        c += ',';
-        addNumber(c, r.dose);
-        c += ',';
-        addNumber(c, r.edBefore);
-        c += ',';
-        addNumber(c, r.edAfter);
-        c += ',';
+        Literals c;
+        c.integer(r.id).text(r.time).date(r.date).integer(r.userNo).integer(r.dosimeterId);
+        c.text(ledgerKindName(r.kind)).number(r.dose).number(r.edBefore).number(r.edAfter);
         if (r.historyRecord < 0)
-            c += "NULL";
+            c.null();
         else
-            addInteger(c, r.historyRecord);
-        c += ',';
-        addText(c, r.user);
-        c += ',';
-        addText(c, r.reason);
-        rows.push_back({r.id, c, digestOf(c)});
+            c.integer(r.historyRecord);
+        c.text(r.user).text(r.reason);
+        rows.push_back({r.id, c.bytes(), digestOf(c.bytes())});
     }
     return rows;
 }
@@ -149,29 +142,11 @@ std::vector<LocalRow> ledgerRows(DoseDatabase& database) {
 std::vector<LocalRow> alertRows(DoseDatabase& database) {
     std::vector<LocalRow> rows;
     for (const Alert& a : database.alerts(true)) {
-        QByteArray c;
-        addInteger(c, a.id);
-        c += ',';
-        addText(c, a.time);
-        c += ',';
-        addInteger(c, a.userNo);
-        c += ',';
-        addText(c, alertKindName(a.kind));
-        c += ',';
-        addText(c, a.period);
-        c += ',';
-        addNumber(c, a.dose);
-        c += ',';
-        addNumber(c, a.level);
-        c += ',';
-        addInteger(c, a.ledgerId);
-        c += ',';
-        addText(c, a.acknowledgedBy);
-        c += ',';
-        addText(c, a.acknowledgedAt);
-        c += ',';
-        addText(c, a.note);
-        rows.push_back({a.id, c, digestOf(c)});
+        Literals c;
+        c.integer(a.id).text(a.time).integer(a.userNo).text(alertKindName(a.kind)).text(a.period);
+        c.number(a.dose).number(a.level).integer(a.ledgerId);
+        c.text(a.acknowledgedBy).text(a.acknowledgedAt).text(a.note);
+        rows.push_back({a.id, c.bytes(), digestOf(c.bytes())});
     }
     return rows;
 }
@@ -298,7 +273,7 @@ public:
     Push(RegistryConnection& connection, const QString& station,
          const std::function<void(const SyncProgress&)>& progress)
         : connection_(connection), progress_(progress) {
-        addText(station_, station);
+        station_ = Literals().text(station).bytes();
     }
 
     [[noreturn]] void fail(const QSqlQuery& query) { failed(connection_, query); }
@@ -466,7 +441,7 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
         return [&rows](size_t i, QByteArray& out) {
             out += rows[i]->columns;
             out += ',';
-            addInteger(out, rows[i]->digest);
+            out += QByteArray::number(rows[i]->digest);
         };
     };
     push.send("INSERT INTO sarvo.persons (station, user_no, last_name, first_name, middle_name, "
