@@ -217,9 +217,10 @@ struct ReadingColumns {
     }
 };
 
-// What the station holds, read under one shared lock.
+// What the station holds, read under one shared lock. Of the History file only the checksum of
+// each record is kept: the records to send are read again when they are sent.
 struct StationData {
-    QByteArray history; // the History file's whole records
+    std::vector<std::int64_t> checksums; // of each History record, by record number
     long long readings = 0;
     std::vector<LocalRow> persons, ledger, alerts;
 };
@@ -232,14 +233,16 @@ StationData readStation(Store& writable) {
     {
         RecordFile file(store.historyPath(), kHistoryRecordSize, RecordFile::Mode::ReadOnly);
         if (file.exists()) {
-            data.history.reserve(file.count() * kHistoryRecordSize);
+            data.checksums.reserve(static_cast<size_t>(file.count()));
             size_t records = 0;
             while (const char* block = file.nextBlock(records))
-                data.history.append(block, static_cast<qsizetype>(records) * kHistoryRecordSize);
+                for (size_t k = 0; k < records; ++k)
+                    data.checksums.push_back(
+                        digestOf(block + k * kHistoryRecordSize, kHistoryRecordSize));
         }
         file.close();
     }
-    data.readings = data.history.size() / kHistoryRecordSize;
+    data.readings = static_cast<long long>(data.checksums.size());
     DoseDatabase database(store);
     data.persons = personRows(store, database);
     data.ledger = ledgerRows(database);
@@ -319,14 +322,46 @@ public:
         }
     }
 
-    void sendReadings(const QByteArray& history, const std::vector<long long>& records) {
+    // Sends the History records `records` (ascending). Each batch is read under the shared lock,
+    // which is released before it is sent; a record that no longer has the checksum it had when
+    // the station was read goes into `rewritten` and is not sent. The number sent is returned.
+    long long sendReadings(const std::filesystem::path& baseDir,
+                           const std::vector<std::int64_t>& checksums,
+                           const std::vector<long long>& records,
+                           std::vector<long long>& rewritten) {
         ReadingColumns columns;
+        long long sent = 0;
         const size_t batch = static_cast<size_t>(batchRows) * 4;
         for (size_t from = 0; from < records.size(); from += batch) {
             const size_t to = std::min(records.size(), from + batch);
             columns.start();
-            for (size_t i = from; i < to; ++i)
-                columns.add(records[i], history.constData() + records[i] * kHistoryRecordSize);
+            size_t taken = 0;
+            {
+                Store store(baseDir, true);
+                const DataLock lock = store.readLock();
+                RecordFile file(store.historyPath(), kHistoryRecordSize,
+                                RecordFile::Mode::ReadOnly);
+                long long position = -1;
+                for (size_t i = from; i < to; ++i) {
+                    const long long k = records[i];
+                    if (k != position && file.exists())
+                        file.seek(k);
+                    position = k + 1;
+                    const char* bytes = file.exists() ? file.next() : nullptr;
+                    if (!bytes || digestOf(bytes, kHistoryRecordSize) != checksums[k]) {
+                        rewritten.push_back(k);
+                        position = -1;
+                        continue;
+                    }
+                    columns.add(k, bytes);
+                    ++taken;
+                }
+                file.close();
+            }
+            if (taken == 0) {
+                progressNow_.sent += static_cast<long long>(to - from);
+                continue;
+            }
             QByteArray sql("INSERT INTO sarvo.readings (station, record, hist_date, hist_time, "
                            "dose, dose_sum, user_no, dosimeter_id, checksum) SELECT ");
             sql += station_;
@@ -334,7 +369,9 @@ public:
             sql += columns.unnest();
             sql += " ON CONFLICT (station, record) DO NOTHING";
             exec(sql, to - from);
+            sent += static_cast<long long>(taken);
         }
+        return sent;
     }
 
     // Runs one statement (its own transaction) that sent `rows` items.
@@ -420,20 +457,26 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
                 .arg(from)
                 .arg(to));
         long long next = from;
-        const auto checksum = [&data](long long k) {
-            return digestOf(data.history.constData() + k * kHistoryRecordSize, kHistoryRecordSize);
-        };
         while (query.next()) {
             const long long record = query.value(0).toLongLong();
             for (; next < record; ++next)
                 readings.push_back(next);
-            if (query.value(1).toLongLong() != checksum(record))
+            if (query.value(1).toLongLong() != data.checksums[static_cast<size_t>(record)])
                 result.rewrittenRecords.push_back(record);
             next = record + 1;
         }
         for (; next < to; ++next)
             readings.push_back(next);
     }
+
+    // Records the server holds beyond the end of the file: the file lost them.
+    QSqlQuery beyond = push.select(
+        QStringLiteral("SELECT record FROM sarvo.readings WHERE station = %1 AND record >= %2 "
+                       "ORDER BY record")
+            .arg(QString::fromUtf8(push.station_))
+            .arg(data.readings));
+    while (beyond.next())
+        result.rewrittenRecords.push_back(beyond.value(0).toLongLong());
 
     push.progressNow_.total =
         static_cast<long long>(persons.size() + readings.size() + ledger.size() + alerts.size());
@@ -456,8 +499,8 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
               "digest = EXCLUDED.digest",
               persons.size(), rowsOf(persons));
     result.persons = static_cast<long long>(persons.size());
-    push.sendReadings(data.history, readings);
-    result.readings = static_cast<long long>(readings.size());
+    result.readings =
+        push.sendReadings(store.baseDir(), data.checksums, readings, result.rewrittenRecords);
     push.send("INSERT INTO sarvo.ledger (station, id, written_at, period_date, user_no, "
               "dosimeter_id, kind, dose, ed_before, ed_after, history_record, os_user, reason, "
               "checksum) VALUES ",
@@ -474,6 +517,7 @@ SyncResult syncStation(Store& store, RegistryConnection& connection, const QStri
               alerts.size(), rowsOf(alerts));
     result.alerts = static_cast<long long>(alerts.size());
 
+    std::sort(result.rewrittenRecords.begin(), result.rewrittenRecords.end());
     DoseDatabase(store).setPushedState(pushedStateOf(data));
     return result;
 }

@@ -292,10 +292,13 @@ TEST_F(RegistryTest, RewrittenHistoryRecordIsReportedNotPushed) {
     Station a(3);
     sync(a.store, "A");
     QFile file(QString::fromStdString(a.store.historyPath().string()));
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    file.seek(kHistoryRecordSize + 16); // record 1's Dose
-    file.write(QByteArray(8, '\0'));
-    file.close();
+    const auto zeroDose = [&file](long long record) {
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(record * kHistoryRecordSize + 16);
+        file.write(QByteArray(8, '\0'));
+        file.close();
+    };
+    zeroDose(1);
     a.addReading(2);
     const ToolResult r = test::runTool(
         {"sync", "--dir", a.dir.path(), "--db", server.url("sarvo_station_a"), "--station", "A"},
@@ -304,6 +307,22 @@ TEST_F(RegistryTest, RewrittenHistoryRecordIsReportedNotPushed) {
     EXPECT_TRUE(r.err.contains("History record 1 ")) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains(": 0 persons, 1 readings")) << r.out.toStdString();
     EXPECT_EQ(count("SELECT count(*) FROM sarvo.readings WHERE record = 1 AND dose = 0.25"), 1);
+
+    // A record rewritten while the push runs is not sent; records the file lost are reported.
+    for (int i = 0; i < 8; ++i)
+        a.addReading(1); // records 4 to 11, sent in two batches of four
+    registry::setSyncBatchRows(1);
+    bool rewritten = false;
+    const registry::SyncResult during = sync(a.store, "A", [&](const registry::SyncProgress&) {
+        if (!std::exchange(rewritten, true))
+            zeroDose(9);
+    });
+    registry::setSyncBatchRows(5000);
+    EXPECT_EQ(during.rewrittenRecords, (std::vector<long long>{1, 9}));
+    EXPECT_EQ(during.readings, 7);
+    ASSERT_TRUE(file.resize(10 * kHistoryRecordSize));
+    EXPECT_EQ(sync(a.store, "A").rewrittenRecords, (std::vector<long long>{1, 10, 11}));
+    EXPECT_EQ(rows("readings", "A"), 12); // record 9 as it is now
 }
 
 } // namespace
