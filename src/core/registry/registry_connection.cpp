@@ -93,11 +93,19 @@ RegistryConnection::RegistryConnection(const RegistryAddress& address, const Pas
         db.setDatabaseName(address.database);
         if (!address.password.isEmpty())
             db.setPassword(address.password);
-        QString options = address.options;
-        if (!options.contains(QLatin1String("connect_timeout=")))
-            options += (options.isEmpty() ? QString() : QStringLiteral(";")) +
-                       QStringLiteral("connect_timeout=%1").arg(qMax(1, timeoutSeconds));
-        db.setConnectOptions(options);
+        // A server that goes away in the middle of a statement is noticed within about a
+        // minute, not after the system's retransmissions (a quarter of an hour): the address's
+        // own values win.
+        QStringList options = address.options.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        const QString defaults[] = {
+            QStringLiteral("connect_timeout=%1").arg(qMax(1, timeoutSeconds)),
+            QStringLiteral("keepalives_idle=30"), QStringLiteral("keepalives_interval=10"),
+            QStringLiteral("keepalives_count=3"), QStringLiteral("tcp_user_timeout=60000")};
+        for (const QString& option : defaults)
+            if (!address.options.contains(option.section(QLatin1Char('='), 0, 0) +
+                                          QLatin1Char('=')))
+                options << option;
+        db.setConnectOptions(options.join(QLatin1Char(';')));
         bool open = db.open();
         if (!open && prompt && address.password.isEmpty() && wantsPassword(db.lastError())) {
             const QString password = prompt(address);
