@@ -6,6 +6,8 @@
 #include "tool/commands.h"
 #include "tool/registry_login.h"
 
+#include <algorithm>
+
 namespace sarvo::tool {
 namespace {
 
@@ -68,11 +70,18 @@ int runSync(const Args& args) {
           << " persons, " << result.readings << " readings, " << result.ledgerRows
           << " ledger rows, " << result.alerts << " alerts\n";
     out().flush();
-    for (const long long record : result.rewrittenRecords)
-        err() << "History record " << record
-              << " differs from the registry's copy (the file was rewritten): not sent\n";
-    for (const long long id : result.rewrittenLedgerRows)
-        err() << "ledger row " << id << " differs from the registry's copy: not sent\n";
+    // The first ones by number, and how many more: a whole file rewritten is not a flood.
+    const auto report = [](const std::vector<long long>& numbers, const char* what) {
+        constexpr size_t kListed = 20;
+        for (size_t k = 0; k < std::min(numbers.size(), kListed); ++k)
+            err() << what << " " << numbers[k]
+                  << " differs from the registry's copy (rewritten, or gone from the station): "
+                     "not sent\n";
+        if (numbers.size() > kListed)
+            err() << "and " << numbers.size() - kListed << " more " << what << "s\n";
+    };
+    report(result.rewrittenRecords, "History record");
+    report(result.rewrittenLedgerRows, "ledger row");
     err().flush();
     return result.rewrittenRecords.empty() && result.rewrittenLedgerRows.empty() ? 0 : 1;
 }
