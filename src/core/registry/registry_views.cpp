@@ -1,6 +1,7 @@
 #include "core/registry/registry_views.h"
 
 #include "core/registry/registry_connection.h"
+#include "core/text/dose_texts.h"
 #include "core/text/text_forms.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,6 @@
 namespace sarvo::registry {
 
 namespace {
-
-// The names of the limits in sarvo.settings, as in the station's database.
 
 // The server's words for a failure ("ERROR:  permission denied for table settings\n(42501)"
 // gives "permission denied for table settings"), else the driver's.
@@ -43,45 +42,6 @@ QSqlQuery run(RegistryConnection& connection, const QString& sql, const QVariant
     if (!query.exec())
         throw queryError(query.lastError());
     return query;
-}
-
-QString composedName(const QString& last, const QString& first, const QString& middle) {
-    QStringList parts;
-    for (const QString& part : {last, first, middle})
-        if (!part.trimmed().isEmpty())
-            parts << part.trimmed();
-    return parts.join(QLatin1Char(' '));
-}
-
-// The text forms of one table form (as the station's dose tables).
-class Forms {
-public:
-    explicit Forms(TableForm form) : csv_(form == TableForm::Csv) {}
-    bool csv() const { return csv_; }
-    QString number(double mSv) const {
-        return formatNumber(mSv, csv_ ? QLatin1Char('.') : QLatin1Char(','));
-    }
-    QString microSv(long long dose) const { return number(fromMicroSv(dose)); }
-    QString date(const QDate& date) const {
-        if (!date.isValid())
-            return {};
-        return csv_ ? date.toString(Qt::ISODate) : ValueFormats::system().date(date);
-    }
-    QString time(const QTime& time) const {
-        if (!time.isValid())
-            return {};
-        return csv_ ? time.toString(Qt::ISODateWithMs) : ValueFormats::system().time(time);
-    }
-
-private:
-    bool csv_;
-};
-
-QStringList names(std::initializer_list<const char*> columns) {
-    QStringList header;
-    for (const char* column : columns)
-        header << QString::fromLatin1(column);
-    return header;
 }
 
 } // namespace
@@ -243,8 +203,8 @@ RegistryDoses registryDoses(RegistryConnection& connection, int year, const QDat
             worker.namedByRegister = true;
         } else if (!worker.namedByRegister) {
             worker.doses.fullName =
-                composedName(persons.value(4).toString(), persons.value(5).toString(),
-                             persons.value(6).toString());
+                joinedName(persons.value(4).toString(), persons.value(5).toString(),
+                           persons.value(6).toString());
         }
     }
 
@@ -276,11 +236,11 @@ RegistryDoses registryDoses(RegistryConnection& connection, int year, const QDat
 }
 
 DoseTable registryPersonsTable(const std::vector<RegistryPerson>& persons, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
     table.header =
-        names({"station", "user_no", "registry_id", "full_name", "last_name", "first_name",
-               "middle_name", "department", "category", "dosimeter_id", "ed", "left"});
+        columnNames({"station", "user_no", "registry_id", "full_name", "last_name", "first_name",
+                     "middle_name", "department", "category", "dosimeter_id", "ed", "left"});
     table.rows.reserve(persons.size());
     for (const RegistryPerson& p : persons)
         table.rows.push_back({p.station, QString::number(p.userNo), p.registryId, p.fullName,
@@ -291,10 +251,10 @@ DoseTable registryPersonsTable(const std::vector<RegistryPerson>& persons, Table
 }
 
 DoseTable registryReadingsTable(const std::vector<RegistryReading>& readings, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header =
-        names({"station", "record", "date", "time", "dose", "dose_sum", "user_no", "dosimeter_id"});
+    table.header = columnNames(
+        {"station", "record", "date", "time", "dose", "dose_sum", "user_no", "dosimeter_id"});
     table.rows.reserve(readings.size());
     for (const RegistryReading& r : readings)
         table.rows.push_back({r.station, QString::number(r.record), forms.date(r.date),
@@ -304,10 +264,10 @@ DoseTable registryReadingsTable(const std::vector<RegistryReading>& readings, Ta
 }
 
 DoseTable registryDosesTable(const RegistryDoses& doses, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header =
-        names({"worker", "full_name", "stations", "year", "year_dose", "five_year", "status"});
+    table.header = columnNames(
+        {"worker", "full_name", "stations", "year", "year_dose", "five_year", "status"});
     table.rows.reserve(doses.workers.size());
     for (const WorkerDoses& w : doses.workers)
         table.rows.push_back({w.worker, w.fullName,

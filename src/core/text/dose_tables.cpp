@@ -6,44 +6,44 @@
 
 namespace sarvo {
 
-namespace {
+QString TableCells::number(double mSv) const {
+    return formatNumber(mSv, csv_ ? QLatin1Char('.') : QLatin1Char(','));
+}
 
-// The text forms of one table form.
-class Forms {
-public:
-    explicit Forms(TableForm form) : csv_(form == TableForm::Csv) {}
+QString TableCells::microSv(long long dose) const {
+    return number(fromMicroSv(dose));
+}
 
-    QString number(double mSv) const {
-        return formatNumber(mSv, csv_ ? QLatin1Char('.') : QLatin1Char(','));
-    }
-    QString microSv(long long dose) const { return number(fromMicroSv(dose)); }
-    QString date(const std::optional<QDate>& date) const {
-        if (!date || !date->isValid())
-            return {};
-        return csv_ ? date->toString(Qt::ISODate) : ValueFormats::system().date(*date);
-    }
-    // A stored time stamp (ISO 8601 with its offset): as it is in CSV, the date and time of the
-    // workstation's forms otherwise.
-    QString time(const QString& stamp) const {
-        if (csv_ || stamp.isEmpty())
-            return stamp;
-        const QDateTime at = QDateTime::fromString(stamp, Qt::ISODateWithMs);
-        if (!at.isValid())
-            return stamp;
-        const ValueFormats& formats = ValueFormats::system();
-        return formats.date(at.date()) + QLatin1Char(' ') + formats.time(at.time());
-    }
+QString TableCells::date(const QDate& date) const {
+    if (!date.isValid())
+        return {};
+    return csv_ ? date.toString(Qt::ISODate) : ValueFormats::system().date(date);
+}
 
-private:
-    bool csv_;
-};
+QString TableCells::time(const QTime& time) const {
+    if (!time.isValid())
+        return {};
+    return csv_ ? time.toString(Qt::ISODateWithMs) : ValueFormats::system().time(time);
+}
 
-QStringList names(std::initializer_list<const char*> columns) {
+QString TableCells::stamp(const QString& stamp) const {
+    if (csv_ || stamp.isEmpty())
+        return stamp;
+    const QDateTime at = QDateTime::fromString(stamp, Qt::ISODateWithMs);
+    if (!at.isValid())
+        return stamp;
+    const ValueFormats& formats = ValueFormats::system();
+    return formats.date(at.date()) + QLatin1Char(' ') + formats.time(at.time());
+}
+
+QStringList columnNames(std::initializer_list<const char*> columns) {
     QStringList header;
     for (const char* column : columns)
         header << QString::fromLatin1(column);
     return header;
 }
+
+namespace {
 
 QStringList personColumns(const PersonDoses& row) {
     return {QString::number(row.person.UserNo), row.person.lastName(), row.person.firstName(),
@@ -53,18 +53,19 @@ QStringList personColumns(const PersonDoses& row) {
 } // namespace
 
 DoseTable dosesTable(const DoseOverview& overview, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header = names({"user_no", "last_name", "first_name", "middle_name", "department",
-                          "dosimeter_id", "ed", "year", "year_dose", "rolling_12m", "five_year",
-                          "pending", "last_reading", "overdue", "status", "full_name"});
+    table.header =
+        columnNames({"user_no", "last_name", "first_name", "middle_name", "department",
+                     "dosimeter_id", "ed", "year", "year_dose", "rolling_12m", "five_year",
+                     "pending", "last_reading", "overdue", "status", "full_name"});
     table.rows.reserve(overview.persons.size());
     for (const PersonDoses& row : overview.persons) {
         QStringList cells = personColumns(row);
         cells << identifierDisplayText(row.person.DosimeterId) << forms.number(row.person.ED)
               << QString::number(overview.year) << forms.microSv(row.doses.year)
               << forms.microSv(row.doses.rolling12) << forms.microSv(row.doses.fiveYear)
-              << forms.number(row.pending) << forms.date(row.lastReading)
+              << forms.number(row.pending) << forms.date(row.lastReading.value_or(QDate()))
               << QString::fromLatin1(row.overdue ? "yes" : "no") << doseStatusName(row.status)
               << personName(row.person, &row.details);
         table.rows.push_back(std::move(cells));
@@ -73,12 +74,12 @@ DoseTable dosesTable(const DoseOverview& overview, TableForm form) {
 }
 
 DoseTable reportTable(const DoseOverview& overview, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header =
-        names({"user_no", "last_name", "first_name", "middle_name", "department", "01",       "02",
-               "03",      "04",        "05",         "06",          "07",         "08",       "09",
-               "10",      "11",        "12",         "total",       "status",     "full_name"});
+    table.header = columnNames({"user_no", "last_name", "first_name", "middle_name", "department",
+                                "01",      "02",        "03",         "04",          "05",
+                                "06",      "07",        "08",         "09",          "10",
+                                "11",      "12",        "total",      "status",      "full_name"});
     table.rows.reserve(overview.persons.size());
     for (const PersonDoses& row : overview.persons) {
         QStringList cells = personColumns(row);
@@ -92,13 +93,13 @@ DoseTable reportTable(const DoseOverview& overview, TableForm form) {
 }
 
 DoseTable ledgerTable(const std::vector<LedgerRow>& rows, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header = names({"time", "date", "user_no", "dosimeter_id", "kind", "dose", "ed_before",
-                          "ed_after", "history_record", "user", "reason"});
+    table.header = columnNames({"time", "date", "user_no", "dosimeter_id", "kind", "dose",
+                                "ed_before", "ed_after", "history_record", "user", "reason"});
     for (const LedgerRow& row : rows)
         table.rows.push_back(
-            {forms.time(row.time), forms.date(row.date), QString::number(row.userNo),
+            {forms.stamp(row.time), forms.date(row.date), QString::number(row.userNo),
              identifierDisplayText(row.dosimeterId), ledgerKindName(row.kind),
              forms.number(row.dose), forms.number(row.edBefore), forms.number(row.edAfter),
              row.historyRecord >= 0 ? QString::number(row.historyRecord) : QString(), row.user,
@@ -107,15 +108,15 @@ DoseTable ledgerTable(const std::vector<LedgerRow>& rows, TableForm form) {
 }
 
 DoseTable alertsTable(const std::vector<Alert>& alerts, TableForm form) {
-    const Forms forms(form);
+    const TableCells forms(form);
     DoseTable table;
-    table.header = names({"id", "time", "user_no", "kind", "period", "dose", "level",
-                          "acknowledged_by", "acknowledged_at", "note"});
+    table.header = columnNames({"id", "time", "user_no", "kind", "period", "dose", "level",
+                                "acknowledged_by", "acknowledged_at", "note"});
     for (const Alert& alert : alerts)
-        table.rows.push_back({QString::number(alert.id), forms.time(alert.time),
+        table.rows.push_back({QString::number(alert.id), forms.stamp(alert.time),
                               QString::number(alert.userNo), alertKindName(alert.kind),
                               alert.period, forms.number(alert.dose), forms.number(alert.level),
-                              alert.acknowledgedBy, forms.time(alert.acknowledgedAt), alert.note});
+                              alert.acknowledgedBy, forms.stamp(alert.acknowledgedAt), alert.note});
     return table;
 }
 

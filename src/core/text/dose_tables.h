@@ -4,7 +4,10 @@
 #include "core/store/dose_overview.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QStringList>
+#include <QTime>
+#include <initializer_list>
 #include <vector>
 
 namespace sarvo {
@@ -13,6 +16,26 @@ namespace sarvo {
 // on. Plain: the program's text forms (the locale's dates, "," decimals); Csv: ISO dates
 // (YYYY-MM-DD, times with their offset), "." decimals. Doses in mSv.
 enum class TableForm { Plain, Csv };
+
+// The text of a table's cells in one form.
+class TableCells {
+public:
+    explicit TableCells(TableForm form) : csv_(form == TableForm::Csv) {}
+    bool csv() const { return csv_; }
+    QString number(double mSv) const;
+    QString microSv(long long dose) const;
+    QString date(const QDate& date) const; // empty when invalid
+    QString time(const QTime& time) const; // with milliseconds in CSV; empty when invalid
+    // A stored time stamp (ISO 8601 with its offset): as it is in CSV, the date and time of the
+    // workstation's forms otherwise.
+    QString stamp(const QString& stamp) const;
+
+private:
+    bool csv_;
+};
+
+// A header of column names.
+QStringList columnNames(std::initializer_list<const char*> columns);
 
 struct DoseTable {
     QStringList header;

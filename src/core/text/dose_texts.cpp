@@ -48,12 +48,16 @@ QString doseStatusText(DoseStatus status) {
     return QCoreApplication::translate("sarvo::DoseTexts", "ok");
 }
 
-QString personName(const UserSummary& person) {
+QString joinedName(const QString& last, const QString& first, const QString& middle) {
     QStringList parts;
-    for (const QString& part : {person.lastName(), person.firstName(), person.middleName()})
+    for (const QString& part : {last, first, middle})
         if (!part.trimmed().isEmpty())
             parts << part.trimmed();
     return parts.join(QLatin1Char(' '));
+}
+
+QString personName(const UserSummary& person) {
+    return joinedName(person.lastName(), person.firstName(), person.middleName());
 }
 
 QString personName(const UserSummary& person, const PersonDetails* details) {

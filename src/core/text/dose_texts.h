@@ -14,6 +14,8 @@ QString ledgerKindText(LedgerKind kind);
 QString alertKindText(AlertKind kind);
 QString doseStatusText(DoseStatus status);
 
+// The names as one text: last, first and middle name, those given, trimmed.
+QString joinedName(const QString& last, const QString& first, const QString& middle);
 // The person's names as one text: last, first and middle name.
 QString personName(const UserSummary& person);
 // The full name of the register data when one is given, otherwise the names of the user file.
